@@ -1,0 +1,22 @@
+# Installation: the three libraries, their headers, a CMake package and a pkg-config file.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS vksplatform vksframework vksutil EXPORT vksutilTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(VKS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vksutil)
+install(EXPORT vksutilTargets NAMESPACE vksutil:: DESTINATION ${VKS_CMAKE_DIR})
+configure_package_config_file(cmake/vksutilConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/vksutilConfig.cmake INSTALL_DESTINATION ${VKS_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/vksutilConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/vksutilConfig.cmake
+              ${PROJECT_BINARY_DIR}/vksutilConfigVersion.cmake
+        DESTINATION ${VKS_CMAKE_DIR})
+
+# The pkg-config file finds its prefix from where it lies, so an installed tree can move.
+file(RELATIVE_PATH VKS_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+configure_file(cmake/vksutil.pc.in ${PROJECT_BINARY_DIR}/vksutil.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/vksutil.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

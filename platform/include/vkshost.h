@@ -1,0 +1,29 @@
+/* vkshost.h: what a real Windows system would supply, set by the host or a test. Each call takes
+   a value or null, null meaning "the host system's own". */
+#ifndef VKS_VKSHOST_H
+#define VKS_VKSHOST_H
+
+#include "windef.h"
+
+VKS_BEGIN_EXTERN_C
+
+/* Maps drive `letter` to a host folder; a null folder removes the mapping. The environment
+   variable VKS_DRIVE_C chooses drive C at start-up. */
+BOOL VksHostSetDrive(char letter, const char *hostFolder);
+
+/* The process's ANSI code page (932 unless VKS_CODEPAGE says otherwise at start-up). FALSE for a
+   code page the platform cannot convert to. */
+BOOL VksHostSetCodePage(UINT codePage);
+
+/* Fixes the tick count that GetTickCount reports, or returns it to the host's clock. */
+void VksHostSetTickCount(const DWORD *fixedOrNull);
+
+/* Fixes the clock that GetLocalTime, GetSystemTime and the framework's current time read. */
+void VksHostSetLocalTime(const SYSTEMTIME *fixedOrNull);
+
+/* The time-zone bias in minutes, UTC = local time + bias; null: the host's time zone. */
+void VksHostSetTimeZoneBias(const LONG *minutesOrNull);
+
+VKS_END_EXTERN_C
+
+#endif

@@ -1,0 +1,16 @@
+// The last-error value, one per thread as on Windows.
+#include "windows.h"
+
+namespace {
+thread_local DWORD lastError = ERROR_SUCCESS;
+}
+
+DWORD WINAPI GetLastError(void)
+{
+    return lastError;
+}
+
+void WINAPI SetLastError(DWORD dwErrCode)
+{
+    lastError = dwErrCode;
+}

@@ -1,0 +1,5 @@
+// The library's own version, as built.
+#pragma once
+
+// "major.minor.patch" of the library that is loaded.
+const char *utLibraryVersion();

@@ -1,0 +1,4 @@
+// vksutil.h: every public header of the library.
+#pragma once
+
+#include "util/version.h"
