@@ -2,3 +2,5 @@
 #pragma once
 
 #include "util/version.h"
+#include "time/date.h"
+#include "files/directories.h"
