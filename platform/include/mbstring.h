@@ -13,6 +13,16 @@ extern "C" {
 #define _MBC_TRAIL 2
 #define _MBC_ILLEGAL (-1)
 
+/* What _mbscmp returns for a null argument. */
+#define _NLSCMPERROR 2147483647
+
+/* A double-byte character is a lead byte followed by a trail byte of the code page; a lead byte
+   followed by anything else (the NUL, a control character) stands alone. Searches match only at
+   a character's first byte; a double-byte character to search for is given as lead << 8 | trail.
+   _mbscmp orders a double-byte character as lead << 8 | trail and takes a lead byte right before
+   the NUL as the end of the text. _mbsbtype gives _MBC_ILLEGAL when a NUL lies at or before the
+   byte asked for, and for control bytes and other non-printable single bytes. */
+
 int _mbsbtype(const unsigned char *str, size_t count);
 int _mbscmp(const unsigned char *a, const unsigned char *b);
 unsigned char *_mbschr(const unsigned char *str, unsigned int c);
