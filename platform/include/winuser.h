@@ -14,7 +14,9 @@ VKS_BEGIN_EXTERN_C
 int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
 
 /* Case conversion of single-byte letters in the ANSI code page. A pointer whose high-order bits
-   are zero carries one character in its low byte. */
+   are zero carries one character in its low byte. Only A-Z and a-z change: unlike Windows, the
+   string form leaves full-width and accented letters alone, which is what this platform's
+   callers need; the trail byte of a double-byte character is never taken for a letter. */
 LPSTR WINAPI CharUpperA(LPSTR lpsz);
 LPSTR WINAPI CharLowerA(LPSTR lpsz);
 
