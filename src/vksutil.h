@@ -4,3 +4,7 @@
 #include "util/version.h"
 #include "time/date.h"
 #include "files/directories.h"
+#include "settings/profile.h"
+#include "settings/profile_section.h"
+#include "settings/profile_key.h"
+#include "settings/profile_key_list.h"
