@@ -67,6 +67,7 @@ typedef LONG *LPLONG;
 typedef LONG *PLONG;
 typedef INT *LPINT;
 typedef UINT *LPUINT;
+typedef UINT *PUINT;
 
 typedef void *HANDLE;
 #define DECLARE_HANDLE(name) struct name##__ { int unused; }; typedef struct name##__ *name
