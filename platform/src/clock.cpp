@@ -15,8 +15,8 @@ namespace {
 constexpr std::uint64_t kUnixEpochTicks = 116444736000000000ull;
 constexpr std::uint64_t kTicksPerSecond = 10'000'000;
 
-// POSIX offsets run 0 to 24:59:59 either side of UTC; beyond that a zone cannot be written.
-constexpr LONG kLargestBiasMinutes = 24 * 60;
+// A bias of a whole day or more names no zone; the C library would not read it either.
+constexpr LONG kMinutesPerDay = 24 * 60;
 
 struct ClockState {
     std::mutex lock;
@@ -123,8 +123,7 @@ void VksHostSetLocalTime(const SYSTEMTIME *fixedOrNull)
 
 void VksHostSetTimeZoneBias(const LONG *minutesOrNull)
 {
-    if (minutesOrNull && (*minutesOrNull <= -kLargestBiasMinutes ||
-                          *minutesOrNull >= kLargestBiasMinutes))
+    if (minutesOrNull && (*minutesOrNull <= -kMinutesPerDay || *minutesOrNull >= kMinutesPerDay))
         return;
     std::lock_guard guard(state().lock);
     ClockState &clock = state();
