@@ -1,7 +1,7 @@
 # Installation: the three libraries, their headers, a CMake package and a pkg-config file.
 include(CMakePackageConfigHelpers)
 
-install(TARGETS vksplatform vksframework vksservc vksutil EXPORT vksutilTargets
+install(TARGETS vksplatform vksframework vksservc product vksutil EXPORT vksutilTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "util/version.h"
+#include "util/startup.h"
 #include "time/date.h"
 #include "files/directories.h"
 #include "settings/profile.h"

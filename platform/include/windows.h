@@ -3,9 +3,11 @@
 #define VKS_WINDOWS_H
 
 #include "windef.h"
+#include "winnt.h"
 #include "winerror.h"
 #include "winbase.h"
 #include "winnls.h"
 #include "winuser.h"
+#include "winreg.h"
 
 #endif
