@@ -1,0 +1,121 @@
+// Parsing of INI files into lines and sections.
+#include "ini_document.h"
+
+#include <cstring>
+#include <utility>
+
+#include "ini_text.h"
+
+namespace vks::detail {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The line's text for parsing: up to its first NUL byte.
+std::string_view parsedText(std::string_view line)
+{
+    size_t nul = line.find('\0');
+    return nul == std::string_view::npos ? line : line.substr(0, nul);
+}
+
+}  // namespace
+
+IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes))
+{
+    parse();
+}
+
+void IniDocument::parse()
+{
+    size_t pos = bytes_.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0 ? kUtf8Bom.size() : 0;
+    while (pos < bytes_.size()) {
+        const char *lf = static_cast<const char *>(
+            std::memchr(bytes_.data() + pos, '\n', bytes_.size() - pos));
+        size_t next = lf ? static_cast<size_t>(lf - bytes_.data()) + 1 : bytes_.size();
+        size_t end = lf ? next - 1 : next;
+        if (lf && end > pos && bytes_[end - 1] == '\r')
+            --end;
+        lines_.push_back(parseLine(pos, end, next));
+        pos = next;
+    }
+
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == IniLine::Kind::Section) {
+            if (!sections_.empty())
+                sections_.back().end = i;
+            sections_.push_back({i, lines_.size(), {}});
+        } else if (lines_[i].kind == IniLine::Kind::Key && !sections_.empty()) {
+            sections_.back().keys.push_back(i);
+        }
+    }
+}
+
+IniLine IniDocument::parseLine(size_t begin, size_t end, size_t next) const
+{
+    IniLine line;
+    line.begin = begin;
+    line.end = end;
+    line.next = next;
+    std::string_view text = parsedText(std::string_view(bytes_).substr(begin, end - begin));
+    std::string_view content = trimIniBlanks(text);
+    if (content.empty() || content.front() == ';')
+        return line;
+    if (content.front() == '[') {
+        size_t close = content.rfind(']');
+        if (close != std::string_view::npos) {
+            line.kind = IniLine::Kind::Section;
+            line.name = trimIniBlanks(content.substr(1, close - 1));
+            return line;
+        }
+    }
+    size_t equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return line;
+    std::string_view name = trimIniBlanks(text.substr(0, equals));
+    if (name.empty())
+        return line;
+    std::string_view rawValue = text.substr(equals + 1);
+    line.kind = IniLine::Kind::Key;
+    line.name = name;
+    line.value = unquoteIniValue(rawValue);
+    size_t blanks = 0;
+    while (blanks < rawValue.size() && isIniBlank(rawValue[blanks]))
+        ++blanks;
+    // Blanks between '=' and the value stay when the key is rewritten, unless they end the line.
+    line.valueBegin = begin + equals + 1 + (blanks < rawValue.size() ? blanks : 0);
+    return line;
+}
+
+const IniSection *IniDocument::findSection(std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    for (const IniSection &section : sections_)
+        if (iniNamesEqual(lines_[section.header].name, name))
+            return &section;
+    return nullptr;
+}
+
+const IniLine *IniDocument::findKey(const IniSection &section, std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    for (size_t index : section.keys)
+        if (iniNamesEqual(lines_[index].name, name))
+            return &lines_[index];
+    return nullptr;
+}
+
+std::string_view IniDocument::sectionName(const IniSection &section) const
+{
+    return lines_[section.header].name;
+}
+
+std::string_view IniDocument::lineEnding() const
+{
+    for (const IniLine &line : lines_)
+        if (line.next > line.end)
+            return line.next - line.end == 2 ? "\r\n" : "\n";
+    return "\r\n";
+}
+
+}  // namespace vks::detail

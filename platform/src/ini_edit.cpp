@@ -1,0 +1,123 @@
+// Line edits of INI files.
+#include "ini_edit.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "ini_text.h"
+
+namespace vks::detail {
+
+namespace {
+
+// Bytes [begin, end) of the file replaced by `text`.
+struct Splice {
+    size_t begin;
+    size_t end;
+    std::string text;
+};
+
+std::string applySplices(const std::string &bytes, std::vector<Splice> splices)
+{
+    std::stable_sort(splices.begin(), splices.end(),
+                     [](const Splice &a, const Splice &b) { return a.begin < b.begin; });
+    std::string out;
+    out.reserve(bytes.size() + 64);
+    size_t pos = 0;
+    for (const Splice &splice : splices) {
+        out.append(bytes, pos, splice.begin - pos);
+        out += splice.text;
+        pos = splice.end;
+    }
+    out.append(bytes, pos, std::string::npos);
+    return out;
+}
+
+// Text inserted after `line`: a line without an ending (the file's last) gets one first.
+Splice insertAfter(const IniDocument &doc, const IniLine &line, std::string text)
+{
+    if (line.next == line.end)
+        text.insert(0, doc.lineEnding());
+    return {line.next, line.next, std::move(text)};
+}
+
+std::string keyLine(const IniDocument &doc, std::string_view key, std::string_view value)
+{
+    std::string text(trimIniBlanks(key));
+    text += '=';
+    text += value;
+    text += doc.lineEnding();
+    return text;
+}
+
+Splice appendSection(const IniDocument &doc, std::string_view section, std::string_view key,
+                     std::string_view value)
+{
+    const std::string &bytes = doc.bytes();
+    std::string text;
+    if (!bytes.empty() && bytes.back() != '\n')
+        text += doc.lineEnding();
+    text += '[';
+    text += trimIniBlanks(section);
+    text += ']';
+    text += doc.lineEnding();
+    text += keyLine(doc, key, value);
+    return {bytes.size(), bytes.size(), std::move(text)};
+}
+
+Splice rewriteValue(const IniLine &line, std::string_view value)
+{
+    return {line.valueBegin, line.end, std::string(value)};
+}
+
+Splice removeLines(const IniDocument &doc, size_t first, size_t last)
+{
+    return {doc.lines()[first].begin, doc.lines()[last].next, {}};
+}
+
+}  // namespace
+
+std::optional<std::string> setIniValue(const IniDocument &doc, std::string_view section,
+                                       std::string_view key, std::string_view value)
+{
+    const IniSection *found = doc.findSection(section);
+    if (!found)
+        return applySplices(doc.bytes(), {appendSection(doc, section, key, value)});
+    if (const IniLine *line = doc.findKey(*found, key)) {
+        std::string_view written(doc.bytes().data() + line->valueBegin, line->end - line->valueBegin);
+        if (written == value)
+            return std::nullopt;
+        return applySplices(doc.bytes(), {rewriteValue(*line, value)});
+    }
+    size_t after = found->keys.empty() ? found->header : found->keys.back();
+    return applySplices(doc.bytes(),
+                        {insertAfter(doc, doc.lines()[after], keyLine(doc, key, value))});
+}
+
+std::optional<std::string> removeIniKey(const IniDocument &doc, std::string_view section,
+                                        std::string_view key)
+{
+    const IniSection *found = doc.findSection(section);
+    if (!found)
+        return std::nullopt;
+    std::vector<Splice> splices;
+    for (size_t index : found->keys)
+        if (iniNamesEqual(doc.lines()[index].name, trimIniBlanks(key)))
+            splices.push_back(removeLines(doc, index, index));
+    if (splices.empty())
+        return std::nullopt;
+    return applySplices(doc.bytes(), std::move(splices));
+}
+
+std::optional<std::string> removeIniSection(const IniDocument &doc, std::string_view section)
+{
+    std::vector<Splice> splices;
+    for (const IniSection &candidate : doc.sections())
+        if (iniNamesEqual(doc.sectionName(candidate), trimIniBlanks(section)))
+            splices.push_back(removeLines(doc, candidate.header, candidate.end - 1));
+    if (splices.empty())
+        return std::nullopt;
+    return applySplices(doc.bytes(), std::move(splices));
+}
+
+}  // namespace vks::detail

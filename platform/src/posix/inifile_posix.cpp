@@ -1,0 +1,292 @@
+// The file operations of the INI engine on POSIX: stat, whole-file read, flock and rename.
+#if !defined(__unix__)
+#error "inifile_posix.cpp implements the INI file operations for POSIX systems only"
+#endif
+
+#include "inifile_io.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vks::detail {
+
+namespace {
+
+constexpr std::int64_t kNsPerMs = 1'000'000;
+
+std::int64_t nanoseconds(const timespec &t)
+{
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000 * kNsPerMs + t.tv_nsec;
+}
+
+FileStamp stampOf(const struct stat &st)
+{
+    FileStamp stamp;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.mtimeNs = nanoseconds(st.st_mtim);
+    stamp.ctimeNs = nanoseconds(st.st_ctim);
+    return stamp;
+}
+
+// File times come from a coarse clock: one tick (at most 10 ms) where the file system keeps
+// nanoseconds, up to 2 s where it keeps none. A change that soon after `now` may keep the stamp.
+bool isSettled(const struct stat &st, const timespec &now)
+{
+    bool coarse = st.st_mtim.tv_nsec == 0 || st.st_ctim.tv_nsec == 0;
+    std::int64_t margin = coarse ? 3'000 * kNsPerMs : 50 * kNsPerMs;
+    std::int64_t newest = std::max(nanoseconds(st.st_mtim), nanoseconds(st.st_ctim));
+    return nanoseconds(now) - newest > margin;
+}
+
+FileSnapshot snapshotOf(int fd, bool &ok)
+{
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    struct stat st {};
+    ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    return ok ? FileSnapshot{stampOf(st), isSettled(st, now)} : FileSnapshot{};
+}
+
+DWORD win32Error(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+    case ELOOP:
+        return ERROR_PATH_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return ERROR_ACCESS_DENIED;
+    case ENOSPC:
+    case EDQUOT:
+        return ERROR_DISK_FULL;
+    case ENAMETOOLONG:
+        return ERROR_FILENAME_EXCED_RANGE;
+    case ENOMEM:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    case EMFILE:
+    case ENFILE:
+        return ERROR_OPEN_FAILED;
+    default:
+        return ERROR_WRITE_FAULT;
+    }
+}
+
+bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
+{
+    bytes.clear();
+    bytes.reserve(static_cast<size_t>(std::min<std::uint64_t>(sizeHint, 64u << 20)) + 1);
+    char chunk[65536];
+    off_t offset = 0;
+    for (;;) {
+        ssize_t got = pread(fd, chunk, sizeof chunk, offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(chunk, static_cast<size_t>(got));
+        offset += got;
+    }
+}
+
+bool writeAll(int fd, const std::string &bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        done += static_cast<size_t>(put);
+    }
+    return true;
+}
+
+int openNoFollowFifo(const std::string &path, int flags, mode_t mode = 0)
+{
+    // O_NONBLOCK keeps a FIFO in the file's place from blocking the open; it is rejected after.
+    int fd;
+    do
+        fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// The file a rename must replace: the target when `path` is a symbolic link.
+std::string replacedPath(const std::string &path, struct stat &st)
+{
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    if (!realpath(path.c_str(), resolved) || stat(resolved, &st) != 0)
+        return path;
+    return resolved;
+}
+
+std::string temporarySibling(const std::string &path, unsigned attempt)
+{
+    static std::atomic<unsigned> counter{0};
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return folder + "." + name + "." + std::to_string(getpid()) + "-" +
+           std::to_string(counter.fetch_add(1) + attempt) + ".tmp";
+}
+
+// Writes the temporary file's content, gives it the replaced file's owner and mode, and closes
+// it. False with errno set when any step fails; the descriptor is closed either way.
+bool fillTemporary(int fd, const std::string &bytes, unsigned mode, std::uint32_t owner,
+                   std::uint32_t group, struct stat &st)
+{
+    bool ok = writeAll(fd, bytes) && fstat(fd, &st) == 0;
+    if (ok && (st.st_uid != owner || st.st_gid != group) && fchown(fd, owner, group) != 0) {
+        // Only a privileged writer can give the file back to its owner; others keep theirs.
+    }
+    if (ok && (st.st_mode & 07777) != mode)
+        ok = fchmod(fd, mode) == 0;
+    ok = ok && fstat(fd, &st) == 0;
+    int err = errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    errno = err;
+    return ok;
+}
+
+}  // namespace
+
+bool statRegularFile(const std::string &path, FileStamp &stamp)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    stamp = stampOf(st);
+    return true;
+}
+
+bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot)
+{
+    int fd = openNoFollowFifo(path, O_RDONLY);
+    if (fd < 0)
+        return false;
+    bool ok = false;
+    snapshot = snapshotOf(fd, ok);
+    ok = ok && readFrom(fd, bytes, snapshot.stamp.size);
+    close(fd);
+    return ok;
+}
+
+IniFileLock::~IniFileLock()
+{
+    release();
+}
+
+void IniFileLock::release()
+{
+    if (fd_ >= 0)
+        close(fd_);  // closing the descriptor drops the lock
+    fd_ = -1;
+}
+
+IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, DWORD &error)
+{
+    release();
+    // A writer that replaced the file while we waited leaves us holding the old one: try again.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        int fd = openNoFollowFifo(path, O_RDWR);
+        created_ = false;
+        if (fd < 0 && errno == ENOENT && create) {
+            fd = openNoFollowFifo(path, O_RDWR | O_CREAT | O_EXCL, 0666);
+            created_ = fd >= 0;
+            if (fd < 0 && errno == EEXIST)
+                continue;
+        }
+        if (fd < 0) {
+            if (errno == ENOENT && !create)
+                return Result::Missing;
+            error = win32Error(errno);
+            return Result::Failed;
+        }
+        int locked;
+        do
+            locked = flock(fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        struct stat held {}, current {};
+        if (locked != 0 || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            error = locked != 0 ? ERROR_LOCK_VIOLATION : ERROR_ACCESS_DENIED;
+            close(fd);
+            return Result::Failed;
+        }
+        std::string target = replacedPath(path, current);
+        if (current.st_dev != held.st_dev || current.st_ino != held.st_ino) {
+            close(fd);
+            continue;
+        }
+        fd_ = fd;
+        path_ = target;
+        mode_ = held.st_mode & 07777;
+        owner_ = held.st_uid;
+        group_ = held.st_gid;
+        bool ok = false;
+        snapshot_ = snapshotOf(fd, ok);
+        return Result::Locked;
+    }
+    error = ERROR_SHARING_VIOLATION;
+    return Result::Failed;
+}
+
+bool IniFileLock::read(std::string &bytes, DWORD &error) const
+{
+    if (readFrom(fd_, bytes, snapshot_.stamp.size))
+        return true;
+    error = ERROR_READ_FAULT;
+    return false;
+}
+
+bool IniFileLock::replace(const std::string &bytes, FileSnapshot &written, DWORD &error)
+{
+    std::string temp;
+    int fd = -1;
+    for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = temporarySibling(path_, attempt);
+        fd = openNoFollowFifo(temp, O_WRONLY | O_CREAT | O_EXCL, mode_);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    struct stat st {};
+    bool ok = fd >= 0 && fillTemporary(fd, bytes, mode_, owner_, group_, st) &&
+              rename(temp.c_str(), path_.c_str()) == 0;
+    if (!ok) {
+        error = win32Error(errno);
+        if (fd >= 0)
+            unlink(temp.c_str());
+        if (created_)
+            unlink(path_.c_str());
+        return false;
+    }
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    written = {stampOf(st), isSettled(st, now)};
+    created_ = false;
+    return true;
+}
+
+}  // namespace vks::detail
