@@ -5,6 +5,16 @@
 #include "afxstr.h"
 
 namespace vks::detail {
+namespace {
+
+// The framework's own shared object, by the name the build gives it.
+HMODULE FrameworkModule()
+{
+    static const HMODULE hFramework = GetModuleHandleA("libvksframework");
+    return hFramework;
+}
+
+}  // namespace
 
 std::vector<HMODULE> ResourceSearchOrder()
 {
@@ -15,6 +25,8 @@ std::vector<HMODULE> ResourceSearchOrder()
         if (pLibrary->m_hResource)
             modules.push_back(pLibrary->m_hResource);
     }
+    if (HMODULE hFramework = FrameworkModule())
+        modules.push_back(hFramework);
     return modules;
 }
 

@@ -260,8 +260,11 @@ CString Concat(LPCSTR lpch1, int nLength1, LPCSTR lpch2, int nLength2)
     if (nLength == 0)
         return result;
     LPSTR lpsz = result.GetBufferSetLength(nLength);
-    std::memcpy(lpsz, lpch1, static_cast<size_t>(nLength1));
-    std::memcpy(lpsz + nLength1, lpch2, static_cast<size_t>(nLength2));
+    // Either side may be a null pointer with length 0.
+    if (nLength1 > 0)
+        std::memcpy(lpsz, lpch1, static_cast<size_t>(nLength1));
+    if (nLength2 > 0)
+        std::memcpy(lpsz + nLength1, lpch2, static_cast<size_t>(nLength2));
     return result;
 }
 

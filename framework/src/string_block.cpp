@@ -40,8 +40,8 @@ CStringData *AllocStringBlock(int nLength, int nCapacity)
     if (!pBlock)
         AfxThrowMemoryException();
     CStringData *pData = new (pBlock) CStringData{1, nLength, nCapacity};
-    pData->data()[nLength] = '\0';
-    pData->data()[nCapacity] = '\0';
+    // The room past the text reads as NULs until the caller writes it.
+    std::memset(pData->data() + nLength, 0, static_cast<size_t>(nCapacity - nLength) + 1);
     return pData;
 }
 

@@ -8,8 +8,8 @@ namespace vks::detail {
 // The block every empty string points to; it is never written and never freed.
 CStringData *EmptyStringBlock();
 
-// A block of nCapacity bytes (at least nLength) holding nLength bytes, owned once, with NULs
-// at nLength and nCapacity. Throws CMemoryException* when the size is too large or memory runs
+// A block of nCapacity bytes (at least nLength) for nLength bytes, owned once, NULs from
+// nLength to nCapacity. Throws CMemoryException* when the size is too large or memory runs
 // out.
 CStringData *AllocStringBlock(int nLength, int nCapacity);
 
