@@ -25,7 +25,7 @@ struct TutProfileEnumerationValue {
 //   boolean                  "Yes" or "No"
 //   enumeration              the table's word for the number
 //   date                     "year,month,day,hour,minute,second" without leading zeros
-//   scrambled text           2 to 130 pairs of characters from a 32-letter alphabet
+//   scrambled text           8 to 520 characters from a 32-letter alphabet
 // Reads never fail: a missing key (or file or section) gives the default, and every read
 // assigns its `value`. Writes never report failure.
 class TutProfileKey {
