@@ -3,6 +3,7 @@
 
 #include "util/version.h"
 #include "util/startup.h"
+#include "util/exceptions.h"
 #include "util/tutstring.h"
 #include "time/date.h"
 #include "files/directories.h"
