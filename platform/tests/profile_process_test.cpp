@@ -1,0 +1,153 @@
+// Private profiles shared between processes: concurrent writers and writers without rights.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "vkstest.h"
+#include "windows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs `work` in a child process and returns its exit status (-1 when it did not exit).
+template <typename Work>
+int exitStatusOfChild(Work work)
+{
+    pid_t pid = fork();
+    if (pid == 0)
+        _exit(work());
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+std::vector<std::string> splitLines(const std::string &bytes, const std::string &ending)
+{
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    for (size_t end; (end = bytes.find(ending, pos)) != std::string::npos; pos = end + ending.size())
+        lines.push_back(bytes.substr(pos, end - pos));
+    if (pos < bytes.size())
+        lines.push_back(bytes.substr(pos));
+    return lines;
+}
+
+std::vector<std::string> regularFilesIn(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file())
+            names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST(ProfileProcesses, TwoWritersAtOnceLoseNoUpdate)
+{
+    vkstest::ScopedDriveC drive;
+    constexpr int kKeysPerWriter = 500;
+    int gate[2];
+    ASSERT_EQ(0, pipe(gate));
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < 2; ++writer) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            // Both start when the parent closes the gate.
+            close(gate[1]);
+            char ignored;
+            while (read(gate[0], &ignored, 1) > 0) {
+            }
+            int failures = 0;
+            for (int i = 0; i < kKeysPerWriter; ++i) {
+                std::string key = "w" + std::to_string(writer) + "k" + std::to_string(i);
+                std::string value = std::to_string(i);
+                if (!WritePrivateProfileStringA("shared", key.c_str(), value.c_str(), "race.ini"))
+                    ++failures;
+            }
+            _exit(failures == 0 ? 0 : 1);
+        }
+        ASSERT_GT(pid, 0);
+        writers.push_back(pid);
+    }
+    close(gate[0]);
+    close(gate[1]);
+    for (pid_t pid : writers) {
+        int status = 0;
+        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed";
+    }
+
+    std::vector<std::string> lines = splitLines(drive.read("WINDOWS\\race.ini"), "\r\n");
+    ASSERT_EQ(1u + 2 * kKeysPerWriter, lines.size());
+    EXPECT_EQ("[shared]", lines.front());
+    for (int writer = 0; writer < 2; ++writer)
+        for (int i = 0; i < kKeysPerWriter; ++i) {
+            std::string key = "w" + std::to_string(writer) + "k" + std::to_string(i);
+            ASSERT_EQ(static_cast<UINT>(i), GetPrivateProfileIntA("shared", key.c_str(), -1,
+                                                                  "race.ini"))
+                << key;
+        }
+    const std::vector<std::string> expectedFiles = {"race.ini"};
+    EXPECT_EQ(expectedFiles, regularFilesIn(drive.host("WINDOWS")))
+        << "no temporary file is left behind";
+}
+
+// The rights checks run in a child that, when the tests run as root, gives up root first:
+// root may write anywhere, and the checks must still run.
+TEST(ProfileProcesses, WritesWithoutRightsAreDeniedAndChangeNothing)
+{
+    vkstest::ScopedDriveC drive;
+    drive.write("WINDOWS\\locked\\inside.ini", "[s]\r\nk=1\r\n");
+    drive.write("WINDOWS\\open\\readonly.ini", "[s]\r\nk=1\r\n");
+    fs::create_directories(drive.host("WINDOWS\\closed"));
+    drive.write("WINDOWS\\closed\\hidden.ini", "[s]\r\nk=1\r\n");
+    fs::permissions(drive.root(), fs::perms(0755));
+    fs::permissions(drive.host("WINDOWS"), fs::perms(0755));
+    fs::permissions(drive.host("WINDOWS\\locked\\inside.ini"), fs::perms(0666));
+    fs::permissions(drive.host("WINDOWS\\locked"), fs::perms(0555));
+    fs::permissions(drive.host("WINDOWS\\open"), fs::perms(0777));
+    fs::permissions(drive.host("WINDOWS\\open\\readonly.ini"), fs::perms(0444));
+    fs::permissions(drive.host("WINDOWS\\closed"), fs::perms(0));
+
+    struct Row {
+        const char *name;
+        const char *file;
+        UINT read;  // GetPrivateProfileIntA of k, default 7
+    } rows[] = {
+        {"new file in a read-only folder", "locked\\new.ini", 7},
+        {"writable file in a read-only folder", "locked\\inside.ini", 1},
+        {"read-only file", "open\\readonly.ini", 1},
+        {"file in a folder without rights", "closed\\hidden.ini", 7},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        int status = exitStatusOfChild([&] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                return 100;
+            if (GetPrivateProfileIntA("s", "k", 7, row.file) != row.read)
+                return 101;
+            SetLastError(0xdeadbeef);
+            if (WritePrivateProfileStringA("s", "k", "2", row.file))
+                return 102;
+            return GetLastError() == ERROR_ACCESS_DENIED ? 0 : 103;
+        });
+        EXPECT_EQ(0, status) << "100: cannot drop root, 101: read failed, 102: write "
+                                "succeeded, 103: wrong error";
+    }
+    fs::permissions(drive.host("WINDOWS\\closed"), fs::perms(0755));
+    EXPECT_EQ("[s]\r\nk=1\r\n", drive.read("WINDOWS\\locked\\inside.ini"));
+    EXPECT_EQ("[s]\r\nk=1\r\n", drive.read("WINDOWS\\open\\readonly.ini"));
+    EXPECT_EQ("[s]\r\nk=1\r\n", drive.read("WINDOWS\\closed\\hidden.ini"));
+    EXPECT_EQ(std::vector<std::string>{"inside.ini"},
+              regularFilesIn(drive.host("WINDOWS\\locked")));
+    EXPECT_EQ(std::vector<std::string>{"readonly.ini"},
+              regularFilesIn(drive.host("WINDOWS\\open")));
+}
+
+}  // namespace
