@@ -25,7 +25,7 @@ int positionIn(char const *text, unsigned char const *match)
 CString reversed(CString copy)
 {
     int length = copy.GetLength();
-    char *buffer = copy.GetBuffer(copy.GetLength());
+    char *buffer = copy.GetBuffer(length);
     _mbsrev(reinterpret_cast<unsigned char *>(buffer));
     copy.ReleaseBuffer(length);
     return copy;
