@@ -55,10 +55,11 @@ public:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
+// For classes derived from CObject: GetRuntimeClass always overrides.
 #define DECLARE_DYNAMIC(class_name)                                                            \
 public:                                                                                        \
     static CRuntimeClass class##class_name;                                                    \
-    virtual CRuntimeClass *GetRuntimeClass() const;
+    CRuntimeClass *GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name)                                                          \
     DECLARE_DYNAMIC(class_name)                                                                \
