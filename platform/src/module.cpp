@@ -28,10 +28,11 @@ struct ModuleTable {
     std::map<HMODULE, LoadedModule> modules;
 };
 
+// Never destroyed: a module's static destructor may free another module at exit.
 ModuleTable &moduleTable()
 {
-    static ModuleTable table;
-    return table;
+    static ModuleTable *table = new ModuleTable;
+    return *table;
 }
 
 HMODULE toModule(const void *base)

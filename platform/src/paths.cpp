@@ -203,10 +203,11 @@ private:
     unsigned generation_ = 0;
 };
 
+// Never destroyed, so that paths still resolve in other modules' static destructors.
 DriveMap &driveMap()
 {
-    static DriveMap map;
-    return map;
+    static DriveMap *map = new DriveMap;
+    return *map;
 }
 
 // ---- Matching names without regard to case ----
@@ -243,8 +244,8 @@ private:
 
 ResolvedCache &resolvedCache()
 {
-    static ResolvedCache cache;
-    return cache;
+    static ResolvedCache *cache = new ResolvedCache;
+    return *cache;
 }
 
 std::optional<std::string> findIgnoringCase(const std::string &folder, const std::string &name)

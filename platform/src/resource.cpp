@@ -24,10 +24,12 @@ struct Registry {
     std::map<HMODULE, ModuleResources> modules;
 };
 
+// Never destroyed: modules unregister from their own static destructors, which may run after
+// this library's at exit.
 Registry &registry()
 {
-    static Registry instance;
-    return instance;
+    static Registry *instance = new Registry;
+    return *instance;
 }
 
 HMODULE moduleOrProgram(HMODULE module)
