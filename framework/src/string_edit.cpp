@@ -133,6 +133,8 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
 int CString::Remove(char ch)
 {
     int nLength = GetLength();
+    if (Find(ch) < 0)
+        return 0;  // nothing to remove: the block stays shared
     CopyBeforeWrite();
     int nKept = 0;
     ForEachChar(m_pchData, nLength, [&](int nPos, int nBytes) {
