@@ -7,8 +7,10 @@
 
 VKS_BEGIN_EXTERN_C
 
-/* Maps drive `letter` to a host folder; a null folder removes the mapping. The environment
-   variable VKS_DRIVE_C chooses drive C at start-up. */
+/* Maps drive `letter` (either case) to an existing host folder; FALSE for a non-letter or a
+   folder that does not exist. A null folder removes the mapping; for drive C it restores the
+   host's own: the folder named by VKS_DRIVE_C, else vksutil/drive_c in the user's data folder
+   (made with WINDOWS\SYSTEM in it when first used). Drive Z is "/" from the start. */
 BOOL VksHostSetDrive(char letter, const char *hostFolder);
 
 /* The process's ANSI code page (932 unless VKS_CODEPAGE says otherwise at start-up). FALSE for a
