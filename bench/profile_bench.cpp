@@ -1,0 +1,144 @@
+// The cost of the profile functions against the file system calls they cannot avoid: reading one
+// key against one stat() of the file, and writing one value against a plain rewrite of the file
+// (temporary file, then rename). Each benchmark reports its ratio as a counter.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include "vkshost.h"
+#include "windows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kDosPath[] = "C:\\WINDOWS\\bench.ini";
+
+// A private drive C with a 40-section, 400-key profile in its Windows directory.
+class BenchDrive {
+public:
+    BenchDrive()
+    {
+        std::string pattern = (fs::temp_directory_path() / "vksbench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        root_ = pattern;
+        fs::create_directories(root_ / "WINDOWS");
+        VksHostSetDrive('C', root_.c_str());
+        std::ofstream(iniPath(), std::ios::binary) << profileText();
+    }
+    ~BenchDrive()
+    {
+        VksHostSetDrive('C', nullptr);
+        std::error_code ignored;
+        fs::remove_all(root_, ignored);
+    }
+
+    std::string iniPath() const { return (root_ / "WINDOWS" / "bench.ini").string(); }
+
+    static std::string profileText()
+    {
+        std::string text;
+        for (int section = 0; section < 40; ++section) {
+            text += "[Section" + std::to_string(section) + "]\r\n";
+            for (int key = 0; key < 10; ++key)
+                text += "Key" + std::to_string(key) + "=value of key " + std::to_string(key) +
+                        " in section " + std::to_string(section) + "\r\n";
+        }
+        return text;
+    }
+
+private:
+    fs::path root_;
+};
+
+// Seconds spent in `work`.
+template <typename Work>
+double secondsOf(Work work)
+{
+    auto start = Clock::now();
+    work();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void plainRewrite(const std::string &path, const std::string &bytes)
+{
+    std::string temp = path + ".plain";
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+        std::abort();
+    close(fd);
+    if (rename(temp.c_str(), path.c_str()) != 0)
+        std::abort();
+}
+
+void readOneKey(int i)
+{
+    char buffer[64];
+    const char *sections[] = {"Section7", "section23", "SECTION39"};
+    benchmark::DoNotOptimize(
+        GetPrivateProfileStringA(sections[i % 3], "key5", "", buffer, sizeof buffer, kDosPath));
+}
+
+// Each iteration times one read and, right after it, one stat() of the same file, so that a busy
+// machine weighs on both alike. The benchmark's time is the reads' alone.
+void BM_ReadOneKeyPerStat(benchmark::State &state)
+{
+    BenchDrive drive;
+    std::string path = drive.iniPath();
+    int reads = 0;
+    double readSeconds = 0;
+    double statSeconds = 0;
+    for (auto _ : state) {
+        double read = secondsOf([&] { readOneKey(reads++); });
+        statSeconds += secondsOf([&] {
+            struct stat st;
+            benchmark::DoNotOptimize(stat(path.c_str(), &st));
+        });
+        readSeconds += read;
+        state.SetIterationTime(read);
+    }
+    state.counters["stat_ns"] = statSeconds / reads * 1e9;
+    state.counters["read_per_stat"] = readSeconds / statSeconds;
+}
+BENCHMARK(BM_ReadOneKeyPerStat)->UseManualTime();
+
+// Each iteration times one profile write and one plain rewrite of a copy of the same file.
+void BM_WriteOneValuePerPlainRewrite(benchmark::State &state)
+{
+    BenchDrive drive;
+    std::string copy = drive.iniPath() + ".copy";
+    std::string bytes = BenchDrive::profileText();
+    int writes = 0;
+    double writeSeconds = 0;
+    double rewriteSeconds = 0;
+    for (auto _ : state) {
+        // A new value each time, so that every call rewrites the file.
+        std::string value = "value " + std::to_string(writes++ % 10);
+        double written = secondsOf([&] {
+            if (!WritePrivateProfileStringA("Section23", "Key5", value.c_str(), kDosPath))
+                state.SkipWithError("write failed");
+        });
+        rewriteSeconds += secondsOf([&] { plainRewrite(copy, bytes); });
+        writeSeconds += written;
+        state.SetIterationTime(written);
+    }
+    state.counters["rewrite_ns"] = rewriteSeconds / writes * 1e9;
+    state.counters["write_per_rewrite"] = writeSeconds / rewriteSeconds;
+}
+BENCHMARK(BM_WriteOneValuePerPlainRewrite)->UseManualTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

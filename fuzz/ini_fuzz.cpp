@@ -1,0 +1,175 @@
+// Fuzzes the INI reader and writer: parsing, the line edits, and the public profile calls on a
+// real file. Besides crashes and sanitizer reports, it stops on a broken promise: a written
+// value that does not read back, another key's value changed by an edit, a removed key or
+// section still present, a buffer written past its size, or a refused write that touched the file.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "ini_document.h"
+#include "ini_edit.h"
+#include "ini_text.h"
+#include "vkshost.h"
+#include "windows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vks::detail;
+
+void require(bool promise)
+{
+    if (!promise)
+        std::abort();
+}
+
+// Names and values as C strings carry them: up to the first NUL.
+std::string cString(std::string text)
+{
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+bool hasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// What the writer promises to read back as written.
+bool isWritableKey(std::string_view key)
+{
+    std::string_view name = trimIniBlanks(key);
+    return !name.empty() && !hasLineBreak(name) && name.find('=') == std::string_view::npos &&
+           name.front() != ';' && name.front() != '[';
+}
+
+std::optional<std::string_view> valueOf(const IniDocument &doc, std::string_view section,
+                                        std::string_view key)
+{
+    const IniSection *found = doc.findSection(section);
+    const IniLine *line = found ? doc.findKey(*found, key) : nullptr;
+    return line ? std::optional(line->value) : std::nullopt;
+}
+
+// Every key of the first sections, with its value, to compare before and after an edit.
+std::vector<std::pair<std::string, std::string>> someKeys(const IniDocument &doc)
+{
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (size_t s = 0; s < doc.sections().size() && s < 16; ++s)
+        for (size_t k = 0; k < doc.sections()[s].keys.size() && k < 16; ++k)
+            keys.emplace_back(doc.sectionName(doc.sections()[s]),
+                              doc.lines()[doc.sections()[s].keys[k]].name);
+    return keys;
+}
+
+void checkEdits(const std::string &content, const std::string &section, const std::string &key,
+                const std::string &value)
+{
+    IniDocument doc(content);
+    bool writable = !hasLineBreak(section) && isWritableKey(key) && !hasLineBreak(value);
+    if (!writable)
+        return;
+    auto others = someKeys(doc);
+
+    std::optional<std::string> set = setIniValue(doc, section, key, value);
+    IniDocument afterSet(set ? *set : content);
+    require(valueOf(afterSet, section, key) == unquoteIniValue(value));
+    for (const auto &[s, k] : others)
+        if (!(iniNamesEqual(trimIniBlanks(s), trimIniBlanks(section)) &&
+              iniNamesEqual(trimIniBlanks(k), trimIniBlanks(key))))
+            require(valueOf(afterSet, s, k) == valueOf(doc, s, k));
+
+    std::optional<std::string> removedKey = removeIniKey(afterSet, section, key);
+    IniDocument afterKey(removedKey ? *removedKey : afterSet.bytes());
+    require(!valueOf(afterKey, section, key));
+
+    std::optional<std::string> removedSection = removeIniSection(afterKey, section);
+    IniDocument afterSection(removedSection ? *removedSection : afterKey.bytes());
+    require(!afterSection.findSection(section));
+}
+
+// A private drive C on a memory file system, mapped once for the whole run.
+const std::string &iniPath()
+{
+    static const std::string path = [] {
+        std::string pattern = "/dev/shm/vksfuzz-XXXXXX";
+        if (!fs::exists("/dev/shm"))
+            pattern = (fs::temp_directory_path() / "vksfuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        fs::create_directories(fs::path(pattern) / "WINDOWS");
+        VksHostSetDrive('C', pattern.c_str());
+        static const std::string root = pattern;
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(root, ignored);
+        });
+        return pattern + "/WINDOWS/fuzz.ini";
+    }();
+    return path;
+}
+
+std::string fileBytes()
+{
+    std::ifstream in(iniPath(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Reads into a buffer one byte larger than it claims, and checks that byte stays untouched.
+void checkRead(const char *section, const char *key, const char *def, DWORD size)
+{
+    std::vector<char> buffer(size + 1, '\x5a');
+    DWORD count = GetPrivateProfileStringA(section, key, def, buffer.data(), size, "fuzz.ini");
+    require(buffer[size] == '\x5a');
+    require(size == 0 ? count == 0 : count < size);
+}
+
+void checkProfileCalls(const std::string &content, const std::string &section,
+                       const std::string &key, const std::string &value, DWORD size)
+{
+    std::ofstream(iniPath(), std::ios::binary | std::ios::trunc) << content;
+    checkRead(section.c_str(), key.c_str(), value.c_str(), size);
+    checkRead(section.c_str(), nullptr, "", size);
+    checkRead(nullptr, nullptr, "", size);
+    GetPrivateProfileIntA(section.c_str(), key.c_str(), 0, "fuzz.ini");
+
+    if (WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), "fuzz.ini")) {
+        std::vector<char> buffer(value.size() + 2);
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), "fuzz.ini");
+        require(unquoteIniValue(value) == buffer.data());
+    } else {
+        require(GetLastError() == ERROR_INVALID_PARAMETER);
+        require(fileBytes() == content);
+    }
+    require(WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, "fuzz.ini") ||
+            GetLastError() == ERROR_INVALID_PARAMETER);
+    require(WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, "fuzz.ini") ||
+            GetLastError() == ERROR_INVALID_PARAMETER);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    std::string section = cString(input.ConsumeRandomLengthString(24));
+    std::string key = cString(input.ConsumeRandomLengthString(24));
+    std::string value = cString(input.ConsumeRandomLengthString(48));
+    DWORD bufferSize = input.ConsumeIntegralInRange<DWORD>(0, 80);
+    std::string content = input.ConsumeRemainingBytesAsString();
+
+    checkEdits(content, section, key, value);
+    checkProfileCalls(content, section, key, value, bufferSize);
+    return 0;
+}
