@@ -64,7 +64,9 @@ public:
     unsigned short DosTime() const;
 
     // The calendar fields read as local standard time (daylight saving taken as not in effect);
-    // milliseconds are dropped. Meaningful from 1970 to January 2038 only.
+    // milliseconds are dropped. Meaningful from 1970 to January 2038 only. Write
+    // `CTime time = date;`: `CTime time(date)` takes CTime's FILETIME constructor instead, which
+    // reads the value as UTC.
     operator CTime() const;
 
     // Move the value from local time to UTC or back, in place, with the time-zone bias in
