@@ -1,26 +1,85 @@
-// vksutil: the command-line tool over the library, for administrators and developers.
+// vksutil: the command-line tool over the library, for administrators and developers of the
+// product.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include <vksutil/vksutil.h>
 
+#include "commands.h"
+#include "vkshost.h"
+
+namespace tool {
+
 namespace {
 
-int printUsage(FILE *out)
+const Command kCommands[] = {
+    {"dirs", "the product's directories and the paths of its files", runDirs, helpDirs},
+    {"profile", "read, write and list settings in the product's INI files", runProfile,
+     helpProfile},
+};
+
+const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default"};
+
+void printUsage(FILE *out)
 {
-    std::fputs("usage: vksutil --version\n", out);
-    return out == stdout ? 0 : 2;
+    std::fputs("usage: vksutil [--drive-c DIR] COMMAND [ARGS...]\n"
+               "       vksutil --version\n\n"
+               "Commands:\n", out);
+    for (const Command &command : kCommands)
+        std::fprintf(out, "  %-10s %s\n", command.name, command.synopsis);
+    std::fputs("\nOptions:\n"
+               "  --drive-c DIR  the folder that is drive C (default: $VKS_DRIVE_C)\n"
+               "  --help         help on the tool or on a command\n"
+               "  --version      the library's version\n\n"
+               "Exit codes: 0 done, 1 key absent (profile get), 2 usage or bad value,\n"
+               "3 the operation could not be carried out.\n", out);
+}
+
+const Command *findCommand(const std::string &name)
+{
+    for (const Command &command : kCommands)
+        if (name == command.name)
+            return &command;
+    return nullptr;
 }
 
 }  // namespace
 
+int usageError(const std::string &message)
+{
+    std::fprintf(stderr, "vksutil: %s\n", message.c_str());
+    return kUsage;
+}
+
+int run(int argc, char **argv)
+{
+    Args args(argc, argv, kValueOptions);
+    if (!args.ok())
+        return usageError(args.error() + " (see vksutil --help)");
+    if (args.version()) {
+        std::printf("vksutil %s\n", utLibraryVersion());
+        return kDone;
+    }
+    if (args.words().empty()) {
+        printUsage(args.help() ? stdout : stderr);
+        return args.help() ? kDone : kUsage;
+    }
+    const Command *command = findCommand(args.words()[0]);
+    if (!command)
+        return usageError("unknown command '" + args.words()[0] + "' (see vksutil --help)");
+    if (args.help()) {
+        command->help(stdout);
+        return kDone;
+    }
+    if (args.has("--drive-c") && !VksHostSetDrive('C', args.option("--drive-c").c_str()))
+        return usageError("--drive-c: no such folder: " + args.option("--drive-c"));
+    return command->run(args, args.rest(1));
+}
+
+}  // namespace tool
+
 int main(int argc, char **argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("vksutil %s\n", utLibraryVersion());
-        return 0;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
-        return printUsage(stdout);
-    return printUsage(stderr);
+    return tool::run(argc, argv);
 }

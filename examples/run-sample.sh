@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The main job: the tool on a copy of the bundled drive C (the bundled files stay as they are).
+# usage: examples/run-sample.sh [path/to/vksutil]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+tool=${1:-"$here/../build/default/tools/vksutil"}
+drive=$(mktemp -d)
+trap 'rm -rf "$drive"' EXIT
+cp -r "$here/drive_c/." "$drive/"
+
+run() {
+  printf '\n$ vksutil %s\n' "$*"
+  "$tool" --drive-c "$drive" "$@"
+}
+
+"$tool" --version
+run dirs
+run profile keys application Preferences
+run profile get application Preferences "Show Quick Steps" --type bool
+run profile get application Preferences "Last Run" --type date
+run profile get windows intl sShortDate
+run profile keys default-modems "Modem Makers"
+run profile keys user-modems "ユーザー定義モデム"
+run profile set application Preferences "Last Connection" "自宅のパソコン"
+run profile get application Preferences "Last Connection"
+run profile set company General "Install Count" 4294967295 --type uint
+run profile get company General "Install Count" --type text
+run profile set application Preferences Password "s3cret" --type encrypt
+run profile get application Preferences Password --type text
+run profile get application Preferences Password --type encrypt
+run profile delete application Preferences Password
+run profile get application Preferences Password --default "(none)" || true

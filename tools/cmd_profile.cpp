@@ -1,0 +1,196 @@
+// vksutil profile: read, write and list settings in the product's INI files.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include <vksutil/vksutil.h>
+
+#include "commands.h"
+#include "terminal.h"
+#include "value_text.h"
+
+namespace tool {
+
+namespace {
+
+struct WellKnown {
+    const char *name;
+    TutProfile const &(*profile)();
+};
+
+const WellKnown kProfiles[] = {
+    {"windows", TutProfile::windows},
+    {"system", TutProfile::system},
+    {"company", TutProfile::company},
+    {"application", TutProfile::application},
+    {"default-modems", TutProfile::defaultModems},
+    {"user-modems", TutProfile::userModems},
+};
+
+// A well-known name, a DOS path (a drive letter or a backslash in it), or a host file path.
+TutProfile profileNamed(const std::string &word)
+{
+    for (const WellKnown &known : kProfiles)
+        if (word == known.name)
+            return known.profile();
+    if (word.find('\\') != std::string::npos || word.find(':') != std::string::npos)
+        return TutProfile(word.c_str());
+    return TutProfile(std::filesystem::absolute(word).lexically_normal().c_str());
+}
+
+// Section and key names typed at the terminal, in the ANSI code page.
+bool ansiWord(const std::string &typed, const char *what, std::string &ansi)
+{
+    if (fromTerminal(typed, ansi))
+        return true;
+    usageError(std::string(what) + " '" + typed + "' has characters the code page cannot hold");
+    return false;
+}
+
+int runKeys(const std::vector<std::string> &words)
+{
+    if (words.size() != 2)
+        return usageError("usage: vksutil profile keys PROFILE SECTION");
+    std::string section;
+    if (!ansiWord(words[1], "section", section))
+        return kUsage;
+    TutProfileKeyList keys(profileNamed(words[0]), section.c_str());
+    for (int i = 0; i < keys.count(); ++i)
+        std::printf("%s\n", toTerminal(keys[i].name()).c_str());
+    return kDone;
+}
+
+int runGet(const Args &args, const std::vector<std::string> &words)
+{
+    if (words.size() != 3)
+        return usageError("usage: vksutil profile get PROFILE SECTION KEY [--type T] [--default V]");
+    ValueType type;
+    if (!parseValueType(args.option("--type", "text"), type))
+        return usageError("--type: unknown type '" + args.option("--type") + "'");
+    std::string section, name, fallback;
+    if (!ansiWord(words[1], "section", section) || !ansiWord(words[2], "key", name) ||
+        !ansiWord(args.option("--default"), "default", fallback))
+        return kUsage;
+    TutProfileKey key(profileNamed(words[0]), section.c_str(), name.c_str());
+
+    std::string shown;
+    if (!key.exists()) {
+        if (args.has("--default")) {
+            std::string error;
+            if (!checkValueText(type, fallback, error))
+                return usageError("--default: " + error);
+            std::printf("%s\n", toTerminal(fallback).c_str());
+        } else {
+            std::fprintf(stderr, "vksutil: no key '%s' in section [%s] of %s\n", words[2].c_str(),
+                         words[1].c_str(), toTerminal(key.section().profile().name()).c_str());
+        }
+        return kAbsent;
+    }
+    std::string error;
+    if (!readValue(key, type, shown, error))
+        return usageError(error);
+    std::printf("%s\n", toTerminal(shown).c_str());
+    return kDone;
+}
+
+int runSet(const Args &args, const std::vector<std::string> &words)
+{
+    if (words.size() != 4)
+        return usageError("usage: vksutil profile set PROFILE SECTION KEY VALUE [--type T]");
+    ValueType type;
+    if (!parseValueType(args.option("--type", "text"), type))
+        return usageError("--type: unknown type '" + args.option("--type") + "'");
+    std::string section, name, value;
+    if (!ansiWord(words[1], "section", section) || !ansiWord(words[2], "key", name) ||
+        !ansiWord(words[3], "value", value))
+        return kUsage;
+    TutProfileKey key(profileNamed(words[0]), section.c_str(), name.c_str());
+    std::string error;
+    switch (writeValue(key, type, value, error)) {
+    case WriteResult::kWritten:
+        return kDone;
+    case WriteResult::kBadValue:
+        return usageError(error);
+    case WriteResult::kNotWritten:
+        break;
+    }
+    std::fprintf(stderr, "vksutil: could not write [%s] %s to %s\n", words[1].c_str(),
+                 words[2].c_str(), toTerminal(key.section().profile().name()).c_str());
+    return kFailed;
+}
+
+int runDelete(const std::vector<std::string> &words)
+{
+    if (words.size() != 2 && words.size() != 3)
+        return usageError("usage: vksutil profile delete PROFILE SECTION [KEY]");
+    std::string section, name;
+    if (!ansiWord(words[1], "section", section))
+        return kUsage;
+    TutProfileSection place(profileNamed(words[0]), section.c_str());
+    bool gone;
+    if (words.size() == 2) {
+        place.remove();
+        gone = !place.exists();
+    } else {
+        if (!ansiWord(words[2], "key", name))
+            return kUsage;
+        TutProfileKey key(place, name.c_str());
+        key.remove();
+        gone = !key.exists();
+    }
+    if (gone)
+        return kDone;
+    std::fprintf(stderr, "vksutil: could not delete from %s\n",
+                 toTerminal(place.profile().name()).c_str());
+    return kFailed;
+}
+
+}  // namespace
+
+void helpProfile(FILE *out)
+{
+    std::fputs(
+        "usage: vksutil [--drive-c DIR] profile keys PROFILE SECTION\n"
+        "       vksutil [--drive-c DIR] profile get PROFILE SECTION KEY [--type T] [--default V]\n"
+        "       vksutil [--drive-c DIR] profile set PROFILE SECTION KEY VALUE [--type T]\n"
+        "       vksutil [--drive-c DIR] profile delete PROFILE SECTION [KEY]\n\n"
+        "PROFILE is one of windows, system, company, application, default-modems,\n"
+        "user-modems, or a file: a DOS path (c:\\dir\\file.ini) or a host path.\n\n"
+        "keys    lists the key names of a section, in file order.\n"
+        "get     prints a key's value as the product reads it; exit code 1 when the key is\n"
+        "        absent (the --default value, if given, is printed then).\n"
+        "set     writes a value in the product's text form for its type.\n"
+        "delete  removes a key, or a whole section with its keys.\n\n"
+        "Types (--type, default text):\n"
+        "  text     the text as stored\n"
+        "  int      32-bit signed integer         uint   32-bit unsigned integer\n"
+        "  long     32-bit signed integer (read as text)\n"
+        "  int64    64-bit signed integer\n"
+        "  bool     yes/no (stored as Yes or No; reads true for Y..., T..., 1... and ON)\n"
+        "  date     YYYY-MM-DDTHH:MM:SS (stored as year,month,day,hour,minute,second)\n"
+        "  encrypt  text stored in the product's scrambled form (at most 255 characters)\n\n"
+        "Texts are shown and typed in the terminal's encoding and stored in the ANSI code\n"
+        "page (932 unless VKS_CODEPAGE says otherwise).\n",
+        out);
+}
+
+int runProfile(const Args &args, const std::vector<std::string> &words)
+{
+    if (words.empty())
+        return usageError("profile needs a subcommand: keys, get, set or delete");
+    const std::string &verb = words[0];
+    std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (verb == "keys")
+        return runKeys(rest);
+    if (verb == "get")
+        return runGet(args, rest);
+    if (verb == "set")
+        return runSet(args, rest);
+    if (verb == "delete")
+        return runDelete(rest);
+    return usageError("unknown profile subcommand '" + verb + "'");
+}
+
+}  // namespace tool
