@@ -15,13 +15,14 @@ BOOL LoadFromModule(HMODULE hModule, UINT nID, CString &text)
 {
     if (!FindResourceA(hModule, MAKEINTRESOURCEA(nID / 16 + 1), RT_STRING))
         return FALSE;
-    // LoadStringA cannot say that it cut the text, so a full buffer means: try a larger one.
+    // LoadStringA cannot say that it cut the text, and it stops short of a double-byte
+    // character that does not fit: a buffer with less than two bytes to spare means "try larger".
     for (int nSize = 256;; nSize *= 2) {
         int nLength = LoadStringA(hModule, nID, text.GetBuffer(nSize - 1), nSize);
         text.ReleaseBuffer(nLength > 0 ? nLength : 0);
         if (nLength <= 0)
             return FALSE;
-        if (nLength < nSize - 1 || nSize > kLongestString)
+        if (nLength < nSize - 2 || nSize > kLongestString)
             return TRUE;
     }
 }

@@ -261,3 +261,16 @@ TEST(ModuleStateExitDeathTest, EntriesLeftInTheChainAreFreedAtExit)
 }
 
 }  // namespace
+
+// LoadStringA stops short of a double-byte character that does not fit its buffer; the load
+// must see that as a cut text and try again, not take the shorter text as the whole string.
+TEST_F(ResourceChain, LoadStringKeepsADoubleByteCharacterAtTheFirstBufferEdge)
+{
+    static int anchor;
+    const std::string text = std::string(254, 'a') + "\xE3\x81\x82";  // 254 bytes, then "あ"
+    const VksStringResource strings[] = {{204, text.c_str()}};
+    ASSERT_TRUE(VksRegisterStringTable(&anchor, strings, 1));
+
+    EXPECT_EQ(std::string(254, 'a') + "\x82\xA0", Load(204));
+    VksUnregisterStringTables(&anchor);
+}
