@@ -27,6 +27,11 @@ struct FileSnapshot {
     bool settled = false;
 };
 
+// Whether bytes read at `nowNs` (ns since 1970) under `stamp` stay true while the stamp stays.
+// File times come from a coarse clock: one tick (at most 10 ms) where the file system keeps
+// nanoseconds, up to 2 s where it keeps none; a change within that margin may keep the stamp.
+bool isStampSettled(const FileStamp &stamp, std::int64_t nowNs);
+
 // The stamp of the regular file at `path`; false when it is missing, unreachable or no file.
 bool statRegularFile(const std::string &path, FileStamp &stamp);
 

@@ -1,7 +1,8 @@
-// The file operations of the INI engine on POSIX: stat, whole-file read, flock and rename.
 #if !defined(__unix__)
-#error "inifile_posix.cpp implements the INI file operations for POSIX systems only"
+#error "inifile_posix.cpp is the POSIX layer of the INI engine; build it only on a POSIX host"
 #endif
+
+// The file operations of the INI engine on POSIX: stat, whole-file read, flock and rename.
 
 #include "inifile_io.h"
 
@@ -21,11 +22,9 @@ namespace vks::detail {
 
 namespace {
 
-constexpr std::int64_t kNsPerMs = 1'000'000;
-
 std::int64_t nanoseconds(const timespec &t)
 {
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000 * kNsPerMs + t.tv_nsec;
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 FileStamp stampOf(const struct stat &st)
@@ -39,14 +38,9 @@ FileStamp stampOf(const struct stat &st)
     return stamp;
 }
 
-// File times come from a coarse clock: one tick (at most 10 ms) where the file system keeps
-// nanoseconds, up to 2 s where it keeps none. A change that soon after `now` may keep the stamp.
 bool isSettled(const struct stat &st, const timespec &now)
 {
-    bool coarse = st.st_mtim.tv_nsec == 0 || st.st_ctim.tv_nsec == 0;
-    std::int64_t margin = coarse ? 3'000 * kNsPerMs : 50 * kNsPerMs;
-    std::int64_t newest = std::max(nanoseconds(st.st_mtim), nanoseconds(st.st_ctim));
-    return nanoseconds(now) - newest > margin;
+    return isStampSettled(stampOf(st), nanoseconds(now));
 }
 
 FileSnapshot snapshotOf(int fd, bool &ok)
