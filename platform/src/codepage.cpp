@@ -88,18 +88,8 @@ UINT ansiCodePage()
 
 bool isLeadByte(UINT codePage, unsigned char byte)
 {
-    if (codePage == CP_ACP)
-        codePage = ansiCodePage();
-    switch (codePage) {
-    case 932:
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    case 936:
-    case 949:
-    case 950:
-        return byte >= 0x81 && byte <= 0xFE;
-    default:
-        return false;
-    }
+    // One table of lead bytes serves the whole platform: the multibyte run-time's.
+    return IsDBCSLeadByteEx(codePage, byte) != FALSE;
 }
 
 std::string utf8ToAnsi(std::string_view utf8)
