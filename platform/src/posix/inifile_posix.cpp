@@ -80,22 +80,23 @@ DWORD win32Error(int err)
     }
 }
 
+// Reads to the end of the file, whatever its size was when stat() looked.
 bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
 {
-    bytes.clear();
-    bytes.reserve(static_cast<size_t>(std::min<std::uint64_t>(sizeHint, 64u << 20)) + 1);
-    char chunk[65536];
-    off_t offset = 0;
+    size_t filled = 0;
+    bytes.resize(static_cast<size_t>(std::min<std::uint64_t>(sizeHint, 64u << 20)) + 1);
     for (;;) {
-        ssize_t got = pread(fd, chunk, sizeof chunk, offset);
+        if (filled == bytes.size())
+            bytes.resize(filled * 2);
+        ssize_t got = pread(fd, bytes.data() + filled, bytes.size() - filled,
+                            static_cast<off_t>(filled));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
-            return false;
-        if (got == 0)
-            return true;
-        bytes.append(chunk, static_cast<size_t>(got));
-        offset += got;
+        if (got <= 0) {
+            bytes.resize(filled);
+            return got == 0;
+        }
+        filled += static_cast<size_t>(got);
     }
 }
 
