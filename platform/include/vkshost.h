@@ -4,6 +4,7 @@
 #define VKS_VKSHOST_H
 
 #include "windef.h"
+#include "winbase.h"
 
 VKS_BEGIN_EXTERN_C
 
@@ -25,6 +26,18 @@ void VksHostSetLocalTime(const SYSTEMTIME *fixedOrNull);
 
 /* The time-zone bias in minutes, UTC = local time + bias; null: the host's time zone. */
 void VksHostSetTimeZoneBias(const LONG *minutesOrNull);
+
+/* The version GetVersionExA reports (its size field is ignored); null: NT 5.1 build 2600, the
+   newest system the product targets. */
+void VksHostSetVersion(const OSVERSIONINFOA *fixedOrNull);
+
+/* The keyboard subtype GetKeyboardType(1) reports; null: 0. */
+void VksHostSetKeyboardSubtype(const int *fixedOrNull);
+
+/* Where OutputDebugStringA's text goes: to `sink`, called with the text unchanged and `context`;
+   with a null sink, to standard error when the environment variable VKS_DEBUG_OUTPUT is set
+   (to any value), and nowhere otherwise. */
+void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *context);
 
 VKS_END_EXTERN_C
 

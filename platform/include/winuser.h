@@ -24,6 +24,228 @@ LPSTR WINAPI CharLowerA(LPSTR lpsz);
 int WINAPI wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist);
 int WINAPIV wsprintfA(LPSTR lpOut, LPCSTR lpFmt, ...);
 
+/* Keyboard: nTypeFlag 0 gives the type (4, enhanced 101/102-key), 1 the subtype (for Japanese
+   keyboards the maker in the high byte, NEC being 0x0D), 2 the number of function keys (12);
+   any other flag gives 0. */
+int WINAPI GetKeyboardType(int nTypeFlag);
+
+/* ---- Windows, classes, messages and timers ---------------------------------------------- */
+
+DECLARE_HANDLE(HMENU);
+DECLARE_HANDLE(HICON);
+DECLARE_HANDLE(HBRUSH);
+typedef HICON HCURSOR;
+
+typedef struct tagPOINT {
+  LONG x;
+  LONG y;
+} POINT, *PPOINT, *LPPOINT;
+
+typedef struct tagRECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+} RECT, *PRECT, *LPRECT;
+typedef const RECT *LPCRECT;
+
+typedef LRESULT(CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void(CALLBACK *TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
+
+typedef struct tagMSG {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  DWORD time;
+  POINT pt;
+} MSG, *PMSG, *LPMSG;
+
+typedef struct tagWNDCLASSA {
+  UINT style;
+  WNDPROC lpfnWndProc;
+  int cbClsExtra;
+  int cbWndExtra;
+  HINSTANCE hInstance;
+  HICON hIcon;
+  HCURSOR hCursor;
+  HBRUSH hbrBackground;
+  LPCSTR lpszMenuName;
+  LPCSTR lpszClassName;
+} WNDCLASSA, *PWNDCLASSA, *LPWNDCLASSA;
+
+/* What WM_NCCREATE and WM_CREATE carry in lParam. */
+typedef struct tagCREATESTRUCTA {
+  LPVOID lpCreateParams;
+  HINSTANCE hInstance;
+  HMENU hMenu;
+  HWND hwndParent;
+  int cy;
+  int cx;
+  int y;
+  int x;
+  LONG style;
+  LPCSTR lpszName;
+  LPCSTR lpszClass;
+  DWORD dwExStyle;
+} CREATESTRUCTA, *LPCREATESTRUCTA;
+
+#define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
+
+#define WM_NULL 0x0000
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_ACTIVATE 0x0006
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_ERASEBKGND 0x0014
+#define WM_SYSCOLORCHANGE 0x0015
+#define WM_SHOWWINDOW 0x0018
+#define WM_SETCURSOR 0x0020
+#define WM_SETFONT 0x0030
+#define WM_GETFONT 0x0031
+#define WM_HELP 0x0053
+#define WM_CONTEXTMENU 0x007B
+#define WM_NCCREATE 0x0081
+#define WM_NCDESTROY 0x0082
+#define WM_NCHITTEST 0x0084
+#define WM_GETDLGCODE 0x0087
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
+#define WM_TIMER 0x0113
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_RBUTTONDOWN 0x0204
+#define WM_RBUTTONUP 0x0205
+#define WM_MBUTTONDOWN 0x0207
+#define WM_USER 0x0400
+#define WM_APP 0x8000
+
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_SYSMENU 0x00080000L
+#define WS_GROUP 0x00020000L
+#define WS_TABSTOP 0x00010000L
+#define WS_MINIMIZEBOX 0x00020000L
+#define WS_MAXIMIZEBOX 0x00010000L
+#define WS_EX_CONTEXTHELP 0x00000400L
+
+#define CW_USEDEFAULT ((int)0x80000000)
+
+/* GetWindow. */
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+#define GW_ENABLEDPOPUP 6
+
+/* GetWindowLongA takes the 32-bit indexes; the pointer-sized ones (the window procedure, the
+   instance, the user data) go through GetWindowLongPtrA, as on 64-bit Windows, where
+   GetWindowLongA refuses them with ERROR_INVALID_INDEX. Indexes from 0 address the class's
+   extra window bytes. */
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWL_ID (-12)
+#define GWLP_WNDPROC (-4)
+#define GWLP_HINSTANCE (-6)
+#define GWLP_ID (-12)
+#define GWLP_USERDATA (-21)
+#define GWL_WNDPROC GWLP_WNDPROC
+#define GWL_HINSTANCE GWLP_HINSTANCE
+#define GWL_USERDATA GWLP_USERDATA
+
+/* PeekMessageA. */
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+#define PM_NOYIELD 0x0002
+
+/* Window classes: process-wide, names compared without regard to case. RegisterClassA returns
+   the class atom (0xC000 and up) or 0 (ERROR_CLASS_ALREADY_EXISTS, ERROR_INVALID_PARAMETER). */
+ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass);
+BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
+BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass);
+
+/* Windows belong to the thread that creates them. Creation sends WM_NCCREATE (FALSE fails it)
+   and WM_CREATE (-1 fails it) with a CREATESTRUCTA; a failed creation sends WM_NCDESTROY.
+   New top-level windows go on top of the Z-order, new children below their siblings. With
+   WS_CHILD, hWndParent is the parent and hMenu the identifier; otherwise hWndParent is the owner. */
+HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName,
+                            DWORD dwStyle, int X, int Y, int nWidth, int nHeight,
+                            HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
+#define CreateWindowA(c, n, s, x, y, w, h, p, m, i, l) \
+  CreateWindowExA(0, c, n, s, x, y, w, h, p, m, i, l)
+
+/* Destroys owned windows first, then sends WM_DESTROY to the window and its children (parents
+   first) and WM_NCDESTROY (children first); discards the messages posted to each and kills its
+   timers. Only the owning thread may destroy a window (ERROR_ACCESS_DENIED otherwise). */
+BOOL WINAPI DestroyWindow(HWND hWnd);
+BOOL WINAPI IsWindow(HWND hWnd);
+HWND WINAPI GetParent(HWND hWnd);
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+/* Top-level windows only, from the top of the Z-order; NULL matches anything; names compare
+   without regard to case. The class may be an atom (MAKEINTATOM). */
+HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
+int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
+
+/* Window text goes through WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH for windows of the calling
+   thread (so a window procedure may answer them) and is read directly for other threads'.
+   GetWindowTextA copies at most nMaxCount - 1 bytes and a NUL and returns the bytes copied. */
+BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
+int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+int WINAPI GetWindowTextLengthA(HWND hWnd);
+
+/* Set* return the previous value; 0 with ERROR_INVALID_INDEX for an unknown index. */
+LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
+LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
+LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);
+LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+
+/* WM_NCCREATE sets the text from the CREATESTRUCTA and returns TRUE; the text messages read and
+   write the window's text; WM_CLOSE destroys the window; everything else returns 0. */
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
+                               LPARAM lParam);
+
+/* Messages. Each thread has its own queue (at most 10,000 posted messages: ERROR_NOT_ENOUGH_QUOTA
+   after). Retrieval order: messages sent from other threads are handled first, then posted
+   messages in order, then WM_QUIT, then one WM_TIMER for the most overdue timer. A NULL hWnd
+   filter takes every message of the thread, (HWND)-1 thread messages only, a window its own and
+   its children's; WM_QUIT passes every filter. */
+BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI PostThreadMessageA(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam);
+void WINAPI PostQuitMessage(int nExitCode);
+/* A window of another thread: waits until that thread retrieves messages (its GetMessageA,
+   PeekMessageA or its own waiting SendMessageA) and returns the answer; 0 when the window or its
+   thread goes away first. */
+LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+/* Blocks until a message arrives: 0 for WM_QUIT, -1 on error (a filter that is no window, a null
+   message record: ERROR_INVALID_PARAMETER), else non-zero. */
+BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
+                         UINT wRemoveMsg);
+/* Calls the window procedure of the message's window, or the timer procedure a WM_TIMER
+   carries; 0 for thread messages. */
+LRESULT WINAPI DispatchMessageA(const MSG *lpMsg);
+BOOL WINAPI TranslateMessage(const MSG *lpMsg);
+/* 0xC000-0xFFFF, the same for a name in any letter case, process-wide; 0 on failure. */
+UINT WINAPI RegisterWindowMessageA(LPCSTR lpString);
+
+/* Timers follow GetTickCount (so a fixed tick count drives them), at least 10 ms apart. A timer
+   is (window, id); setting it again replaces and restarts it. A NULL window gets a new id. */
+UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+
 VKS_END_EXTERN_C
 
 #endif
