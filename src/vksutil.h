@@ -11,3 +11,7 @@
 #include "settings/profile_section.h"
 #include "settings/profile_key.h"
 #include "settings/profile_key_list.h"
+#include "modem/maker_list.h"
+#include "modem/modem_list.h"
+#include "modem/modem_type.h"
+#include "modem/modem_speed.h"
