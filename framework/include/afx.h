@@ -9,3 +9,4 @@
 #include "afxexcept.h"
 #include "afxmodule.h"
 #include "afxtime.h"
+#include "afxcoll.h"
