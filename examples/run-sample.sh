@@ -3,7 +3,7 @@
 # usage: examples/run-sample.sh [path/to/vksutil]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-tool=${1:-"$here/../build/default/tools/vksutil"}
+tool=${1:-"$here/../build/default/bin/vksutil"}
 drive=$(mktemp -d)
 trap 'rm -rf "$drive"' EXIT
 cp -r "$here/drive_c/." "$drive/"
@@ -30,3 +30,5 @@ run profile get application Preferences Password --type text
 run profile get application Preferences Password --type encrypt
 run profile delete application Preferences Password
 run profile get application Preferences Password --default "(none)" || true
+run format bytes 1000000000
+run format datetime 2002-03-05T14:07:09
