@@ -10,6 +10,9 @@
 
 #include "afxtime.h"
 #include "vkstest.h"
+#include "vkstime.h"
+
+using namespace vkstest;
 
 namespace {
 
@@ -18,49 +21,6 @@ constexpr __int64 kInt64Min = std::numeric_limits<__int64>::min();
 
 // 2024-07-15 12:00:00 UTC, a Monday.
 constexpr __int64 kJuly15Noon = 1721044800;
-
-SYSTEMTIME record(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0,
-                  WORD second = 0, WORD milliseconds = 0, WORD dayOfWeek = 0)
-{
-    return {year, month, dayOfWeek, day, hour, minute, second, milliseconds};
-}
-
-auto fields(const SYSTEMTIME &t)
-{
-    return std::tuple(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds,
-                      t.wDayOfWeek);
-}
-
-FILETIME fileTime(std::uint64_t ticks)
-{
-    return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
-// Sets the process's own time zone (TZ) for the test's lifetime, as a host system would have it.
-// "EST5EDT,M3.2.0,M11.1.0" needs no zone database: UTC-5, and UTC-4 from March to November.
-class ScopedHostZone {
-public:
-    explicit ScopedHostZone(const char *tz)
-    {
-        if (const char *old = std::getenv("TZ"))
-            previous_ = old;
-        apply(tz);
-    }
-    ~ScopedHostZone() { apply(previous_ ? previous_->c_str() : nullptr); }
-
-private:
-    static void apply(const char *tz)
-    {
-        if (tz)
-            setenv("TZ", tz, 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    std::optional<std::string> previous_;
-};
-
-constexpr const char *kNewYork = "EST5EDT,M3.2.0,M11.1.0";
 
 }  // namespace
 

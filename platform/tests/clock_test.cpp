@@ -12,57 +12,12 @@
 
 #include "vkshost.h"
 #include "vkstest.h"
+#include "vkstime.h"
 #include "windows.h"
 
+using namespace vkstest;
+
 namespace {
-
-SYSTEMTIME record(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0,
-                  WORD second = 0, WORD milliseconds = 0, WORD dayOfWeek = 0)
-{
-    return {year, month, dayOfWeek, day, hour, minute, second, milliseconds};
-}
-
-auto fields(const SYSTEMTIME &t)
-{
-    return std::tuple(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds,
-                      t.wDayOfWeek);
-}
-
-FILETIME fileTime(std::uint64_t ticks)
-{
-    return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
-std::uint64_t ticks(const FILETIME &ft)
-{
-    return (std::uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
-}
-
-// Sets the process's own time zone (TZ) for the test's lifetime, as a host system would have it.
-// "EST5EDT,M3.2.0,M11.1.0" needs no zone database: UTC-5, and UTC-4 from March to November.
-class ScopedHostZone {
-public:
-    explicit ScopedHostZone(const char *tzOrNull)
-    {
-        if (const char *old = std::getenv("TZ"))
-            previous_ = old;
-        apply(tzOrNull);
-    }
-    ~ScopedHostZone() { apply(previous_ ? previous_->c_str() : nullptr); }
-
-private:
-    static void apply(const char *tz)
-    {
-        if (tz)
-            setenv("TZ", tz, 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    std::optional<std::string> previous_;
-};
-
-constexpr const char *kNewYork = "EST5EDT,M3.2.0,M11.1.0";
 
 std::uint64_t monotonicMilliseconds()
 {

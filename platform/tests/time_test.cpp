@@ -4,32 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "vkstest.h"
+#include "vkstime.h"
 #include "windows.h"
 
+using namespace vkstest;
+
 namespace {
-
-SYSTEMTIME record(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0,
-                  WORD second = 0, WORD milliseconds = 0, WORD dayOfWeek = 0)
-{
-    return {year, month, dayOfWeek, day, hour, minute, second, milliseconds};
-}
-
-// All eight fields, so a failure prints them.
-auto fields(const SYSTEMTIME &t)
-{
-    return std::tuple(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds,
-                      t.wDayOfWeek);
-}
-
-FILETIME fileTime(std::uint64_t ticks)
-{
-    return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
-std::uint64_t ticks(const FILETIME &ft)
-{
-    return (std::uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
-}
 
 constexpr std::uint64_t kUntouched = 0x0123456789ABCDEFull;
 constexpr std::uint64_t kAllOnes = ~std::uint64_t{0};
