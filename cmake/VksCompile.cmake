@@ -15,3 +15,22 @@ function(vks_add_tests name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} vks_testsupport GTest::gtest GTest::gmock GTest::gtest_main vks_options)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
+
+# vks_add_component(name SOURCES ... INCLUDE_SUBDIR dir [PUBLIC_LIBS ...] [PRIVATE_LIBS ...]):
+# one of the project's shared libraries, with include/ as its public headers (installed under
+# include/vksutil/<dir>), src/ as its private ones, a version and a soname.
+function(vks_add_component name)
+  cmake_parse_arguments(ARG "" "INCLUDE_SUBDIR" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  add_library(vksutil::${name} ALIAS ${name})
+  target_include_directories(${name}
+    PUBLIC
+      $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>
+      $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/vksutil/${ARG_INCLUDE_SUBDIR}>
+    PRIVATE src)
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE vks_options ${ARG_PRIVATE_LIBS})
+  set_target_properties(${name} PROPERTIES
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} EXPORT_NAME ${name})
+  install(DIRECTORY include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vksutil/${ARG_INCLUDE_SUBDIR}
+          FILES_MATCHING PATTERN "*.h")
+endfunction()
