@@ -3,6 +3,7 @@
 #endif
 
 #include "posix/fs_posix.h"
+#include "posix/errno_posix.h"
 
 #include <cerrno>
 #include <climits>
@@ -18,25 +19,6 @@ namespace vks::detail::posix {
 
 namespace {
 
-DWORD win32ErrorOfMkdir(int error)
-{
-    switch (error) {
-    case EEXIST:
-        return ERROR_ALREADY_EXISTS;
-    case ENOENT:
-    case ENOTDIR:
-        return ERROR_PATH_NOT_FOUND;
-    case ENOSPC:
-    case EDQUOT:
-        return ERROR_DISK_FULL;
-    case ENAMETOOLONG:
-        return ERROR_FILENAME_EXCED_RANGE;
-    case ENOMEM:
-        return ERROR_NOT_ENOUGH_MEMORY;
-    default:
-        return ERROR_ACCESS_DENIED;
-    }
-}
 
 struct DirCloser {
     void operator()(DIR *dir) const { closedir(dir); }
@@ -74,7 +56,7 @@ DWORD makeDirectory(const std::string &hostPath)
 {
     if (mkdir(hostPath.c_str(), 0777) == 0)
         return ERROR_SUCCESS;
-    return win32ErrorOfMkdir(errno);
+    return win32ErrorOf(errno, ERROR_ACCESS_DENIED);
 }
 
 std::string executablePath()

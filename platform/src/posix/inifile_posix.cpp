@@ -5,6 +5,7 @@
 // The file operations of the INI engine on POSIX: stat, whole-file read, flock and rename.
 
 #include "inifile_io.h"
+#include "posix/errno_posix.h"
 
 #include <algorithm>
 #include <atomic>
@@ -52,33 +53,6 @@ FileSnapshot snapshotOf(int fd, bool &ok)
     return ok ? FileSnapshot{stampOf(st), isSettled(st, now)} : FileSnapshot{};
 }
 
-DWORD win32Error(int err)
-{
-    switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-    case ELOOP:
-        return ERROR_PATH_NOT_FOUND;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-        return ERROR_ACCESS_DENIED;
-    case ENOSPC:
-    case EDQUOT:
-        return ERROR_DISK_FULL;
-    case ENAMETOOLONG:
-        return ERROR_FILENAME_EXCED_RANGE;
-    case ENOMEM:
-        return ERROR_NOT_ENOUGH_MEMORY;
-    case EMFILE:
-    case ENFILE:
-        return ERROR_OPEN_FAILED;
-    default:
-        return ERROR_WRITE_FAULT;
-    }
-}
 
 // Reads to the end of the file, whatever its size was when stat() looked.
 bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
@@ -217,7 +191,7 @@ IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, D
         if (fd < 0) {
             if (errno == ENOENT && !create)
                 return Result::Missing;
-            error = win32Error(errno);
+            error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
             return Result::Failed;
         }
         int locked;
@@ -270,7 +244,7 @@ bool IniFileLock::replace(const std::string &bytes, FileSnapshot &written, DWORD
     bool ok = fd >= 0 && fillTemporary(fd, bytes, mode_, owner_, group_, st) &&
               rename(temp.c_str(), path_.c_str()) == 0;
     if (!ok) {
-        error = win32Error(errno);
+        error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
         if (fd >= 0)
             unlink(temp.c_str());
         if (created_)
