@@ -37,9 +37,9 @@ public:
     int exists(char const *name, unsigned int &position) const;
 
     // Defines a user modem: a key `name` with an empty value in the section UserDefineModem of
-    // the user modem profile. A name that could not come back as the same key and section is not
-    // written: an empty one, one with a control character, '=' or ']', one that begins with '['
-    // or ';', or one with blanks at either end (bytes of double-byte characters are not judged).
+    // the user modem profile. A name that could not come back as the same key is not written:
+    // an empty one, one with a control character or '=', one that begins with '[' or ';', or one
+    // with blanks or tabs at either end.
     void add(char const *name) const;
     // When this list holds `name`, removes the key of that name from the section UserDefineModem
     // of the user modem profile (the type's own settings stay). A name the list does not hold

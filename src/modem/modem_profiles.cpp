@@ -15,10 +15,11 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// Characters that end a key name or a section header, or start a line the reader skips.
+// A control character would break the line; '=' would end the key name, and a first '[' or ';'
+// would make the line a section header or a comment. None of them is ever a trail byte.
 bool breaksLine(unsigned char c, bool first)
 {
-    if (c < 0x20 || c == 0x7f || c == '=' || c == ']')
+    if (c < 0x20 || c == 0x7f || c == '=')
         return true;
     return first && (c == '[' || c == ';');
 }
@@ -64,12 +65,7 @@ bool isStorableModemName(char const *name)
     if (isBlank(name[0]) || isBlank(name[length - 1]))
         return false;
     for (std::size_t at = 0; at < length; ++at) {
-        const auto c = static_cast<unsigned char>(name[at]);
-        if (IsDBCSLeadByte(c) && name[at + 1] != '\0') {
-            ++at;
-            continue;
-        }
-        if (breaksLine(c, at == 0))
+        if (breaksLine(static_cast<unsigned char>(name[at]), at == 0))
             return false;
     }
     return true;

@@ -26,8 +26,7 @@ CString readModemSetting(TutProfile const &profile, char const *modemType, char 
                          CString const &fallback);
 
 // Whether `name` comes back as the same key or section name once written: not empty, no control
-// character, '=' or ']', no '[' or ';' first, no blank or tab at either end. Only single-byte
-// characters of the ANSI code page are judged.
+// character or '=', no '[' or ';' first, no blank or tab at either end.
 bool isStorableModemName(char const *name);
 
 }  // namespace vks::detail
