@@ -17,6 +17,8 @@ const Command kCommands[] = {
     {"dirs", "the product's directories and the paths of its files", runDirs, helpDirs},
     {"profile", "read, write and list settings in the product's INI files", runProfile,
      helpProfile},
+    {"format", "numbers, byte counts, dates and times in the regional settings", runFormat,
+     helpFormat},
 };
 
 const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default"};
