@@ -27,6 +27,8 @@ int runDirs(const Args &args, const std::vector<std::string> &words);
 void helpDirs(FILE *out);
 int runProfile(const Args &args, const std::vector<std::string> &words);
 void helpProfile(FILE *out);
+int runModem(const Args &args, const std::vector<std::string> &words);
+void helpModem(FILE *out);
 int runFormat(const Args &args, const std::vector<std::string> &words);
 void helpFormat(FILE *out);
 

@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"dirs", "the product's directories and the paths of its files", runDirs, helpDirs},
     {"profile", "read, write and list settings in the product's INI files", runProfile,
      helpProfile},
+    {"modem", "the modem makers and types, and the user's own modems", runModem, helpModem},
     {"format", "numbers, byte counts, dates and times in the regional settings", runFormat,
      helpFormat},
 };
