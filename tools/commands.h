@@ -31,6 +31,10 @@ int runModem(const Args &args, const std::vector<std::string> &words);
 void helpModem(FILE *out);
 int runFormat(const Args &args, const std::vector<std::string> &words);
 void helpFormat(FILE *out);
+int runFiles(const Args &args, const std::vector<std::string> &words);
+void helpFiles(FILE *out);
+int runOs(const Args &args, const std::vector<std::string> &words);
+void helpOs(FILE *out);
 
 // Prints "vksutil: <message>" on standard error and returns kUsage.
 int usageError(const std::string &message);

@@ -20,6 +20,8 @@ const Command kCommands[] = {
     {"modem", "the modem makers and types, and the user's own modems", runModem, helpModem},
     {"format", "numbers, byte counts, dates and times in the regional settings", runFormat,
      helpFormat},
+    {"files", "which names a file filter's pattern accepts", runFiles, helpFiles},
+    {"os", "the system version and family as the library sees them", runOs, helpOs},
 };
 
 const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default"};
