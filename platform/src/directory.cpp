@@ -40,6 +40,7 @@ BOOL WINAPI CreateDirectoryA(LPCSTR lpPathName, LPSECURITY_ATTRIBUTES)
         SetLastError(ERROR_PATH_NOT_FOUND);
         return FALSE;
     }
+    vks::detail::prepareDriveForWrite();
     // "c:" names the drive's current folder, which is always its root here.
     std::string dosPath = isBareDrive(lpPathName) ? std::string(lpPathName) + "\\" : lpPathName;
     std::string hostPath;

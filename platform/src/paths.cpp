@@ -146,14 +146,21 @@ public:
     std::optional<Drive> drive(char letter)
     {
         std::lock_guard lock(mutex_);
-        std::optional<Drive> &found = drives_[asciiUpper(letter) - 'A'];
-        if (found && asciiUpper(letter) == 'C' && defaultFolderPending_) {
-            // The default drive C lives in the user's data folder; it is made on first use only.
-            makeFolders(found->folder + "/WINDOWS/SYSTEM");
-            found->canonical = posix::canonicalPath(found->folder);
-            defaultFolderPending_ = false;
-        }
-        return found;
+        return drives_[asciiUpper(letter) - 'A'];
+    }
+
+    // The default drive C lives in the user's data folder; it is made when something is first
+    // written on it, so that a process that only reads leaves the user's folders alone.
+    void makeDefaultDriveC()
+    {
+        std::lock_guard lock(mutex_);
+        std::optional<Drive> &c = drives_['C' - 'A'];
+        if (!c || !defaultFolderPending_)
+            return;
+        makeFolders(c->folder + "/WINDOWS/SYSTEM");
+        c->canonical = posix::canonicalPath(c->folder);
+        defaultFolderPending_ = false;
+        ++generation_;
     }
 
     std::vector<std::pair<char, Drive>> all()
@@ -394,6 +401,11 @@ std::string dosPathOf(const std::string &hostPath)
     if (dos.size() > 3 && dos.back() == '\\')
         dos.pop_back();
     return dos;
+}
+
+void prepareDriveForWrite()
+{
+    driveMap().makeDefaultDriveC();
 }
 
 }  // namespace vks::detail

@@ -20,6 +20,11 @@ bool resolveDosPath(const std::string &dosPath, std::string &hostPath, DWORD &er
 std::string windowsDirectory();
 std::string systemDirectory();
 
+// Makes the default drive C's folder tree (C:\\WINDOWS\\SYSTEM in the user's data folder) if
+// drive C is that default and it is not made yet. Every operation that writes calls it first;
+// reading never creates it.
+void prepareDriveForWrite();
+
 // The DOS path of a host path ("Z:\\..." unless it lies in a mapped drive's folder).
 std::string dosPathOf(const std::string &hostPath);
 

@@ -202,6 +202,7 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
                                        LPCSTR lpFileName)
 {
     try {
+        vks::detail::prepareDriveForWrite();
         return writeProfileString(lpAppName, lpKeyName, lpString, lpFileName);
     } catch (const std::exception &) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);

@@ -227,7 +227,8 @@ TEST(DriveMap, DriveCReturnsToTheHostsChoice)
     EXPECT_EQ((chosen.path() / "x").string(), resolve("c:\\x"));
 }
 
-TEST(DriveMap, DefaultDriveCIsMadeInTheDataFolderWhenFirstUsed)
+// Reading leaves the user's data folder alone; the first write makes the drive's tree.
+TEST(DriveMap, DefaultDriveCIsMadeInTheDataFolderWhenFirstWritten)
 {
     ScopedFolder data;
     {
@@ -236,9 +237,14 @@ TEST(DriveMap, DefaultDriveCIsMadeInTheDataFolderWhenFirstUsed)
         vkstest::ScopedDriveC scoped;
         ASSERT_TRUE(VksHostSetDrive('C', nullptr));
         fs::path driveC = data.path() / "vksutil" / "drive_c";
+        char value[16];
+        EXPECT_EQ(3u, GetProfileStringA("intl", "sTime", "def", value, sizeof value));
         EXPECT_FALSE(fs::exists(driveC));
-        EXPECT_EQ((driveC / "WINDOWS" / "win.ini").string(), resolve("c:\\windows\\win.ini"));
+
+        EXPECT_TRUE(WritePrivateProfileStringA("intl", "sTime", ":", "win.ini"));
         EXPECT_TRUE(fs::is_directory(driveC / "WINDOWS" / "SYSTEM"));
+        EXPECT_TRUE(fs::is_regular_file(driveC / "WINDOWS" / "win.ini"));
+        EXPECT_EQ((driveC / "WINDOWS" / "win.ini").string(), resolve("c:\\windows\\win.ini"));
     }
     VksHostSetDrive('C', nullptr);
 }
