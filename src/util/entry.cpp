@@ -1,5 +1,6 @@
 // The library's entry point.
 #include "dynlink.h"
+#include "settings/preference_base.h"
 #include "settings/profile.h"
 #include "settings/profile_key.h"
 #include "settings/profile_section.h"
@@ -21,6 +22,7 @@ BOOL processDetach()
     TutProfile::Cleanup();
     TutProfileSection::Cleanup();
     TutProfileKey::Cleanup();
+    vks::settings::releaseApplicationPreferences();
     return TRUE;
 }
 
