@@ -28,3 +28,4 @@
 #include "format/number_text.h"
 #include "format/byte_count.h"
 #include "format/date_text.h"
+#include "mq/state_machine.h"
