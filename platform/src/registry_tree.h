@@ -1,0 +1,65 @@
+// Internal: the registry's keys and values in memory, and the text they are kept in on disk.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "windows.h"
+
+namespace vks::detail {
+
+// A name folded for comparison: ASCII letters in upper case, double-byte characters untouched.
+std::string foldedName(std::string_view name);
+
+struct RegistryValue {
+    std::string name;  // as first set
+    DWORD type = REG_NONE;
+    std::string data;  // the bytes as set
+};
+
+struct RegistryKey {
+    std::string name;  // as created
+    std::map<std::string, RegistryKey> subkeys;   // by folded name
+    std::vector<RegistryValue> values;            // in the order they were first set
+
+    RegistryKey *subkey(std::string_view name);
+    const RegistryKey *subkey(std::string_view name) const;
+    RegistryValue *value(std::string_view name);
+    const RegistryValue *value(std::string_view name) const;
+    // Sets or replaces a value, keeping its place and the case of its first name.
+    void setValue(std::string_view name, DWORD type, std::string data);
+    bool removeValue(std::string_view name);
+};
+
+// The key names of a path below a root, or false for a path Windows rejects (an empty
+// component, a leading backslash). A trailing backslash is allowed.
+bool splitKeyPath(std::string_view path, std::vector<std::string> &names);
+
+// The whole registry: one tree per predefined root, by the root's name ("HKEY_LOCAL_MACHINE").
+class RegistryTree {
+public:
+    RegistryKey &root(const std::string &rootName);
+    const RegistryKey *find(const std::string &rootName,
+                            const std::vector<std::string> &path) const;
+    RegistryKey *find(const std::string &rootName, const std::vector<std::string> &path);
+    // The key at `path`, created with its missing parents; `path` is replaced by the stored
+    // names so that handles keep the case the keys were created with.
+    RegistryKey &create(const std::string &rootName, std::vector<std::string> &path);
+    // Removes the leaf of `path` (which must exist).
+    void remove(const std::string &rootName, const std::vector<std::string> &path);
+
+    // The text form: "[ROOT\\key\\sub]" lines, each followed by its values as
+    // "name"=type:data lines (see registry_tree.cpp). Lines that do not parse are skipped.
+    static RegistryTree parse(std::string_view text);
+    std::string text() const;
+
+private:
+    // What a predefined key that holds nothing yet reads as.
+    static const RegistryKey &emptyRoot();
+
+    std::map<std::string, RegistryKey> roots_;
+};
+
+}  // namespace vks::detail
