@@ -39,6 +39,11 @@ void VksHostSetKeyboardSubtype(const int *fixedOrNull);
    (to any value), and nowhere otherwise. */
 void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *context);
 
+/* The user's language (GetUserDefaultLangID), which message texts are looked up in first; null:
+   from the host's locale (LC_ALL, LC_MESSAGES, then LANG: "de_DE.UTF-8" is German 0x0407; none
+   or "C": US English). */
+void VksHostSetUserLanguage(const WORD *langIdOrNull);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -1,5 +1,5 @@
-/* vksresource.h: the resources a module carries. A module registers its string table from a
-   static initialiser when it loads and removes it from a static destructor when it unloads;
+/* vksresource.h: the resources a module carries. A module registers its string table (and its
+   message table) from a static initialiser when it loads and removes it from a static destructor when it unloads;
    LoadStringA and FindResourceA then find the strings through the module's handle. */
 #ifndef VKS_VKSRESOURCE_H
 #define VKS_VKSRESOURCE_H
@@ -26,6 +26,25 @@ BOOL VksRegisterStringTable(const void *addressInModule, const VksStringResource
 
 /* Removes every string of the module that contains `addressInModule`. FALSE if it had none. */
 BOOL VksUnregisterStringTables(const void *addressInModule);
+
+/* One message of a message table: its 32-bit identifier and its text in UTF-8, ending in CR LF as
+   message texts do; converted to the ANSI code page when FormatMessageA formats it. */
+typedef struct VksMessageResource {
+    DWORD id;
+    const char *utf8;
+} VksMessageResource;
+
+/* Adds the `count` messages of one language to the message table (resource 1 of type
+   RT_MESSAGETABLE) of the module that contains `addressInModule`; the texts are copied and an
+   identifier registered again takes the new text. A table tagged with a primary language and
+   SUBLANG_NEUTRAL (0x0011) serves every regional variant of that language. FALSE, and nothing
+   registered, when no module contains the address or when `entries` is null with a non-zero
+   count. */
+BOOL VksRegisterMessageTable(const void *addressInModule, WORD languageId,
+                             const VksMessageResource *entries, size_t count);
+
+/* Removes the module's message table in every language. FALSE if it had none. */
+BOOL VksUnregisterMessageTables(const void *addressInModule);
 
 VKS_END_EXTERN_C
 

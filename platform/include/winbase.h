@@ -2,6 +2,8 @@
 #ifndef VKS_WINBASE_H
 #define VKS_WINBASE_H
 
+#include <stdarg.h>
+
 #include "windef.h"
 #include "winerror.h"
 
@@ -85,6 +87,27 @@ DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 #define RT_MESSAGETABLE MAKEINTRESOURCEA(11)
 
 HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType);
+
+/* Local memory: the buffers FormatMessageA allocates. LocalFree returns NULL on success. */
+typedef HANDLE HLOCAL;
+#define LMEM_FIXED 0x0000
+#define LMEM_ZEROINIT 0x0040
+#define LPTR (LMEM_FIXED | LMEM_ZEROINIT)
+HLOCAL WINAPI LocalAlloc(UINT uFlags, SIZE_T uBytes);
+HLOCAL WINAPI LocalFree(HLOCAL hMem);
+
+/* Message texts from a module's message table (see vksresource.h), from the system's few texts
+   (FORMAT_MESSAGE_FROM_SYSTEM) or from a string, with their inserts expanded. The result is in
+   the ANSI code page; the count excludes the NUL. */
+#define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
+#define FORMAT_MESSAGE_FROM_STRING 0x00000400
+#define FORMAT_MESSAGE_FROM_HMODULE 0x00000800
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
+#define FORMAT_MESSAGE_ARGUMENT_ARRAY 0x00002000
+#define FORMAT_MESSAGE_MAX_WIDTH_MASK 0x000000FF
+DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId,
+                            LPSTR lpBuffer, DWORD nSize, va_list *Arguments);
 
 /* Critical sections: recursive, owned by one thread at a time. The record must be initialised
    before use and deleted, unowned, when done. */

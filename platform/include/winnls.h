@@ -15,6 +15,14 @@ UINT WINAPI GetACP(void);
 BOOL WINAPI IsDBCSLeadByte(BYTE TestChar);
 BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar);
 
+/* Languages: the user's (see VksHostSetUserLanguage), the system's (US English) and the
+   calling thread's (the user's). */
+typedef DWORD LCID;
+typedef WORD LANGID;
+LANGID WINAPI GetUserDefaultLangID(void);
+LANGID WINAPI GetSystemDefaultLangID(void);
+LCID WINAPI GetThreadLocale(void);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -1,0 +1,173 @@
+// FormatMessageA: finds the message text and hands it to the insert expansion.
+#include <cstdarg>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "codepage.h"
+#include "format_message.h"
+#include "message_table.h"
+
+namespace vks::detail {
+
+namespace {
+
+constexpr DWORD kSourceFlags =
+    FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_FROM_SYSTEM;
+
+// The few system texts this platform knows, in US English.
+const std::map<DWORD, const char *> &systemMessages()
+{
+    static const std::map<DWORD, const char *> messages = {
+        {ERROR_SUCCESS, "The operation completed successfully.\r\n"},
+        {ERROR_FILE_NOT_FOUND, "The system cannot find the file specified.\r\n"},
+        {ERROR_PATH_NOT_FOUND, "The system cannot find the path specified.\r\n"},
+        {ERROR_ACCESS_DENIED, "Access is denied.\r\n"},
+        {ERROR_INVALID_HANDLE, "The handle is invalid.\r\n"},
+        {ERROR_NOT_ENOUGH_MEMORY, "Not enough storage is available to process this command.\r\n"},
+        {ERROR_NOT_SUPPORTED, "The request is not supported.\r\n"},
+        {ERROR_INVALID_PARAMETER, "The parameter is incorrect.\r\n"},
+        {ERROR_OPEN_FAILED, "The system cannot open the device or file specified.\r\n"},
+        {ERROR_INSUFFICIENT_BUFFER, "The data area passed to a system call is too small.\r\n"},
+        {ERROR_MOD_NOT_FOUND, "The specified module could not be found.\r\n"},
+        {ERROR_PROC_NOT_FOUND, "The specified procedure could not be found.\r\n"},
+        {ERROR_ALREADY_EXISTS, "Cannot create a file when that file already exists.\r\n"},
+        {ERROR_MORE_DATA, "More data is available.\r\n"},
+        {ERROR_MR_MID_NOT_FOUND,
+         "The system cannot find message text for message number 0x%1 in the message file for "
+         "%2.\r\n"},
+    };
+    return messages;
+}
+
+bool findSystemMessage(DWORD id, LANGID language, std::string &text, DWORD &error)
+{
+    if (language != 0 && PRIMARYLANGID(language) != LANG_ENGLISH &&
+        PRIMARYLANGID(language) != LANG_NEUTRAL) {
+        error = ERROR_RESOURCE_LANG_NOT_FOUND;
+        return false;
+    }
+    auto found = systemMessages().find(id);
+    if (found == systemMessages().end()) {
+        error = ERROR_MR_MID_NOT_FOUND;
+        return false;
+    }
+    text = found->second;
+    return true;
+}
+
+// The ANSI text of the message the flags name.
+bool messageText(DWORD flags, LPCVOID source, DWORD id, LANGID language, std::string &text,
+                 DWORD &error)
+{
+    if (flags & FORMAT_MESSAGE_FROM_STRING) {
+        if (!source) {
+            error = ERROR_INVALID_PARAMETER;
+            return false;
+        }
+        text = static_cast<const char *>(source);
+        return true;
+    }
+    std::string utf8;
+    if (flags & FORMAT_MESSAGE_FROM_HMODULE) {
+        HMODULE module = static_cast<HMODULE>(const_cast<void *>(source));
+        if (findMessage(module, id, language, utf8, error)) {
+            text = utf8ToAnsi(utf8);
+            return true;
+        }
+        if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM))
+            return false;
+    }
+    return findSystemMessage(id, language, text, error);
+}
+
+// Arguments from a va_list are taken in order as far as the highest insert asked for.
+class VaListArguments {
+public:
+    explicit VaListArguments(va_list *list) { va_copy(list_, *list); }
+    ~VaListArguments() { va_end(list_); }
+    VaListArguments(const VaListArguments &) = delete;
+    VaListArguments &operator=(const VaListArguments &) = delete;
+
+    DWORD_PTR operator()(unsigned number)
+    {
+        while (taken_.size() < number)
+            taken_.push_back(va_arg(list_, DWORD_PTR));
+        return taken_[number - 1];
+    }
+
+private:
+    va_list list_;
+    std::vector<DWORD_PTR> taken_;
+};
+
+bool deliver(const std::string &text, DWORD flags, LPSTR buffer, DWORD size, DWORD &error)
+{
+    if (flags & FORMAT_MESSAGE_ALLOCATE_BUFFER) {
+        SIZE_T bytes = text.size() + 1 > size ? text.size() + 1 : size;
+        auto *block = static_cast<char *>(LocalAlloc(LMEM_FIXED, bytes));
+        if (!block) {
+            error = ERROR_NOT_ENOUGH_MEMORY;
+            return false;
+        }
+        std::memcpy(block, text.c_str(), text.size() + 1);
+        *reinterpret_cast<char **>(buffer) = block;
+        return true;
+    }
+    if (text.size() + 1 > size) {
+        error = ERROR_INSUFFICIENT_BUFFER;
+        return false;
+    }
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return true;
+}
+
+}  // namespace
+
+}  // namespace vks::detail
+
+using namespace vks::detail;
+
+DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId,
+                            LPSTR lpBuffer, DWORD nSize, va_list *Arguments)
+{
+    if (!(dwFlags & kSourceFlags) || !lpBuffer) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    if (dwFlags & FORMAT_MESSAGE_ALLOCATE_BUFFER)
+        *reinterpret_cast<char **>(lpBuffer) = nullptr;
+    std::string text, out;
+    DWORD error = ERROR_SUCCESS;
+    unsigned width = dwFlags & FORMAT_MESSAGE_MAX_WIDTH_MASK;
+    bool ok = messageText(dwFlags, lpSource, dwMessageId, static_cast<LANGID>(dwLanguageId),
+                          text, error);
+    if (ok && ((dwFlags & FORMAT_MESSAGE_IGNORE_INSERTS) || !Arguments)) {
+        if (dwFlags & FORMAT_MESSAGE_IGNORE_INSERTS) {
+            out = applyWidth(text, width);
+        } else {
+            // Windows would read an argument that is not there; an insert without any fails.
+            bool wanted = false;
+            ok = expandMessage(text, [&wanted](unsigned) -> DWORD_PTR { wanted = true; return 0; },
+                               width, out, error);
+            if (ok && wanted) {
+                ok = false;
+                error = ERROR_INVALID_PARAMETER;
+            }
+        }
+    } else if (ok && (dwFlags & FORMAT_MESSAGE_ARGUMENT_ARRAY)) {
+        const auto *array = reinterpret_cast<const DWORD_PTR *>(Arguments);
+        ok = expandMessage(text, [array](unsigned n) { return array[n - 1]; }, width, out, error);
+    } else if (ok) {
+        VaListArguments list(Arguments);
+        ok = expandMessage(text, [&list](unsigned n) { return list(n); }, width, out, error);
+    }
+    if (ok)
+        ok = deliver(out, dwFlags, lpBuffer, nSize, error);
+    if (!ok) {
+        SetLastError(error);
+        return 0;
+    }
+    return static_cast<DWORD>(out.size());
+}
