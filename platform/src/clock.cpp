@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "message_queue.h"
 #include "posix/clock_posix.h"
 #include "vkshost.h"
 
@@ -102,8 +103,12 @@ using namespace vks::detail;
 
 void VksHostSetTickCount(const DWORD *fixedOrNull)
 {
-    std::lock_guard guard(state().lock);
-    state().fixedTicks = fixedOrNull ? std::optional<DWORD>(*fixedOrNull) : std::nullopt;
+    {
+        std::lock_guard guard(state().lock);
+        state().fixedTicks = fixedOrNull ? std::optional<DWORD>(*fixedOrNull) : std::nullopt;
+    }
+    // Outside the clock's lock: threads waiting for a timer take it to read the new count.
+    MessageQueue::tickCountChanged();
 }
 
 void VksHostSetLocalTime(const SYSTEMTIME *fixedOrNull)
