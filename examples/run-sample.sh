@@ -36,3 +36,5 @@ run format bytes 1000000000
 run format datetime 2002-03-05T14:07:09
 run modem makers
 run modem show PV-BF2800
+run log write "Sample job done"
+run log show

@@ -29,3 +29,5 @@
 #include "format/byte_count.h"
 #include "format/date_text.h"
 #include "mq/state_machine.h"
+#include "log/logger.h"
+#include "log/debug.h"

@@ -35,6 +35,8 @@ int runFiles(const Args &args, const std::vector<std::string> &words);
 void helpFiles(FILE *out);
 int runOs(const Args &args, const std::vector<std::string> &words);
 void helpOs(FILE *out);
+int runLog(const Args &args, const std::vector<std::string> &words);
+void helpLog(FILE *out);
 
 // Prints "vksutil: <message>" on standard error and returns kUsage.
 int usageError(const std::string &message);

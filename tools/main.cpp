@@ -22,9 +22,10 @@ const Command kCommands[] = {
      helpFormat},
     {"files", "which names a file filter's pattern accepts", runFiles, helpFiles},
     {"os", "the system version and family as the library sees them", runOs, helpOs},
+    {"log", "show the activity log, or write a line to it", runLog, helpLog},
 };
 
-const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default"};
+const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default", "--lang"};
 
 void printUsage(FILE *out)
 {
