@@ -47,6 +47,16 @@ std::string folderOf(const std::string &dosPath)
     return slash == std::string::npos ? std::string() : dosPath.substr(0, slash);
 }
 
+// Creates the folder and any missing folders above it; failures show when the file is opened.
+void makeFolders(const std::string &dosFolder)
+{
+    for (size_t slash = dosFolder.find('\\'); slash != std::string::npos;
+         slash = dosFolder.find('\\', slash + 1))
+        if (slash > 2)
+            CreateDirectoryA(dosFolder.substr(0, slash).c_str(), nullptr);
+    CreateDirectoryA(dosFolder.c_str(), nullptr);
+}
+
 }  // namespace
 
 bool hostPathOf(const std::string &dosPath, std::string &hostPath, DWORD &error)
@@ -66,8 +76,7 @@ std::string dayFilePath(const std::string &folder, const std::string &prefix, co
 
 DWORD appendEntry(const std::string &dosPath, const LogEntry &entry)
 {
-    // The data folder is normally there already; a failure shows when the file is opened.
-    CreateDirectoryA(folderOf(dosPath).c_str(), nullptr);
+    makeFolders(folderOf(dosPath));
     std::string hostPath;
     DWORD error = ERROR_SUCCESS;
     if (!hostPathOf(dosPath, hostPath, error))
