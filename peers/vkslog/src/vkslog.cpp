@@ -1,6 +1,7 @@
 // The 22 entry points of VKSLog.dll.
 #include "vkslog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -26,7 +27,7 @@ bool isLocal(char const *server)
 // A text field of the record, which may lack its NUL.
 std::string field(const char *text, size_t size)
 {
-    return std::string(text, strnlen(text, size));
+    return std::string(text, std::find(text, text + size, '\0'));
 }
 
 std::string withoutFinalBackslash(std::string folder)
