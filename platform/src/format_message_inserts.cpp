@@ -31,27 +31,27 @@ struct InsertFormat {
     char conversion = 's';
 };
 
-bool parseFormat(std::string_view spec, InsertFormat &format)
+bool parseFormat(std::string_view directive, InsertFormat &format)
 {
     size_t i = 0;
-    while (i < spec.size() && std::string_view("-+ #0").find(spec[i]) != std::string_view::npos)
-        format.flags += spec[i++];
-    if (i < spec.size() && spec[i] == '*') {
+    while (i < directive.size() && std::string_view("-+ #0").find(directive[i]) != std::string_view::npos)
+        format.flags += directive[i++];
+    if (i < directive.size() && directive[i] == '*') {
         format.starWidth = true;
         ++i;
     }
-    while (i < spec.size() && isDigit(spec[i]))
-        format.width += spec[i++];
-    if (i < spec.size() && spec[i] == '.') {
-        format.precision = spec[i++];
-        if (i < spec.size() && spec[i] == '*') {
+    while (i < directive.size() && isDigit(directive[i]))
+        format.width += directive[i++];
+    if (i < directive.size() && directive[i] == '.') {
+        format.precision = directive[i++];
+        if (i < directive.size() && directive[i] == '*') {
             format.starPrecision = true;
             ++i;
         }
-        while (i < spec.size() && isDigit(spec[i]))
-            format.precision += spec[i++];
+        while (i < directive.size() && isDigit(directive[i]))
+            format.precision += directive[i++];
     }
-    std::string_view rest = spec.substr(i);
+    std::string_view rest = directive.substr(i);
     if (rest.substr(0, 3) == "I64" || rest.substr(0, 2) == "ll") {
         format.wide64 = true;
         rest.remove_prefix(rest[0] == 'I' ? 3 : 2);
@@ -71,7 +71,7 @@ bool parseFormat(std::string_view spec, InsertFormat &format)
 
 std::string formatOne(const InsertFormat &format, unsigned number, const InsertArgument &argument)
 {
-    std::string spec = "%" + format.flags + (format.starWidth ? "*" : format.width) +
+    std::string directive = "%" + format.flags + (format.starWidth ? "*" : format.width) +
                        (format.starPrecision ? ".*" : format.precision);
     auto field = [&](DWORD_PTR raw) {
         return std::clamp(static_cast<int>(static_cast<DWORD>(raw)), -kWidestField, kWidestField);
@@ -112,18 +112,18 @@ std::string formatOne(const InsertFormat &format, unsigned number, const InsertA
     switch (format.conversion) {
     case 's': {
         const char *text = reinterpret_cast<const char *>(value);
-        return print(spec + "s", text ? text : "(null)");
+        return print(directive + "s", text ? text : "(null)");
     }
     case 'c':
-        return print(spec + "c", static_cast<int>(static_cast<unsigned char>(value)));
+        return print(directive + "c", static_cast<int>(static_cast<unsigned char>(value)));
     case 'd':
     case 'i':
-        return format.wide64 ? print(spec + "lld", static_cast<long long>(value))
-                             : print(spec + "d", static_cast<int>(static_cast<DWORD>(value)));
+        return format.wide64 ? print(directive + "lld", static_cast<long long>(value))
+                             : print(directive + "d", static_cast<int>(static_cast<DWORD>(value)));
     default:
         return format.wide64
-                   ? print(spec + "ll" + format.conversion, static_cast<unsigned long long>(value))
-                   : print(spec + format.conversion, static_cast<unsigned>(static_cast<DWORD>(value)));
+                   ? print(directive + "ll" + format.conversion, static_cast<unsigned long long>(value))
+                   : print(directive + format.conversion, static_cast<unsigned>(static_cast<DWORD>(value)));
     }
 }
 
