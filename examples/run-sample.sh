@@ -32,8 +32,6 @@ run profile delete application Preferences Password
 run profile get application Preferences Password --default "(none)" || true
 run format bytes 1000000000
 run format datetime 2002-03-05T14:07:09
-run format bytes 1000000000
-run format datetime 2002-03-05T14:07:09
 run modem makers
 run modem show PV-BF2800
 run log write "Sample job done"
