@@ -6,6 +6,15 @@ install(TARGETS vksplatform vksframework vksservc product vksutil EXPORT vksutil
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# "VKSUTIL.DLL", the name the event source gives the library, beside it and in the program folder.
+install(CODE "
+  set(lib \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}\")
+  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  file(MAKE_DIRECTORY \"\${bin}\")
+  file(CREATE_LINK \"$<TARGET_FILE_NAME:vksutil>\" \"\${lib}/VKSUTIL.DLL\" SYMBOLIC)
+  file(RELATIVE_PATH rel \"\${bin}\" \"\${lib}/$<TARGET_FILE_NAME:vksutil>\")
+  file(CREATE_LINK \"\${rel}\" \"\${bin}/VKSUTIL.DLL\" SYMBOLIC)")
+
 set(VKS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vksutil)
 install(EXPORT vksutilTargets NAMESPACE vksutil:: DESTINATION ${VKS_CMAKE_DIR})
 configure_package_config_file(cmake/vksutilConfig.cmake.in

@@ -28,6 +28,7 @@
 #include "format/number_text.h"
 #include "format/byte_count.h"
 #include "format/date_text.h"
+#include "mq/message_queue.h"
 #include "mq/state_machine.h"
 #include "log/logger.h"
 #include "log/debug.h"
