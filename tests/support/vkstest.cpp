@@ -5,6 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <strings.h>
 #include <unistd.h>
 
 #include "vkshost.h"
@@ -49,9 +50,24 @@ ScopedDriveC::~ScopedDriveC()
     fs::remove_all(root_, ignored);
 }
 
+// Like the platform, an existing component is found whatever the letter case it is given in,
+// so a test that writes "windows\\x.ini" reaches the drive's own C:\\WINDOWS.
 fs::path ScopedDriveC::host(const std::string &relative) const
 {
-    return root_ / hostPath(relative);
+    fs::path path = root_;
+    for (const fs::path &component : fs::path(hostPath(relative))) {
+        fs::path next = path / component;
+        std::error_code error;
+        if (!fs::exists(next, error) && fs::is_directory(path, error)) {
+            for (const fs::directory_entry &entry : fs::directory_iterator(path, error))
+                if (strcasecmp(entry.path().filename().c_str(), component.c_str()) == 0) {
+                    next = entry.path();
+                    break;
+                }
+        }
+        path = next;
+    }
+    return path;
 }
 
 void ScopedDriveC::write(const std::string &relative, const std::string &bytes) const

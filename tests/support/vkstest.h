@@ -18,7 +18,8 @@ public:
     ScopedDriveC &operator=(const ScopedDriveC &) = delete;
 
     const std::filesystem::path &root() const { return root_; }
-    // The host path of a DOS-style relative path under drive C ("WINDOWS\\win.ini").
+    // The host path of a DOS-style relative path under drive C ("WINDOWS\\win.ini"); existing
+    // components are matched without regard to letter case, as the platform matches them.
     std::filesystem::path host(const std::string &relative) const;
     // Writes `bytes` to the file at `relative`, creating its folders.
     void write(const std::string &relative, const std::string &bytes) const;
