@@ -46,11 +46,17 @@ std::string posixZoneForBias(LONG biasMinutes)
 {
     const LONG hours = (biasMinutes < 0 ? -biasMinutes : biasMinutes) / 60;
     const LONG minutes = (biasMinutes < 0 ? -biasMinutes : biasMinutes) % 60;
-    const std::string name = std::string(biasMinutes <= 0 ? "<+" : "<-") + twoDigits(hours) +
-                             (minutes ? twoDigits(minutes) : "") + ">";
-    const std::string offset = std::string(biasMinutes < 0 ? "-" : "") + std::to_string(hours) +
-                               (minutes ? ":" + twoDigits(minutes) : "");
-    return name + offset;
+    std::string zone = biasMinutes <= 0 ? "<+" : "<-";
+    zone += twoDigits(hours);
+    if (minutes)
+        zone += twoDigits(minutes);
+    zone += biasMinutes < 0 ? ">-" : ">";
+    zone += std::to_string(hours);
+    if (minutes) {
+        zone += ':';
+        zone += twoDigits(minutes);
+    }
+    return zone;
 }
 
 }  // namespace

@@ -122,8 +122,11 @@ bool unquote(std::string_view &in, std::string &text)
 std::string hexBytes(std::string_view data)
 {
     std::string out = "hex:";
-    for (size_t i = 0; i < data.size(); ++i)
-        out += (i ? " " : "") + hexByte(static_cast<unsigned char>(data[i]));
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (i)
+            out += ' ';
+        out += hexByte(static_cast<unsigned char>(data[i]));
+    }
     return out;
 }
 
@@ -195,7 +198,12 @@ std::string keyNameText(std::string_view name)
     std::string out;
     for (char c : name) {
         auto byte = static_cast<unsigned char>(c);
-        out += byte < 0x20 || byte == 0x7F || c == '%' ? "%" + hexByte(byte) : std::string(1, c);
+        if (byte < 0x20 || byte == 0x7F || c == '%') {
+            out += '%';
+            out += hexByte(byte);
+        } else {
+            out += c;
+        }
     }
     return out;
 }
@@ -219,12 +227,16 @@ void writeKey(const RegistryKey &key, const std::string &path, std::string &out)
 {
     // A key that holds only subkeys is implied by their lines.
     if (!key.values.empty() || key.subkeys.empty())
-        out += "[" + path + "]\r\n";
+        out.append("[").append(path).append("]\r\n");
     for (const RegistryValue &value : key.values)
-        out += (value.name.empty() ? std::string("@") : quoted(value.name)) + "=" +
-               typeText(value.type) + ":" + dataText(value.type, value.data) + "\r\n";
+        out.append(value.name.empty() ? std::string("@") : quoted(value.name))
+            .append("=")
+            .append(typeText(value.type))
+            .append(":")
+            .append(dataText(value.type, value.data))
+            .append("\r\n");
     for (const auto &[folded, subkey] : key.subkeys)
-        writeKey(subkey, path + "\\" + keyNameText(subkey.name), out);
+        writeKey(subkey, std::string(path).append("\\").append(keyNameText(subkey.name)), out);
 }
 
 bool parseValueLine(std::string_view line, RegistryKey &key)

@@ -74,7 +74,7 @@ std::string messageText(const std::string &messageFiles, DWORD eventId, const st
     // A message may ask for more inserts than the event has: those show as written.
     std::vector<std::string> placeholders;
     for (unsigned n = static_cast<unsigned>(strings.size()) + 1; n <= kInsertCount; ++n)
-        placeholders.push_back("%" + std::to_string(n));
+        placeholders.push_back(std::string(1, '%').append(std::to_string(n)));
     std::vector<DWORD_PTR> arguments;
     for (const std::string &text : strings)
         arguments.push_back(reinterpret_cast<DWORD_PTR>(text.c_str()));
