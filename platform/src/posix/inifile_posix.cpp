@@ -6,6 +6,7 @@
 
 #include "inifile_io.h"
 #include "posix/errno_posix.h"
+#include "posix/fd_posix.h"
 
 #include <algorithm>
 #include <atomic>
@@ -15,7 +16,6 @@
 #include <ctime>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,20 +74,6 @@ bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
     }
 }
 
-bool writeAll(int fd, const std::string &bytes)
-{
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        done += static_cast<size_t>(put);
-    }
-    return true;
-}
-
 int openNoFollowFifo(const std::string &path, int flags, mode_t mode = 0)
 {
     // O_NONBLOCK keeps a FIFO in the file's place from blocking the open; it is rejected after.
@@ -124,7 +110,7 @@ std::string temporarySibling(const std::string &path, unsigned attempt)
 bool fillTemporary(int fd, const std::string &bytes, unsigned mode, std::uint32_t owner,
                    std::uint32_t group, struct stat &st)
 {
-    bool ok = writeAll(fd, bytes) && fstat(fd, &st) == 0;
+    bool ok = posix::writeAll(fd, bytes) && fstat(fd, &st) == 0;
     if (ok && (st.st_uid != owner || st.st_gid != group) && fchown(fd, owner, group) != 0) {
         // Only a privileged writer can give the file back to its owner; others keep theirs.
     }
@@ -194,13 +180,10 @@ IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, D
             error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
             return Result::Failed;
         }
-        int locked;
-        do
-            locked = flock(fd, LOCK_EX);
-        while (locked != 0 && errno == EINTR);
+        const bool locked = posix::lockExclusive(fd);
         struct stat held {}, current {};
-        if (locked != 0 || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
-            error = locked != 0 ? ERROR_LOCK_VIOLATION : ERROR_ACCESS_DENIED;
+        if (!locked || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            error = !locked ? ERROR_LOCK_VIOLATION : ERROR_ACCESS_DENIED;
             close(fd);
             return Result::Failed;
         }
