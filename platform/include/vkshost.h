@@ -44,6 +44,12 @@ void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *
    or "C": US English). */
 void VksHostSetUserLanguage(const WORD *langIdOrNull);
 
+/* The locale whose regional settings win.ini's [intl] section answers for the keys the file
+   lacks ("de_DE.UTF-8"); null: the process's, from LC_ALL, then LC_TIME, LC_NUMERIC or
+   LC_MONETARY for each group of keys, then LANG. "C" and "POSIX" give no keys, so readers keep
+   their US English defaults. */
+void VksHostSetRegionalLocale(const char *localeOrNull);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -10,6 +10,7 @@
 #include "ini_text.h"
 #include "paths.h"
 #include "profile_copy.h"
+#include "regional_settings.h"
 #include "windows.h"
 
 namespace {
@@ -21,13 +22,6 @@ using namespace vks::detail;
 bool resolveProfilePath(LPCSTR fileName, std::string &hostPath, DWORD &error)
 {
     return resolveDosPath(fileName ? fileName : "win.ini", hostPath, error);
-}
-
-std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName)
-{
-    std::string hostPath;
-    DWORD error = 0;
-    return resolveProfilePath(fileName, hostPath, error) ? loadIniDocument(hostPath) : nullptr;
 }
 
 std::vector<std::string_view> sectionNames(const IniDocument &doc)
@@ -57,14 +51,50 @@ DWORD copyDefault(LPCSTR defaultText, bool asList, LPSTR buffer, DWORD size)
     return copied;
 }
 
+// The key names of win.ini's [intl]: the file's, then the regional ones it lacks.
+std::vector<std::string_view> regionalKeyNames(const IniDocument *doc, const IniSection *found,
+                                               const RegionalKeys &regional)
+{
+    std::vector<std::string_view> names;
+    if (doc && found)
+        names = keyNames(*doc, *found);
+    for (const auto &entry : regional)
+        if (!found || !doc->findKey(*found, entry.first))
+            names.push_back(entry.first);
+    return names;
+}
+
+// win.ini's [intl]: a key of the file wins, the locale answers for the others, and the key list
+// holds both. False when neither has anything to give.
+bool readRegionalString(const IniDocument *doc, const IniSection *found, LPCSTR key,
+                        LPSTR buffer, DWORD size, DWORD &copied)
+{
+    auto regional = regionalIntlKeys();
+    std::string value;
+    if (key && !(found && doc->findKey(*found, key)) && regionalIntlValue(key, value))
+        copied = copyProfileText(value, buffer, size);
+    else if (!key && !regional->empty())
+        copied = copyProfileList(regionalKeyNames(doc, found, *regional), buffer, size);
+    else
+        return false;
+    return true;
+}
+
 DWORD readProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR buffer, DWORD size,
                         LPCSTR fileName)
 {
     if (!buffer || size == 0)
         return 0;
     bool asList = !section || !key;
-    if (auto doc = loadProfile(fileName)) {
-        const IniSection *found = section ? doc->findSection(section) : nullptr;
+    std::string hostPath;
+    DWORD error = 0;
+    bool resolved = resolveProfilePath(fileName, hostPath, error);
+    auto doc = resolved ? loadIniDocument(hostPath) : nullptr;
+    const IniSection *found = doc && section ? doc->findSection(section) : nullptr;
+    if (resolved && isRegionalSection(section, hostPath))
+        if (DWORD copied = 0; readRegionalString(doc.get(), found, key, buffer, size, copied))
+            return copied;
+    if (doc) {
         if (!section && !doc->sections().empty())
             return copyProfileList(sectionNames(*doc), buffer, size);
         if (found && !key && !found->keys.empty())
@@ -80,12 +110,18 @@ DWORD readProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR bu
 // The value of a present key, or false when the file, section or key is absent.
 bool lookupValue(LPCSTR section, LPCSTR key, LPCSTR fileName, std::string &value)
 {
-    auto doc = loadProfile(fileName);
+    std::string hostPath;
+    DWORD error = 0;
+    if (!resolveProfilePath(fileName, hostPath, error))
+        return false;
+    auto doc = loadIniDocument(hostPath);
     const IniSection *found = doc && section ? doc->findSection(section) : nullptr;
     const IniLine *line = found && key ? doc->findKey(*found, key) : nullptr;
-    if (line)
+    if (line) {
         value.assign(line->value);
-    return line != nullptr;
+        return true;
+    }
+    return key && isRegionalSection(section, hostPath) && regionalIntlValue(key, value);
 }
 
 // Like Windows NT: blanks, an optional sign, then decimal digits (or hexadecimal after "0x") up
