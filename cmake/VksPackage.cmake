@@ -2,18 +2,19 @@
 include(CMakePackageConfigHelpers)
 
 install(TARGETS vksplatform vksframework vksservc product vksutil EXPORT vksutilTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 
-# "VKSUTIL.DLL", the name the event source gives the library, beside it and in the program folder.
+# "VKSUTIL.DLL", the name the event source gives the library, beside it and in the application
+# directory, where the product's programs and VKSLog.dll are.
 install(CODE "
   set(lib \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}\")
-  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-  file(MAKE_DIRECTORY \"\${bin}\")
+  set(app \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VKS_INSTALL_APPDIR}\")
+  file(MAKE_DIRECTORY \"\${app}\")
   file(CREATE_LINK \"$<TARGET_FILE_NAME:vksutil>\" \"\${lib}/VKSUTIL.DLL\" SYMBOLIC)
-  file(RELATIVE_PATH rel \"\${bin}\" \"\${lib}/$<TARGET_FILE_NAME:vksutil>\")
-  file(CREATE_LINK \"\${rel}\" \"\${bin}/VKSUTIL.DLL\" SYMBOLIC)")
+  file(RELATIVE_PATH rel \"\${app}\" \"\${lib}/$<TARGET_SONAME_FILE_NAME:vksutil>\")
+  file(CREATE_LINK \"\${rel}\" \"\${app}/VKSUTIL.DLL\" SYMBOLIC)" COMPONENT runtime)
 
 set(VKS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vksutil)
 install(EXPORT vksutilTargets NAMESPACE vksutil:: DESTINATION ${VKS_CMAKE_DIR})

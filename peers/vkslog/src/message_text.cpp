@@ -41,8 +41,8 @@ std::vector<std::string> split(const std::string &list)
     }
 }
 
-bool formatFrom(const std::string &file, DWORD eventId, const std::vector<DWORD_PTR> &arguments,
-                std::string &text)
+bool formatFrom(const std::string &file, DWORD eventId, WORD language,
+                const std::vector<DWORD_PTR> &arguments, std::string &text)
 {
     HMODULE module = LoadLibraryExA(file.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!module)
@@ -50,7 +50,7 @@ bool formatFrom(const std::string &file, DWORD eventId, const std::vector<DWORD_
     char *buffer = nullptr;
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY |
                                       FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                  module, eventId, 0, reinterpret_cast<LPSTR>(&buffer), 0,
+                                  module, eventId, language, reinterpret_cast<LPSTR>(&buffer), 0,
                                   reinterpret_cast<va_list *>(const_cast<DWORD_PTR *>(arguments.data())));
     if (length)
         text.assign(buffer, length);
@@ -69,7 +69,7 @@ std::string withoutFinalBreaks(std::string text)
 }  // namespace
 
 std::string messageText(const std::string &messageFiles, DWORD eventId, const std::string &source,
-                        const std::vector<std::string> &strings)
+                        const std::vector<std::string> &strings, WORD language)
 {
     // A message may ask for more inserts than the event has: those show as written.
     std::vector<std::string> placeholders;
@@ -83,7 +83,7 @@ std::string messageText(const std::string &messageFiles, DWORD eventId, const st
 
     std::string text;
     for (const std::string &file : split(messageFiles))
-        if (formatFrom(file, eventId, arguments, text))
+        if (formatFrom(file, eventId, language, arguments, text))
             return withoutFinalBreaks(text);
     text = "The description for event " + std::to_string(eventId & 0xFFFF) + " from source " +
            source + " cannot be found.";

@@ -11,6 +11,7 @@
 #include "log_files.h"
 #include "log_handles.h"
 #include "message_text.h"
+#include "syslog_sink.h"
 
 #define VKSLOG_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -114,6 +115,18 @@ DWORD readStart(LogHandle &handle, DWORD flags, DWORD recordOffset, long long co
 bool isOneOf(DWORD flags, DWORD a, DWORD b)
 {
     return ((flags & a) != 0) != ((flags & b) != 0);
+}
+
+// The system log reads English, as administrators' tools expect, whatever the user's language.
+void reportToSyslog(const SourceConfig &config, const LogEntry &entry)
+{
+    if (!isSyslogOn())
+        return;
+    const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    if (GetUserDefaultLangID() == english)
+        return sendToSyslog(entry, entry.message);
+    sendToSyslog(entry, messageText(config.messageFile, entry.eventId, entry.source,
+                                    entry.strings, english));
 }
 
 }  // namespace
@@ -290,7 +303,13 @@ VKSLOG_EXPORT int VKSReportEvent(void *source, WORD type, WORD category, DWORD e
     entry.data.assign(static_cast<const char *>(data), data ? dataSize : 0);
     entry.message = messageText(config.messageFile, eventId, entry.source, entry.strings);
     DWORD result = appendEntry(dayFilePath(config.logFolder, config.logPrefix, entry.time), entry);
+    reportToSyslog(config, entry);
     return result == ERROR_SUCCESS ? TRUE : fail(result);
+}
+
+VKSLOG_EXPORT void VksLogSetSyslog(const char *socketPathOrOff)
+{
+    setSyslogTarget(socketPathOrOff);
 }
 
 VKSLOG_EXPORT int VKSViewEventLog(void *source)
