@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "windows.h"
@@ -19,18 +20,25 @@ struct RegistryValue {
     std::string data;  // the bytes as set
 };
 
-struct RegistryKey {
+// A key with its subkeys and values. Values keep the order they were first set in, which is
+// the order of the file; an index by folded name finds each without a walk through the others.
+class RegistryKey {
+public:
     std::string name;  // as created
-    std::map<std::string, RegistryKey> subkeys;   // by folded name
-    std::vector<RegistryValue> values;            // in the order they were first set
+    std::map<std::string, RegistryKey> subkeys;  // by folded name
 
     RegistryKey *subkey(std::string_view name);
     const RegistryKey *subkey(std::string_view name) const;
-    RegistryValue *value(std::string_view name);
+    const std::vector<RegistryValue> &values() const { return values_; }
     const RegistryValue *value(std::string_view name) const;
-    // Sets or replaces a value, keeping its place and the case of its first name.
-    void setValue(std::string_view name, DWORD type, std::string data);
+    // Sets or replaces a value, keeping its place and the case of its first name. False when
+    // the value already held that type and data.
+    bool setValue(std::string_view name, DWORD type, std::string data);
     bool removeValue(std::string_view name);
+
+private:
+    std::vector<RegistryValue> values_;
+    std::unordered_map<std::string, size_t> valueIndex_;  // folded name to place in values_
 };
 
 // The key names of a path below a root, or false for a path Windows rejects (an empty
@@ -45,8 +53,10 @@ public:
                             const std::vector<std::string> &path) const;
     RegistryKey *find(const std::string &rootName, const std::vector<std::string> &path);
     // The key at `path`, created with its missing parents; `path` is replaced by the stored
-    // names so that handles keep the case the keys were created with.
-    RegistryKey &create(const std::string &rootName, std::vector<std::string> &path);
+    // names so that handles keep the case the keys were created with. `created` tells whether
+    // any key was missing.
+    RegistryKey &create(const std::string &rootName, std::vector<std::string> &path,
+                        bool &created);
     // Removes the leaf of `path` (which must exist).
     void remove(const std::string &rootName, const std::vector<std::string> &path);
 
