@@ -99,7 +99,7 @@ LONG updateRegistry(bool mayCreate, const RegistryEdit &change)
         cache.put(path, std::move(tree), std::move(bytes), lock.snapshot());
         return result;
     }
-    std::string text = tree->text();
+    std::string text = tree->text(bytes.size());
     FileSnapshot written;
     // A failed replace leaves the changed tree unkept: the file still holds what it held.
     if (!lock.replace(text, written, error))

@@ -74,10 +74,22 @@ std::string hexByte(unsigned char byte)
     return text;
 }
 
+// The bytes a quoted text writes as escapes: control bytes, the quote and the backslash.
+struct EscapeTable {
+    bool escaped[256] = {};
+    constexpr EscapeTable()
+    {
+        for (int byte = 0; byte < 0x20; ++byte)
+            escaped[byte] = true;
+        escaped[0x7F] = escaped[static_cast<unsigned char>('"')] =
+            escaped[static_cast<unsigned char>('\\')] = true;
+    }
+};
+constexpr EscapeTable kEscapes;
+
 bool needsEscape(char c)
 {
-    auto byte = static_cast<unsigned char>(c);
-    return c == '\\' || c == '"' || byte < 0x20 || byte == 0x7F;
+    return kEscapes.escaped[static_cast<unsigned char>(c)];
 }
 
 // Appends `text` in quotes, runs of plain bytes at once.
@@ -238,26 +250,32 @@ std::string keyNameFromText(std::string_view text)
     return out;
 }
 
+std::string valueLine(const std::string &name, DWORD type, std::string_view data)
+{
+    std::string line;
+    if (name.empty())
+        line += '@';
+    else
+        appendQuoted(line, name);
+    line.append("=").append(typeText(type)).append(":");
+    appendData(line, type, data);
+    return line;
+}
+
 void writeKey(const RegistryKey &key, const std::string &path, std::string &out)
 {
     // A key that holds only subkeys is implied by their lines.
     if (!key.values().empty() || key.subkeys.empty())
         out.append("[").append(path).append("]\r\n");
-    for (const RegistryValue &value : key.values()) {
-        if (value.name.empty())
-            out += '@';
-        else
-            appendQuoted(out, value.name);
-        out.append("=").append(typeText(value.type)).append(":");
-        appendData(out, value.type, value.data);
-        out.append("\r\n");
-    }
+    for (const RegistryValue &value : key.values())
+        out.append(value.line).append("\r\n");
     for (const auto &[folded, subkey] : key.subkeys)
         writeKey(subkey, std::string(path).append("\\").append(keyNameText(subkey.name)), out);
 }
 
 bool parseValueLine(std::string_view line, RegistryKey &key)
 {
+    const std::string_view whole = line;
     std::string name;
     if (!line.empty() && line.front() == '@')
         line.remove_prefix(1);
@@ -271,7 +289,7 @@ bool parseValueLine(std::string_view line, RegistryKey &key)
     if (!typeFromText(line.substr(1, colon - 1), type) ||
         !dataFromText(type, line.substr(colon + 1), data))
         return false;
-    key.setValue(name, type, std::move(data));
+    key.setValue(name, type, std::move(data), whole);
     return true;
 }
 
@@ -309,17 +327,23 @@ const RegistryValue *RegistryKey::value(std::string_view name) const
     return found == valueIndex_.end() ? nullptr : &values_[found->second];
 }
 
-bool RegistryKey::setValue(std::string_view name, DWORD type, std::string data)
+bool RegistryKey::setValue(std::string_view name, DWORD type, std::string data,
+                           std::string_view line)
 {
     auto [place, added] = valueIndex_.try_emplace(foldedName(name), values_.size());
     if (added) {
-        values_.push_back(RegistryValue{std::string(name), type, std::move(data)});
+        RegistryValue &entry = values_.emplace_back();
+        entry.name = name;
+        entry.type = type;
+        entry.line = line.empty() ? valueLine(entry.name, type, data) : std::string(line);
+        entry.data = std::move(data);
         return true;
     }
     RegistryValue &entry = values_[place->second];
     if (entry.type == type && entry.data == data)
         return false;
     entry.type = type;
+    entry.line = valueLine(entry.name, type, data);
     entry.data = std::move(data);
     return true;
 }
@@ -447,9 +471,11 @@ RegistryTree RegistryTree::parse(std::string_view text)
     return tree;
 }
 
-std::string RegistryTree::text() const
+std::string RegistryTree::text(size_t sizeHint) const
 {
-    std::string out = "; The registry of this drive: [key] lines, each followed by its values.\r\n";
+    std::string out;
+    out.reserve(sizeHint + sizeHint / 8);
+    out += "; The registry of this drive: [key] lines, each followed by its values.\r\n";
     for (const auto &[name, key] : roots_)
         if (!key.values().empty() || !key.subkeys.empty())
             writeKey(key, name, out);

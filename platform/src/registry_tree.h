@@ -18,6 +18,7 @@ struct RegistryValue {
     std::string name;  // as first set
     DWORD type = REG_NONE;
     std::string data;  // the bytes as set
+    std::string line;  // its line in the file, without the line end
 };
 
 // A key with its subkeys and values. Values keep the order they were first set in, which is
@@ -32,8 +33,9 @@ public:
     const std::vector<RegistryValue> &values() const { return values_; }
     const RegistryValue *value(std::string_view name) const;
     // Sets or replaces a value, keeping its place and the case of its first name. False when
-    // the value already held that type and data.
-    bool setValue(std::string_view name, DWORD type, std::string data);
+    // the value already held that type and data. `line` is the value's line as read from the
+    // file, kept for a new value so that writing the file again need not spell it anew.
+    bool setValue(std::string_view name, DWORD type, std::string data, std::string_view line = {});
     bool removeValue(std::string_view name);
 
 private:
@@ -63,7 +65,8 @@ public:
     // The text form: "[ROOT\\key\\sub]" lines, each followed by its values as
     // "name"=type:data lines (see registry_tree.cpp). Lines that do not parse are skipped.
     static RegistryTree parse(std::string_view text);
-    std::string text() const;
+    // `sizeHint`: about how long the text will be (the file's size before a change).
+    std::string text(size_t sizeHint = 0) const;
 
 private:
     // What a predefined key that holds nothing yet reads as.
