@@ -293,6 +293,17 @@ bool parseValueLine(std::string_view line, RegistryKey &key)
     return true;
 }
 
+// At most how many value lines follow, up to the next key line.
+size_t linesBeforeNextKey(std::string_view text)
+{
+    size_t lines = 0;
+    for (size_t start = 0; start < text.size() && text[start] != '['; ++lines) {
+        size_t end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::string foldedName(std::string_view name)
@@ -346,6 +357,12 @@ bool RegistryKey::setValue(std::string_view name, DWORD type, std::string data,
     entry.line = valueLine(entry.name, type, data);
     entry.data = std::move(data);
     return true;
+}
+
+void RegistryKey::reserveValues(size_t more)
+{
+    values_.reserve(values_.size() + more);
+    valueIndex_.reserve(values_.size() + more);
 }
 
 bool RegistryKey::removeValue(std::string_view name)
@@ -467,6 +484,7 @@ RegistryTree RegistryTree::parse(std::string_view text)
             name = keyNameFromText(name);
         bool created = false;
         current = &tree.create(rootName, names, created);
+        current->reserveValues(linesBeforeNextKey(text));
     }
     return tree;
 }

@@ -37,6 +37,8 @@ public:
     // file, kept for a new value so that writing the file again need not spell it anew.
     bool setValue(std::string_view name, DWORD type, std::string data, std::string_view line = {});
     bool removeValue(std::string_view name);
+    // Makes room for `more` values to come, as a parser that has counted them ahead knows.
+    void reserveValues(size_t more);
 
 private:
     std::vector<RegistryValue> values_;
