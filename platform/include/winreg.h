@@ -32,10 +32,10 @@ VKS_BEGIN_EXTERN_C
    ERROR_INVALID_PARAMETER, ERROR_MORE_DATA with the needed size, ERROR_KEY_DELETED for a handle
    whose key was deleted meanwhile) and leaves the thread's last error alone. Key and value names
    are matched without regard to case and keep the case they were created with. The keys and
-   values persist per drive C, in C:\WINDOWS\VKSREG.DAT, which every change replaces whole;
-   other processes see a change at their next call. HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
-   HKEY_LOCAL_MACHINE, HKEY_USERS and HKEY_CURRENT_CONFIG are kept; the other predefined keys are
-   invalid handles here. */
+   values persist per drive C, in C:\WINDOWS\VKSREG.DAT, which every change replaces whole (a
+   call that changes nothing leaves it alone); other processes see a change at their next call.
+   HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS and HKEY_CURRENT_CONFIG
+   are kept; the other predefined keys are invalid handles here. */
 
 /* Opens an existing key; a null or empty `lpSubKey` gives `hKey` itself. */
 LONG WINAPI RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult);

@@ -1,4 +1,4 @@
-// The registry functions: each call reads the registry file, each change replaces it.
+// The registry functions: reads see the registry file as it is now, each change replaces it.
 #include <cstring>
 
 #include "registry_handles.h"
@@ -37,13 +37,13 @@ LONG openExisting(const KeyLocation &base, LPCSTR subKey, KeyLocation &target)
     LONG result = splitSubKey(subKey, base, target);
     if (result != ERROR_SUCCESS)
         return result;
-    RegistryTree tree;
+    std::shared_ptr<const RegistryTree> tree;
     if ((result = loadRegistry(tree)) != ERROR_SUCCESS)
         return result;
     const RegistryKey *key = nullptr;
-    if ((result = keyOfHandle(tree, base, key)) != ERROR_SUCCESS)
+    if ((result = keyOfHandle(*tree, base, key)) != ERROR_SUCCESS)
         return result;
-    return tree.find(target.root, target.path) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return tree->find(target.root, target.path) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 LONG createOrOpen(const KeyLocation &base, LPCSTR subKey, KeyLocation &target)
@@ -51,11 +51,11 @@ LONG createOrOpen(const KeyLocation &base, LPCSTR subKey, KeyLocation &target)
     LONG result = splitSubKey(subKey, base, target);
     if (result != ERROR_SUCCESS)
         return result;
-    return updateRegistry(true, [&](RegistryTree &tree) -> LONG {
+    return updateRegistry(true, [&](RegistryTree &tree, bool &changed) -> LONG {
         RegistryKey *key = nullptr;
         if (LONG found = keyOfHandle(tree, base, key); found != ERROR_SUCCESS)
             return found;
-        tree.create(target.root, target.path);
+        tree.create(target.root, target.path, changed);
         return ERROR_SUCCESS;
     });
 }
@@ -101,10 +101,10 @@ LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, 
         return ERROR_INVALID_HANDLE;
     if (lpReserved || (lpData && !lpcbData))
         return ERROR_INVALID_PARAMETER;
-    RegistryTree tree;
+    std::shared_ptr<const RegistryTree> tree;
     LONG result = loadRegistry(tree);
     const RegistryKey *key = nullptr;
-    if (result != ERROR_SUCCESS || (result = keyOfHandle(tree, location, key)) != ERROR_SUCCESS)
+    if (result != ERROR_SUCCESS || (result = keyOfHandle(*tree, location, key)) != ERROR_SUCCESS)
         return result;
     const RegistryValue *value = key->value(lpValueName ? lpValueName : "");
     if (!value)
@@ -133,11 +133,11 @@ LONG WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD /*Reserved*/, DW
     if (!lpData && cbData)
         return ERROR_NOACCESS;
     std::string data(reinterpret_cast<const char *>(lpData), lpData ? cbData : 0);
-    return updateRegistry(true, [&](RegistryTree &tree) -> LONG {
+    return updateRegistry(true, [&](RegistryTree &tree, bool &changed) -> LONG {
         RegistryKey *key = nullptr;
         if (LONG found = keyOfHandle(tree, location, key); found != ERROR_SUCCESS)
             return found;
-        key->setValue(lpValueName ? lpValueName : "", dwType, data);
+        changed = key->setValue(lpValueName ? lpValueName : "", dwType, std::move(data));
         return ERROR_SUCCESS;
     });
 }
@@ -154,7 +154,7 @@ LONG WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey)
         return result;
     if (target.path.empty())
         return ERROR_ACCESS_DENIED;  // a predefined key
-    return updateRegistry(false, [&](RegistryTree &tree) -> LONG {
+    return updateRegistry(false, [&](RegistryTree &tree, bool &changed) -> LONG {
         RegistryKey *key = nullptr;
         if (LONG found = keyOfHandle(tree, base, key); found != ERROR_SUCCESS)
             return found;
@@ -165,6 +165,7 @@ LONG WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey)
         if (!key->subkeys.empty())
             return ERROR_ACCESS_DENIED;
         tree.remove(target.root, target.path);
+        changed = true;
         return ERROR_SUCCESS;
     });
 }
@@ -174,12 +175,12 @@ LONG WINAPI RegDeleteValueA(HKEY hKey, LPCSTR lpValueName)
     KeyLocation location;
     if (!keyLocationOf(hKey, location))
         return ERROR_INVALID_HANDLE;
-    return updateRegistry(false, [&](RegistryTree &tree) -> LONG {
+    return updateRegistry(false, [&](RegistryTree &tree, bool &changed) -> LONG {
         RegistryKey *key = nullptr;
         if (LONG found = keyOfHandle(tree, location, key); found != ERROR_SUCCESS)
             return found;
-        return key->removeValue(lpValueName ? lpValueName : "") ? ERROR_SUCCESS
-                                                                 : ERROR_FILE_NOT_FOUND;
+        changed = key->removeValue(lpValueName ? lpValueName : "");
+        return changed ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
 }
 

@@ -1,10 +1,11 @@
-// The registry file: read whole at each call, replaced whole on each change.
+// The registry file: parsed once and kept while its stamp stays, replaced whole on each change.
 #include "registry_store.h"
 
 #include <string>
 
 #include "inifile_io.h"
 #include "paths.h"
+#include "registry_cache.h"
 
 namespace vks::detail {
 
@@ -15,9 +16,40 @@ bool registryFile(std::string &hostPath, DWORD &error)
     return resolveDosPath(windowsDirectory() + "\\VKSREG.DAT", hostPath, error);
 }
 
+std::shared_ptr<const RegistryTree> emptyRegistry()
+{
+    static const auto *empty = new std::shared_ptr<const RegistryTree>(
+        std::make_shared<const RegistryTree>());
+    return *empty;
+}
+
+// The locked file's tree, ready to be changed: from the cache when it holds this file, else
+// parsed from the file's bytes, which `bytes` receives either way.
+LONG lockedTree(const std::string &path, const IniFileLock &lock,
+                std::shared_ptr<RegistryTree> &tree, std::string &bytes)
+{
+    RegistryCache &cache = registryCache();
+    tree = cache.takeSettled(path, lock.snapshot().stamp, bytes);
+    if (tree)
+        return ERROR_SUCCESS;
+    DWORD error = ERROR_SUCCESS;
+    if (!lock.read(bytes, error))
+        return static_cast<LONG>(error);
+    tree = cache.takeParsed(path, bytes);
+    return ERROR_SUCCESS;
+}
+
+// Changes a registry that has no file yet: nothing is kept, only the change's answer.
+LONG changeMissing(const RegistryEdit &change)
+{
+    RegistryTree empty;
+    bool changed = false;
+    return change(empty, changed);
+}
+
 }  // namespace
 
-LONG loadRegistry(RegistryTree &tree)
+LONG loadRegistry(std::shared_ptr<const RegistryTree> &tree)
 {
     std::string path;
     DWORD error = ERROR_SUCCESS;
@@ -25,18 +57,21 @@ LONG loadRegistry(RegistryTree &tree)
         return static_cast<LONG>(error);
     FileStamp stamp;
     if (!statRegularFile(path, stamp)) {
-        tree = RegistryTree();
+        tree = emptyRegistry();
         return ERROR_SUCCESS;
     }
+    RegistryCache &cache = registryCache();
+    if ((tree = cache.find(path, stamp)))
+        return ERROR_SUCCESS;
     std::string bytes;
     FileSnapshot snapshot;
     if (!readRegularFile(path, bytes, snapshot))
         return ERROR_BADDB;
-    tree = RegistryTree::parse(bytes);
+    tree = cache.store(path, std::move(bytes), snapshot);
     return ERROR_SUCCESS;
 }
 
-LONG updateRegistry(bool mayCreate, const std::function<LONG(RegistryTree &)> &change)
+LONG updateRegistry(bool mayCreate, const RegistryEdit &change)
 {
     if (mayCreate)
         prepareDriveForWrite();
@@ -45,30 +80,31 @@ LONG updateRegistry(bool mayCreate, const std::function<LONG(RegistryTree &)> &c
     if (!registryFile(path, error))
         return static_cast<LONG>(error);
     IniFileLock lock;
-    std::string bytes;
-    bool locked = false;
     switch (lock.acquire(path, mayCreate, error)) {
     case IniFileLock::Result::Missing:
-        break;
+        return changeMissing(change);
     case IniFileLock::Result::Failed:
         return static_cast<LONG>(error);
     case IniFileLock::Result::Locked:
-        if (!lock.read(bytes, error))
-            return static_cast<LONG>(error);
-        locked = true;
         break;
     }
-    RegistryTree tree = RegistryTree::parse(bytes);
-    LONG result = change(tree);
-    if (result != ERROR_SUCCESS)
+    std::shared_ptr<RegistryTree> tree;
+    std::string bytes;
+    if (LONG result = lockedTree(path, lock, tree, bytes); result != ERROR_SUCCESS)
         return result;
-    std::string text = tree.text();
-    // Without a file there was nothing to change: only creating calls add keys or values.
-    if (text == bytes || !locked)
-        return ERROR_SUCCESS;
+    RegistryCache &cache = registryCache();
+    bool changed = false;
+    LONG result = change(*tree, changed);
+    if (result != ERROR_SUCCESS || !changed) {
+        cache.put(path, std::move(tree), std::move(bytes), lock.snapshot());
+        return result;
+    }
+    std::string text = tree->text(bytes.size());
     FileSnapshot written;
+    // A failed replace leaves the changed tree unkept: the file still holds what it held.
     if (!lock.replace(text, written, error))
         return ERROR_CANTWRITE;
+    cache.put(path, std::move(tree), std::move(text), written);
     return ERROR_SUCCESS;
 }
 

@@ -31,7 +31,7 @@ std::string typeText(DWORD type)
 {
     for (const TypeName &entry : kTypeNames)
         if (entry.type == type)
-            return entry.name;
+            return std::string(entry.name);
     return "type(" + std::to_string(type) + ")";
 }
 
@@ -74,19 +74,43 @@ std::string hexByte(unsigned char byte)
     return text;
 }
 
-std::string quoted(std::string_view text)
+// The bytes a quoted text writes as escapes: control bytes, the quote and the backslash.
+struct EscapeTable {
+    bool escaped[256] = {};
+    constexpr EscapeTable()
+    {
+        for (int byte = 0; byte < 0x20; ++byte)
+            escaped[byte] = true;
+        escaped[0x7F] = escaped[static_cast<unsigned char>('"')] =
+            escaped[static_cast<unsigned char>('\\')] = true;
+    }
+};
+constexpr EscapeTable kEscapes;
+
+bool needsEscape(char c)
 {
-    std::string out = "\"";
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
+    return kEscapes.escaped[static_cast<unsigned char>(c)];
+}
+
+// Appends `text` in quotes, runs of plain bytes at once.
+void appendQuoted(std::string &out, std::string_view text)
+{
+    out += '"';
+    for (size_t start = 0; start < text.size();) {
+        size_t end = start;
+        while (end < text.size() && !needsEscape(text[end]))
+            ++end;
+        out.append(text, start, end - start);
+        if (end == text.size())
+            break;
+        char c = text[end];
         if (c == '\\' || c == '"')
             out += {'\\', c};
-        else if (byte < 0x20 || byte == 0x7F)
-            out += "\\x" + hexByte(byte);
         else
-            out += c;
+            out.append("\\x").append(hexByte(static_cast<unsigned char>(c)));
+        start = end + 1;
     }
-    return out + "\"";
+    out += '"';
 }
 
 // Reads a quoted text at the start of `in` and advances past it.
@@ -96,14 +120,14 @@ bool unquote(std::string_view &in, std::string &text)
         return false;
     text.clear();
     for (size_t i = 1; i < in.size(); ++i) {
-        char c = in[i];
-        if (c == '"') {
+        size_t plain = in.find_first_of("\"\\", i);
+        if (plain == std::string_view::npos)
+            return false;
+        text.append(in.substr(i, plain - i));
+        i = plain;
+        if (in[i] == '"') {
             in.remove_prefix(i + 1);
             return true;
-        }
-        if (c != '\\') {
-            text += c;
-            continue;
         }
         if (++i >= in.size())
             return false;
@@ -153,19 +177,22 @@ bool isPlainText(std::string_view data)
            data.find('\0') == data.size() - 1;
 }
 
-std::string dataText(DWORD type, std::string_view data)
+void appendData(std::string &out, DWORD type, std::string_view data)
 {
-    if ((type == REG_SZ || type == REG_EXPAND_SZ) && isPlainText(data))
-        return quoted(data.substr(0, data.size() - 1));
+    if ((type == REG_SZ || type == REG_EXPAND_SZ) && isPlainText(data)) {
+        appendQuoted(out, data.substr(0, data.size() - 1));
+        return;
+    }
     if (type == REG_DWORD && data.size() == 4) {
         DWORD number = 0;
         for (int i = 3; i >= 0; --i)
             number = number << 8 | static_cast<unsigned char>(data[static_cast<size_t>(i)]);
         char text[9];
         std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(number));
-        return text;
+        out += text;
+        return;
     }
-    return hexBytes(data);
+    out += hexBytes(data);
 }
 
 bool dataFromText(DWORD type, std::string_view text, std::string &data)
@@ -223,24 +250,32 @@ std::string keyNameFromText(std::string_view text)
     return out;
 }
 
+std::string valueLine(const std::string &name, DWORD type, std::string_view data)
+{
+    std::string line;
+    if (name.empty())
+        line += '@';
+    else
+        appendQuoted(line, name);
+    line.append("=").append(typeText(type)).append(":");
+    appendData(line, type, data);
+    return line;
+}
+
 void writeKey(const RegistryKey &key, const std::string &path, std::string &out)
 {
     // A key that holds only subkeys is implied by their lines.
-    if (!key.values.empty() || key.subkeys.empty())
+    if (!key.values().empty() || key.subkeys.empty())
         out.append("[").append(path).append("]\r\n");
-    for (const RegistryValue &value : key.values)
-        out.append(value.name.empty() ? std::string("@") : quoted(value.name))
-            .append("=")
-            .append(typeText(value.type))
-            .append(":")
-            .append(dataText(value.type, value.data))
-            .append("\r\n");
+    for (const RegistryValue &value : key.values())
+        out.append(value.line).append("\r\n");
     for (const auto &[folded, subkey] : key.subkeys)
         writeKey(subkey, std::string(path).append("\\").append(keyNameText(subkey.name)), out);
 }
 
 bool parseValueLine(std::string_view line, RegistryKey &key)
 {
+    const std::string_view whole = line;
     std::string name;
     if (!line.empty() && line.front() == '@')
         line.remove_prefix(1);
@@ -254,8 +289,19 @@ bool parseValueLine(std::string_view line, RegistryKey &key)
     if (!typeFromText(line.substr(1, colon - 1), type) ||
         !dataFromText(type, line.substr(colon + 1), data))
         return false;
-    key.setValue(name, type, std::move(data));
+    key.setValue(name, type, std::move(data), whole);
     return true;
+}
+
+// At most how many value lines follow, up to the next key line.
+size_t linesBeforeNextKey(std::string_view text)
+{
+    size_t lines = 0;
+    for (size_t start = 0; start < text.size() && text[start] != '['; ++lines) {
+        size_t end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    return lines;
 }
 
 }  // namespace
@@ -265,7 +311,8 @@ std::string foldedName(std::string_view name)
     std::string folded(name);
     for (size_t i = 0; i < folded.size(); ++i) {
         auto byte = static_cast<unsigned char>(folded[i]);
-        if (isLeadByte(CP_ACP, byte) && i + 1 < folded.size())
+        // Lead bytes of every double-byte code page lie above 0x80.
+        if (byte >= 0x80 && isLeadByte(CP_ACP, byte) && i + 1 < folded.size())
             ++i;
         else if (byte >= 'a' && byte <= 'z')
             folded[i] = static_cast<char>(byte - 'a' + 'A');
@@ -285,35 +332,50 @@ const RegistryKey *RegistryKey::subkey(std::string_view name) const
     return found == subkeys.end() ? nullptr : &found->second;
 }
 
-RegistryValue *RegistryKey::value(std::string_view name)
-{
-    std::string folded = foldedName(name);
-    for (RegistryValue &entry : values)
-        if (foldedName(entry.name) == folded)
-            return &entry;
-    return nullptr;
-}
-
 const RegistryValue *RegistryKey::value(std::string_view name) const
 {
-    return const_cast<RegistryKey *>(this)->value(name);
+    auto found = valueIndex_.find(foldedName(name));
+    return found == valueIndex_.end() ? nullptr : &values_[found->second];
 }
 
-void RegistryKey::setValue(std::string_view name, DWORD type, std::string data)
+bool RegistryKey::setValue(std::string_view name, DWORD type, std::string data,
+                           std::string_view line)
 {
-    RegistryValue *entry = value(name);
-    if (!entry)
-        entry = &values.emplace_back(RegistryValue{std::string(name), type, {}});
-    entry->type = type;
-    entry->data = std::move(data);
+    auto [place, added] = valueIndex_.try_emplace(foldedName(name), values_.size());
+    if (added) {
+        RegistryValue &entry = values_.emplace_back();
+        entry.name = name;
+        entry.type = type;
+        entry.line = line.empty() ? valueLine(entry.name, type, data) : std::string(line);
+        entry.data = std::move(data);
+        return true;
+    }
+    RegistryValue &entry = values_[place->second];
+    if (entry.type == type && entry.data == data)
+        return false;
+    entry.type = type;
+    entry.line = valueLine(entry.name, type, data);
+    entry.data = std::move(data);
+    return true;
+}
+
+void RegistryKey::reserveValues(size_t more)
+{
+    values_.reserve(values_.size() + more);
+    valueIndex_.reserve(values_.size() + more);
 }
 
 bool RegistryKey::removeValue(std::string_view name)
 {
-    RegistryValue *entry = value(name);
-    if (!entry)
+    auto found = valueIndex_.find(foldedName(name));
+    if (found == valueIndex_.end())
         return false;
-    values.erase(values.begin() + (entry - values.data()));
+    const size_t place = found->second;
+    valueIndex_.erase(found);
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(place));
+    for (auto &[folded, index] : valueIndex_)
+        if (index > place)
+            --index;
     return true;
 }
 
@@ -363,13 +425,17 @@ RegistryKey *RegistryTree::find(const std::string &rootName, const std::vector<s
     return key;
 }
 
-RegistryKey &RegistryTree::create(const std::string &rootName, std::vector<std::string> &path)
+RegistryKey &RegistryTree::create(const std::string &rootName, std::vector<std::string> &path,
+                                  bool &created)
 {
+    created = false;
     RegistryKey *key = &root(rootName);
     for (std::string &name : path) {
         RegistryKey &child = key->subkeys[foldedName(name)];
-        if (child.name.empty())
+        if (child.name.empty()) {
             child.name = name;
+            created = true;
+        }
         name = child.name;
         key = &child;
     }
@@ -416,16 +482,20 @@ RegistryTree RegistryTree::parse(std::string_view text)
         names.erase(names.begin());
         for (std::string &name : names)
             name = keyNameFromText(name);
-        current = &tree.create(rootName, names);
+        bool created = false;
+        current = &tree.create(rootName, names, created);
+        current->reserveValues(linesBeforeNextKey(text));
     }
     return tree;
 }
 
-std::string RegistryTree::text() const
+std::string RegistryTree::text(size_t sizeHint) const
 {
-    std::string out = "; The registry of this drive: [key] lines, each followed by its values.\r\n";
+    std::string out;
+    out.reserve(sizeHint + sizeHint / 8);
+    out += "; The registry of this drive: [key] lines, each followed by its values.\r\n";
     for (const auto &[name, key] : roots_)
-        if (!key.values.empty() || !key.subkeys.empty())
+        if (!key.values().empty() || !key.subkeys.empty())
             writeKey(key, name, out);
     return out;
 }

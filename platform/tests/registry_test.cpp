@@ -270,6 +270,32 @@ TEST_F(RegistryTest, ReadsSkipWhatDoesNotParseAndChangesReplaceTheFileWhole)
     }
 }
 
+TEST_F(RegistryTest, DeletingAValueKeepsTheOthersFoundAndInTheirPlaces)
+{
+    for (const char *name : {"First", "Second", "Third", "Fourth"})
+        setString(key_, name, name);
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteValueA(key_, "SECOND"));
+    setString(key_, "second", "back");
+    setString(key_, "third", "Third again");
+    const struct {
+        const char *name;
+        const char *text;
+    } rows[] = {
+        {"FIRST", "First"}, {"Third", "Third again"}, {"fourth", "Fourth"}, {"Second", "back"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.text, queryString(key_, row.name));
+    }
+    EXPECT_EQ("; The registry of this drive: [key] lines, each followed by its values.\r\n"
+              "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services]\r\n"
+              "\"First\"=sz:\"First\"\r\n"
+              "\"Third\"=sz:\"Third again\"\r\n"
+              "\"Fourth\"=sz:\"Fourth\"\r\n"
+              "\"second\"=sz:\"back\"\r\n",
+              file())
+        << "a value set again after its deletion comes last, with its new name";
+}
+
 TEST_F(RegistryTest, TwoProcessesSettingValuesAtOnceLoseNone)
 {
     constexpr int kValuesPerWriter = 60;

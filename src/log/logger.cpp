@@ -7,11 +7,28 @@
 void *TutLogger::m_hFile = nullptr;
 unsigned int TutLogger::m_unLogUserCount = 0;
 
+namespace {
+
+// Whether the event-log library, bound, has just refused the product's source as not installed.
+bool sourceWasRefusedAsMissing()
+{
+    return TutLogger::g_nR3LReferenceCount > 0 &&
+           TutLogger::g_pfnGetLastError(TutLogger::m_hFile) == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
 TutLogger::TutLogger()
 {
     if (!m_hFile) {
         RegisterEventLog(FALSE);
         openLogFile();
+        // A source that counts as registered yet lacks the rest of its key (left half way by
+        // an installer that stopped) is installed again rather than leaving the log closed.
+        if (!m_hFile && sourceWasRefusedAsMissing()) {
+            RegisterEventLog(TRUE);
+            openLogFile();
+        }
     }
     if (m_hFile)
         ++m_unLogUserCount;

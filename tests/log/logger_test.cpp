@@ -102,6 +102,37 @@ TEST_F(LoggerTest, RegistersTheSourceWithTheLibrarysFile)
     EXPECT_EQ("VKSUTIL.DLL", messageFile.substr(messageFile.rfind('\\') + 1));
 }
 
+// What another process may have left of the source's key when a logger starts: an installer
+// stopped half way, or one still at work.
+TEST_F(LoggerTest, CompletesASourceRegisteredInPart)
+{
+    const struct {
+        const char *name;
+        std::vector<const char *> values;
+    } rows[] = {
+        {"the message file alone", {"EventMessageFile"}},
+        {"everything but the message file", {"LogFolder", "BackupFolder", "LogPrefix"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        TutLogger::UnregisterEventLog();
+        TutLogger::UnbindLibrary();
+        for (const char *value : row.values)
+            logtest::setSourceValue(value, value == std::string("LogPrefix") ? "VEL" : "c:\\windows\\vks32\\VELMORA");
+        {
+            TutLogger logger;
+            EXPECT_EQ(TRUE, logger.isOpen());
+            logger.WriteString("after a half registration");
+        }
+        EXPECT_EQ("c:\\windows\\vks32\\VELMORA", logtest::sourceValue("LogFolder"));
+        EXPECT_EQ("VEL", logtest::sourceValue("LogPrefix"));
+        const std::string messageFile = logtest::sourceValue("EventMessageFile");
+        EXPECT_EQ("VKSUTIL.DLL", messageFile.substr(messageFile.rfind('\\') + 1));
+        EXPECT_NE(std::string::npos, dayFileText().find("> after a half registration"));
+        removeDayFile();
+    }
+}
+
 TEST_F(LoggerTest, StaysOpenUntilTheLastLoggerGoes)
 {
     auto first = std::make_unique<TutLogger>();

@@ -134,6 +134,26 @@ TEST_F(VkslogTest, InstallWritesTheSourceKeyAndUninstallRemovesIt)
     EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), VKSGetLastError(nullptr));
 }
 
+// The message file is written last: a key without it is still being installed.
+TEST_F(VkslogTest, ASourceKeyLackingAValueItNeedsIsNotInstalled)
+{
+    for (const char *missing : {"EventMessageFile", "LogFolder", "LogPrefix"}) {
+        SCOPED_TRACE(missing);
+        install();
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_LOCAL_MACHINE, kSourceKey, &key));
+        ASSERT_EQ(ERROR_SUCCESS, RegDeleteValueA(key, missing));
+        RegCloseKey(key);
+        SetLastError(0xdeadbeef);
+        EXPECT_EQ(nullptr, VKSRegisterEventSource(nullptr, kSource));
+        EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), VKSGetLastError(nullptr));
+        install();
+        void *source = VKSRegisterEventSource(nullptr, kSource);
+        EXPECT_NE(nullptr, source) << "installing again completes the key";
+        VKSDeregisterEventSource(source);
+    }
+}
+
 TEST_F(VkslogTest, ReportAppendsReadableEntriesInTheUsersLanguage)
 {
     install();

@@ -75,6 +75,8 @@ std::string sourceKeyPath(const std::string &source)
     return "System\\CurrentControlSet\\Services\\EventLog\\Application\\" + source;
 }
 
+// Other processes count the source as installed once its message file is there, so that value
+// goes last: whoever sees it finds every other value of the key already written.
 LONG writeSourceConfig(const std::string &source, const SourceConfig &config)
 {
     Key key;
@@ -82,18 +84,17 @@ LONG writeSourceConfig(const std::string &source, const SourceConfig &config)
     if (result != ERROR_SUCCESS)
         return result;
     const LONG results[] = {
-        setText(key.get(), "EventMessageFile", REG_EXPAND_SZ, config.messageFile),
-        setNumber(key.get(), "TypesSupported", config.typesSupported),
-        setOrRemoveNumber(key.get(), "CategoryCount", config.categoryCount),
         setText(key.get(), "LogFolder", REG_SZ, config.logFolder),
         setText(key.get(), "BackupFolder", REG_SZ, config.backupFolder),
         setText(key.get(), "LogPrefix", REG_SZ, config.logPrefix),
         setNumber(key.get(), "MaxLogFiles", config.maxLogFiles),
+        setNumber(key.get(), "TypesSupported", config.typesSupported),
+        setOrRemoveNumber(key.get(), "CategoryCount", config.categoryCount),
     };
     for (LONG each : results)
         if (each != ERROR_SUCCESS)
             return each;
-    return ERROR_SUCCESS;
+    return setText(key.get(), "EventMessageFile", REG_EXPAND_SZ, config.messageFile);
 }
 
 LONG readSourceConfig(const std::string &source, SourceConfig &config)
@@ -109,9 +110,11 @@ LONG readSourceConfig(const std::string &source, SourceConfig &config)
     config.maxLogFiles = number(key.get(), "MaxLogFiles");
     config.typesSupported = number(key.get(), "TypesSupported");
     config.categoryCount = number(key.get(), "CategoryCount");
-    // A key without a log folder was made by someone else: its events have nowhere to go.
-    return config.logFolder.empty() || config.logPrefix.empty() ? ERROR_FILE_NOT_FOUND
-                                                                 : ERROR_SUCCESS;
+    // A key without its message file is still being installed (or was left half way); one
+    // without a log folder was made by someone else. Either way its events have nowhere to go.
+    return config.messageFile.empty() || config.logFolder.empty() || config.logPrefix.empty()
+               ? ERROR_FILE_NOT_FOUND
+               : ERROR_SUCCESS;
 }
 
 LONG removeSource(const std::string &source)

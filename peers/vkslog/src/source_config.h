@@ -20,9 +20,9 @@ struct SourceConfig {
 // "System\\CurrentControlSet\\Services\\EventLog\\Application\\<source>" under HKLM.
 std::string sourceKeyPath(const std::string &source);
 
-// Writes the source's key (created when missing). A Win32 code.
+// Writes the source's key (created when missing), its message file last. A Win32 code.
 LONG writeSourceConfig(const std::string &source, const SourceConfig &config);
-// Reads it; ERROR_FILE_NOT_FOUND when the source is not installed.
+// Reads it; ERROR_FILE_NOT_FOUND when the source is not installed, or not wholly.
 LONG readSourceConfig(const std::string &source, SourceConfig &config);
 // Deletes the source's key.
 LONG removeSource(const std::string &source);
