@@ -178,6 +178,7 @@ TEST_F(ToolPermissions, SaysThatAProfileCannotBeWritten)
     if (unreachable)
         GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
     expectOutcome(outcome, kFailed, "could not write [Preferences] K");
+    EXPECT_NE(std::string::npos, outcome.err.find("Access is denied")) << outcome.err;
 }
 
 // The platform tells a file it cannot open from an absent one by ERROR_ACCESS_DENIED.
