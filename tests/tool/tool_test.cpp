@@ -68,7 +68,7 @@ TEST(ToolExitCodes, RefusesBadInputWithItsReason)
     });
 }
 
-TEST(ToolExitCodes, ReportsDoneAndAbsent)
+TEST(ToolExitCodes, ReportsDoneAbsentAndFailed)
 {
     SampleDrive drive;
     runCases(drive, {
@@ -79,6 +79,7 @@ TEST(ToolExitCodes, ReportsDoneAndAbsent)
         {"date in the documented form", {"profile", "set", "application", "S", "K", "2024-01-01T00:00:00", "--type", "date"}, kDone, ""},
         {"known modem maker", {"modem", "list", "アイワ"}, kDone, ""},
         {"log line", {"log", "write", "hello"}, kDone, ""},
+        {"write in a missing folder", {"profile", "set", "c:\\nodir\\x.ini", "S", "K", "v"}, kFailed, "cannot find the path"},
     });
 }
 
