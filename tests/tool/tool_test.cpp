@@ -47,24 +47,54 @@ TEST(ToolExitCodes, RefusesBadInputWithItsReason)
 {
     SampleDrive drive;
     runCases(drive, {
-        {"empty profile on get", {"profile", "get", "", "S", "K"}, kUsage, "PROFILE cannot be empty"},
-        {"empty profile on set", {"profile", "set", "", "S", "K", "v"}, kUsage, "PROFILE cannot be empty"},
+        {"empty profile on get",
+         {"profile", "get", "", "S", "K"},
+         kUsage, "PROFILE cannot be empty"},
+        {"empty profile on set",
+         {"profile", "set", "", "S", "K", "v"},
+         kUsage, "PROFILE cannot be empty"},
         {"empty profile on keys", {"profile", "keys", "", "S"}, kUsage, "PROFILE cannot be empty"},
-        {"empty profile on delete", {"profile", "delete", "", "S", "K"}, kUsage, "PROFILE cannot be empty"},
-        {"key with '='", {"profile", "set", "application", "S", "a=b", "v"}, kUsage, "cannot hold '='"},
-        {"key that starts a comment", {"profile", "set", "application", "S", ";k", "v"}, kUsage, "begin with ';'"},
-        {"key that starts a section", {"profile", "set", "application", "S", "[k", "v"}, kUsage, "begin with '['"},
+        {"empty profile on delete",
+         {"profile", "delete", "", "S", "K"},
+         kUsage, "PROFILE cannot be empty"},
+        {"key with '='",
+         {"profile", "set", "application", "S", "a=b", "v"},
+         kUsage, "cannot hold '='"},
+        {"key that starts a comment",
+         {"profile", "set", "application", "S", ";k", "v"},
+         kUsage, "begin with ';'"},
+        {"key that starts a section",
+         {"profile", "set", "application", "S", "[k", "v"},
+         kUsage, "begin with '['"},
         {"empty key", {"profile", "set", "application", "S", "", "v"}, kUsage, "cannot be empty"},
         {"blank key", {"profile", "set", "application", "S", "  ", "v"}, kUsage, "cannot be empty"},
-        {"value with a line break", {"profile", "set", "application", "S", "K", "a\nb"}, kUsage, "line break"},
-        {"section with a line break", {"profile", "set", "application", "S\r\nT", "K", "v"}, kUsage, "line break"},
-        {"delete of a refused key", {"profile", "delete", "application", "S", "a=b"}, kUsage, "cannot hold '='"},
-        {"date without leading zeros", {"profile", "set", "application", "S", "K", "2024-1-1T0:0:0", "--type", "date"}, kUsage, "YYYY-MM-DDTHH:MM:SS"},
-        {"date without a time", {"profile", "set", "application", "S", "K", "2024-01-01", "--type", "date"}, kUsage, "YYYY-MM-DDTHH:MM:SS"},
-        {"date with a blank for T", {"profile", "set", "application", "S", "K", "2024-01-01 00:00:00", "--type", "date"}, kUsage, "YYYY-MM-DDTHH:MM:SS"},
-        {"date with a signed field", {"profile", "set", "application", "S", "K", "2024-+1-01T00:00:00", "--type", "date"}, kUsage, "YYYY-MM-DDTHH:MM:SS"},
-        {"formatted moment without leading zeros", {"format", "date", "2024-1-1T0:0:0"}, kUsage, "YYYY-MM-DDTHH:MM:SS"},
-        {"unknown modem maker", {"modem", "list", "NoSuchMaker"}, kUsage, "unknown modem maker 'NoSuchMaker'"},
+        {"value with a line break",
+         {"profile", "set", "application", "S", "K", "a\nb"},
+         kUsage, "line break"},
+        {"section with a line break",
+         {"profile", "set", "application", "S\r\nT", "K", "v"},
+         kUsage, "line break"},
+        {"delete of a refused key",
+         {"profile", "delete", "application", "S", "a=b"},
+         kUsage, "cannot hold '='"},
+        {"date without leading zeros",
+         {"profile", "set", "application", "S", "K", "2024-1-1T0:0:0", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"date without a time",
+         {"profile", "set", "application", "S", "K", "2024-01-01", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"date with a blank for T",
+         {"profile", "set", "application", "S", "K", "2024-01-01 00:00:00", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"date with a signed field",
+         {"profile", "set", "application", "S", "K", "2024-+1-01T00:00:00", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"formatted moment without leading zeros",
+         {"format", "date", "2024-1-1T0:0:0"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"unknown modem maker",
+         {"modem", "list", "NoSuchMaker"},
+         kUsage, "unknown modem maker 'NoSuchMaker'"},
     });
 }
 
@@ -72,14 +102,22 @@ TEST(ToolExitCodes, ReportsDoneAbsentAndFailed)
 {
     SampleDrive drive;
     runCases(drive, {
-        {"present key", {"profile", "get", "application", "Preferences", "Last Connection"}, kDone, ""},
-        {"absent key", {"profile", "get", "application", "Preferences", "Nothing"}, kAbsent, "no key 'Nothing'"},
+        {"present key",
+         {"profile", "get", "application", "Preferences", "Last Connection"},
+         kDone, ""},
+        {"absent key",
+         {"profile", "get", "application", "Preferences", "Nothing"},
+         kAbsent, "no key 'Nothing'"},
         {"absent file", {"profile", "get", "c:\\none.ini", "S", "K"}, kAbsent, "no key 'K'"},
         {"key list", {"profile", "keys", "application", "Preferences"}, kDone, ""},
-        {"date in the documented form", {"profile", "set", "application", "S", "K", "2024-01-01T00:00:00", "--type", "date"}, kDone, ""},
+        {"date in the documented form",
+         {"profile", "set", "application", "S", "K", "2024-01-01T00:00:00", "--type", "date"},
+         kDone, ""},
         {"known modem maker", {"modem", "list", "アイワ"}, kDone, ""},
         {"log line", {"log", "write", "hello"}, kDone, ""},
-        {"write in a missing folder", {"profile", "set", "c:\\nodir\\x.ini", "S", "K", "v"}, kFailed, "cannot find the path"},
+        {"write in a missing folder",
+         {"profile", "set", "c:\\nodir\\x.ini", "S", "K", "v"},
+         kFailed, "cannot find the path"},
     });
 }
 
@@ -101,7 +139,8 @@ TEST(ToolExitCodes, WritesTextsThatReadBackChanged)
     };
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
-        expectOutcome(drive.run({"profile", "set", "application", "S", "K", row.written}), kDone, "");
+        expectOutcome(drive.run({"profile", "set", "application", "S", "K", row.written}), kDone,
+                      "");
         Outcome read = drive.run({"profile", "get", "application", "S", "K"});
         expectOutcome(read, kDone, "");
         EXPECT_EQ(std::string(row.readBack) + "\n", read.out);
@@ -191,7 +230,9 @@ TEST(ToolUnreadableFile, SaysTheFileCannotBeRead)
     const fs::path ini = drive.host("WINDOWS/vks32/VELMORA/VELMORA.INI");
     fs::permissions(ini, fs::perms::none);
     runCases(drive, {
-        {"get", {"profile", "get", "application", "Preferences", "Last Connection"}, kFailed, "cannot be read"},
+        {"get",
+         {"profile", "get", "application", "Preferences", "Last Connection"},
+         kFailed, "cannot be read"},
         {"keys", {"profile", "keys", "application", "Preferences"}, kFailed, "cannot be read"},
     });
 }
