@@ -7,6 +7,7 @@
 #include <vksutil/vksutil.h>
 
 #include "commands.h"
+#include "moment_text.h"
 #include "terminal.h"
 
 namespace tool {
@@ -36,15 +37,15 @@ long long negated(unsigned long long magnitude)
 // YYYY-MM-DDTHH:MM:SS, a moment the date value can hold.
 bool parseMoment(const std::string &word, TutTimestamp &moment)
 {
-    unsigned int year, month, day, hour, minute, second;
-    char end;
-    if (word.size() != 19 || std::sscanf(word.c_str(), "%4u-%2u-%2uT%2u:%2u:%2u%c", &year,
-                                         &month, &day, &hour, &minute, &second, &end) != 6)
+    MomentFields fields;
+    if (!parseMomentText(word, fields))
         return false;
-    moment = TutTimestamp(year, month, day, hour, minute, second);
+    moment = TutTimestamp(fields.year, fields.month, fields.day, fields.hour, fields.minute,
+                          fields.second);
     // An invalid combination gives the value 0, which reads back as 1601-01-01.
-    return moment.year() == year && moment.month() == month && moment.day() == day &&
-           moment.hour() == hour && moment.minutes() == minute && moment.seconds() == second;
+    return moment.year() == fields.year && moment.month() == fields.month &&
+           moment.day() == fields.day && moment.hour() == fields.hour &&
+           moment.minutes() == fields.minute && moment.seconds() == fields.second;
 }
 
 TutTimestamp now()

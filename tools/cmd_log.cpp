@@ -8,6 +8,7 @@
 #include <vksutil/vksutil.h>
 
 #include "commands.h"
+#include "error_text.h"
 #include "terminal.h"
 #include "vkslog.h"
 
@@ -179,6 +180,35 @@ int showLog(DWORD language)
     return result;
 }
 
+// "vksutil: <what>: <reason>", or without the reason when the event-log library gave none.
+int failedBecause(const std::string &what, DWORD error)
+{
+    std::fprintf(stderr, "vksutil: %s%s%s\n", what.c_str(), error ? ": " : "",
+                 error ? errorText(error).c_str() : "");
+    return kFailed;
+}
+
+// Why the logger could not open the activity log: the event-log library, the registration of
+// the product's event source (the registry of a read-only drive), or the source itself.
+int openFailure()
+{
+    if (!TutLogger::CheckBindLibrary(nullptr))
+        return failedBecause("the event-log library VKSLog.dll could not be loaded", 0);
+    int result;
+    if (!TutLogger::isEventLogRegistered()) {
+        // The logger drops the event-log library's reason; registering again tells it.
+        TutLogger::RegisterEventLog(TRUE);
+        result = failedBecause("the product's event source could not be registered in the "
+                               "registry of drive C, so the activity log cannot be opened",
+                               TutLogger::g_pfnGetLastError(nullptr));
+    } else {
+        result = failedBecause("the product's event source could not be opened",
+                               TutLogger::g_pfnGetLastError(nullptr));
+    }
+    TutLogger::UnbindLibrary();
+    return result;
+}
+
 int writeLine(const std::string &typed)
 {
     std::string text;
@@ -186,8 +216,16 @@ int writeLine(const std::string &typed)
         return usageError("the text has characters outside the ANSI code page");
     TutLogger logger;
     if (!logger.isOpen())
-        return failed("the activity log could not be opened");
+        return openFailure();
+    // The logger's writes report nothing, but the event-log library keeps the error of its last
+    // failed call: one that appears with this write is this write's.
+    const DWORD before = TutLogger::g_pfnGetLastError(nullptr);
     logger.WriteString(text.c_str());
+    const DWORD after = TutLogger::g_pfnGetLastError(nullptr);
+    if (after != before)
+        return failedBecause(std::string("the line could not be written to the activity log in ") +
+                                 toTerminal(TutDirectories::data()),
+                             after);
     return kDone;
 }
 
@@ -203,7 +241,9 @@ void helpLog(FILE *out)
                "       default: the user's language, else English).\n"
                "write  logs TEXT as one line of the activity log, as the product does.\n\n"
                "Both go through the event-log library VKSLog.dll beside the program; without\n"
-               "it they fail with exit code 3.\n", out);
+               "it they fail with exit code 3, as they do when the product's event source\n"
+               "cannot be registered (a read-only drive) or the line cannot be written to the\n"
+               "log folder. The message says which, and why.\n", out);
 }
 
 int runLog(const Args &args, const std::vector<std::string> &words)

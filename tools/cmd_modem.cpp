@@ -48,6 +48,59 @@ bool ansiName(const std::string &typed, const char *what, std::string &ansi)
     return false;
 }
 
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Names compare as the profile's sections do: ASCII letters without regard to case, the second
+// byte of a double-byte character exactly.
+bool sameName(const char *a, const char *b)
+{
+    for (; *a && *b; ++a, ++b) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(*a))) {
+            if (*a != *b || a[1] != b[1])
+                return false;
+            if (!a[1])
+                return true;
+            ++a;
+            ++b;
+        } else if (asciiUpper(*a) != asciiUpper(*b)) {
+            return false;
+        }
+    }
+    return *a == *b;
+}
+
+// Whether `maker` is one of the makers the default profile lists, or the user-defined maker.
+bool isKnownMaker(const TutMakerList &makers, const std::string &maker)
+{
+    if (maker == TutMakerList::UserDefineModem)
+        return true;
+    for (unsigned int i = 0; i + 1 < makers.makerCount(); ++i)
+        if (sameName(static_cast<const char *>(makers.at(i)), maker.c_str()))
+            return true;
+    return false;
+}
+
+// Why a maker has no modem types: no modem profile to read, a maker the profile does not
+// list, or a listed maker without types.
+int reportNoModems(const std::string &maker, const std::string &typed)
+{
+    const TutMakerList makers;
+    // Besides the user-defined maker's entry, no maker at all: there is no default profile.
+    if (makers.makerCount() <= 1) {
+        std::fprintf(stderr, "vksutil: no modem makers: the default modem profile %s is missing "
+                             "or lists none\n",
+                     toTerminal(TutProfile::defaultModems().name()).c_str());
+        return kFailed;
+    }
+    if (!isKnownMaker(makers, maker))
+        return usageError("unknown modem maker '" + typed + "' (see vksutil modem makers)");
+    std::fprintf(stderr, "vksutil: the modem maker '%s' has no modem types\n", typed.c_str());
+    return kFailed;
+}
+
 int runMakers(const std::vector<std::string> &words)
 {
     if (!words.empty())
@@ -70,11 +123,8 @@ int runList(const std::vector<std::string> &words)
     if (!ansiName(words[0], "maker", maker))
         return kUsage;
     const TutModemList modems(maker.c_str());
-    if (!modems.isValid()) {
-        std::fprintf(stderr, "vksutil: %s (no modem types for maker '%s')\n",
-                     static_cast<const char *>(modems.at(0)), words[0].c_str());
-        return kFailed;
-    }
+    if (!modems.isValid())
+        return reportNoModems(maker, words[0]);
     for (unsigned int i = 0; i < modems.modemCount(); ++i)
         std::printf("%s\n", toTerminal(static_cast<const char *>(modems.at(i))).c_str());
     return kDone;
@@ -159,7 +209,8 @@ void helpModem(FILE *out)
         "product) and the user modem profile (vksusrmd.ini) in the company directory.\n\n"
         "makers  lists the modem makers in file order, then the user-defined maker\n"
         "        when the user has defined a modem.\n"
-        "list    lists the modem types of a maker; exit code 3 when it has none.\n"
+        "list    lists the modem types of a maker; exit code 2 for a maker that is not\n"
+        "        listed, 3 when the maker has no types or there is no modem profile.\n"
         "show    prints every setting of a modem type with where it comes from: the\n"
         "        user profile, the default profile or the built-in value.\n"
         "add     defines a user modem (a name under the user-defined maker).\n"

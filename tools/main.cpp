@@ -2,6 +2,7 @@
 // product.
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 #include <vksutil/vksutil.h>
@@ -85,7 +86,20 @@ int run(int argc, char **argv)
 
 }  // namespace tool
 
+// Whatever the library or the standard library throws ends the command with a message and exit
+// code 3 rather than an abort.
 int main(int argc, char **argv)
 {
-    return tool::run(argc, argv);
+    try {
+        return tool::run(argc, argv);
+    } catch (CException *exception) {
+        char reason[256] = "";
+        exception->GetErrorMessage(reason, sizeof reason);
+        exception->Delete();
+        std::fprintf(stderr, "vksutil: the operation failed: %s\n",
+                     reason[0] ? reason : "an error in the library");
+    } catch (const std::exception &exception) {
+        std::fprintf(stderr, "vksutil: the operation failed: %s\n", exception.what());
+    }
+    return tool::kFailed;
 }

@@ -9,6 +9,10 @@
 
 #include <vksutil/vksutil.h>
 
+#include "error_text.h"
+#include "moment_text.h"
+#include "profile_names.h"
+
 namespace tool {
 
 namespace {
@@ -66,17 +70,11 @@ bool parseBool(const std::string &text, int &value)
 
 bool parseDate(const std::string &text, TutDate &date)
 {
-    unsigned year, month, day, hour = 0, minute = 0, second = 0;
-    char separator = 'T';
-    int consumed = 0;
-    int fields = std::sscanf(text.c_str(), "%4u-%2u-%2u%n%c%2u:%2u:%2u%n", &year, &month, &day,
-                             &consumed, &separator, &hour, &minute, &second, &consumed);
-    bool dateOnly = fields == 3 && static_cast<size_t>(consumed) == text.size();
-    bool full = fields == 7 && (separator == 'T' || separator == ' ') &&
-                static_cast<size_t>(consumed) == text.size();
-    if (!dateOnly && !full)
+    MomentFields fields;
+    if (!parseMomentText(text, fields))
         return false;
-    date = TutDate(year, month, day, hour, minute, second, 0);
+    date = TutDate(fields.year, fields.month, fields.day, fields.hour, fields.minute,
+                   fields.second, 0);
     return !date.isEqual(TutDate::Min());
 }
 
@@ -129,7 +127,7 @@ bool parseValue(ValueType type, const std::string &text, Value &value, std::stri
         break;
     case ValueType::kDate:
         ok = parseDate(text, value.date);
-        error = "'" + text + "' is not a date YYYY-MM-DD[THH:MM:SS] from 1601 on";
+        error = "'" + text + "' is not a date YYYY-MM-DDTHH:MM:SS from 1601 on";
         break;
     }
     value.text = text;
@@ -215,11 +213,14 @@ WriteResult writeValue(const TutProfileKey &key, ValueType type, const std::stri
     Value value;
     if (!parseValue(type, text, value, error))
         return WriteResult::kBadValue;
+    if (type == ValueType::kText && !checkTextValue(value.text, error))
+        return WriteResult::kBadValue;
     std::string expected;
+    SetLastError(ERROR_SUCCESS);
     switch (type) {
     case ValueType::kText:
         key.write(value.text.c_str());
-        expected = value.text;
+        expected = readBackForm(value.text);
         break;
     case ValueType::kEncrypt:
         key.writeEncrypt(value.text.c_str());
@@ -250,9 +251,14 @@ WriteResult writeValue(const TutProfileKey &key, ValueType type, const std::stri
         expected = showDate(value.date);
         break;
     }
+    // The library's writes report nothing; the platform's error is still there to tell why.
+    const DWORD writeError = GetLastError();
     std::string stored;
     readValue(key, type, stored, error);
-    return key.exists() && stored == expected ? WriteResult::kWritten : WriteResult::kNotWritten;
+    if (key.exists() && stored == expected)
+        return WriteResult::kWritten;
+    error = writeError == ERROR_SUCCESS ? std::string() : errorText(writeError);
+    return WriteResult::kNotWritten;
 }
 
 }  // namespace tool

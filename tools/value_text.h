@@ -20,7 +20,9 @@ bool checkValueText(ValueType type, const std::string &text, std::string &error)
 // The key's value as the product reads it, shown in the tool's form for the type.
 bool readValue(const TutProfileKey &key, ValueType type, std::string &shown, std::string &error);
 
-// Writes the value typed as `text`; the key is read back to make sure the file took it.
+// Writes the value typed as `text`; the key is read back to make sure the file took it. On
+// kBadValue `error` says what is wrong with the value, on kNotWritten why the write failed
+// (empty when the platform did not say).
 WriteResult writeValue(const TutProfileKey &key, ValueType type, const std::string &text,
                        std::string &error);
 

@@ -1,0 +1,240 @@
+// The tool's exit codes and messages, each run as a separate process on a copy of the sample
+// drive C.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tool_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tooltest::Outcome;
+using tooltest::RunOptions;
+using tooltest::SampleDrive;
+
+constexpr int kDone = 0, kAbsent = 1, kUsage = 2, kFailed = 3;
+
+struct Case {
+    const char *name;
+    std::vector<std::string> args;
+    int exitCode;
+    const char *message;  // a part of standard error; "" when it must be empty
+};
+
+void expectOutcome(const Outcome &outcome, int exitCode, const std::string &message)
+{
+    EXPECT_EQ(exitCode, outcome.exitCode) << "stderr: " << outcome.err;
+    if (message.empty())
+        EXPECT_EQ("", outcome.err);
+    else
+        EXPECT_NE(std::string::npos, outcome.err.find(message)) << "stderr: " << outcome.err;
+}
+
+void runCases(const SampleDrive &drive, const std::vector<Case> &cases,
+              const RunOptions &options = {})
+{
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        expectOutcome(drive.run(row.args, options), row.exitCode, row.message);
+    }
+}
+
+TEST(ToolExitCodes, RefusesBadInputWithItsReason)
+{
+    SampleDrive drive;
+    runCases(drive, {
+        {"empty profile on get",
+         {"profile", "get", "", "S", "K"},
+         kUsage, "PROFILE cannot be empty"},
+        {"empty profile on set",
+         {"profile", "set", "", "S", "K", "v"},
+         kUsage, "PROFILE cannot be empty"},
+        {"empty profile on keys", {"profile", "keys", "", "S"}, kUsage, "PROFILE cannot be empty"},
+        {"empty profile on delete",
+         {"profile", "delete", "", "S", "K"},
+         kUsage, "PROFILE cannot be empty"},
+        {"key with '='",
+         {"profile", "set", "application", "S", "a=b", "v"},
+         kUsage, "cannot hold '='"},
+        {"key that starts a comment",
+         {"profile", "set", "application", "S", ";k", "v"},
+         kUsage, "begin with ';'"},
+        {"key that starts a section",
+         {"profile", "set", "application", "S", "[k", "v"},
+         kUsage, "begin with '['"},
+        {"empty key", {"profile", "set", "application", "S", "", "v"}, kUsage, "cannot be empty"},
+        {"blank key", {"profile", "set", "application", "S", "  ", "v"}, kUsage, "cannot be empty"},
+        {"value with a line break",
+         {"profile", "set", "application", "S", "K", "a\nb"},
+         kUsage, "line break"},
+        {"section with a line break",
+         {"profile", "set", "application", "S\r\nT", "K", "v"},
+         kUsage, "line break"},
+        {"delete of a refused key",
+         {"profile", "delete", "application", "S", "a=b"},
+         kUsage, "cannot hold '='"},
+        {"date without leading zeros",
+         {"profile", "set", "application", "S", "K", "2024-1-1T0:0:0", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"date without a time",
+         {"profile", "set", "application", "S", "K", "2024-01-01", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"date with a blank for T",
+         {"profile", "set", "application", "S", "K", "2024-01-01 00:00:00", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"date with a signed field",
+         {"profile", "set", "application", "S", "K", "2024-+1-01T00:00:00", "--type", "date"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"formatted moment without leading zeros",
+         {"format", "date", "2024-1-1T0:0:0"},
+         kUsage, "YYYY-MM-DDTHH:MM:SS"},
+        {"unknown modem maker",
+         {"modem", "list", "NoSuchMaker"},
+         kUsage, "unknown modem maker 'NoSuchMaker'"},
+    });
+}
+
+TEST(ToolExitCodes, ReportsDoneAbsentAndFailed)
+{
+    SampleDrive drive;
+    runCases(drive, {
+        {"present key",
+         {"profile", "get", "application", "Preferences", "Last Connection"},
+         kDone, ""},
+        {"absent key",
+         {"profile", "get", "application", "Preferences", "Nothing"},
+         kAbsent, "no key 'Nothing'"},
+        {"absent file", {"profile", "get", "c:\\none.ini", "S", "K"}, kAbsent, "no key 'K'"},
+        {"key list", {"profile", "keys", "application", "Preferences"}, kDone, ""},
+        {"date in the documented form",
+         {"profile", "set", "application", "S", "K", "2024-01-01T00:00:00", "--type", "date"},
+         kDone, ""},
+        {"known modem maker", {"modem", "list", "アイワ"}, kDone, ""},
+        {"log line", {"log", "write", "hello"}, kDone, ""},
+        {"write in a missing folder",
+         {"profile", "set", "c:\\nodir\\x.ini", "S", "K", "v"},
+         kFailed, "cannot find the path"},
+    });
+}
+
+// The reader drops blanks around a value and one pair of quotes: a write succeeds when it gives
+// back what the reader makes of the text written.
+TEST(ToolExitCodes, WritesTextsThatReadBackChanged)
+{
+    SampleDrive drive;
+    const struct {
+        const char *name;
+        const char *written;
+        const char *readBack;
+    } cases[] = {
+        {"padded", " padded ", "padded"},
+        {"double quotes", "\"quoted\"", "quoted"},
+        {"single quotes around blanks", "' two words '", " two words "},
+        {"unbalanced quote", "\"open", "\"open"},
+        {"only blanks", "   ", ""},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        expectOutcome(drive.run({"profile", "set", "application", "S", "K", row.written}), kDone,
+                      "");
+        Outcome read = drive.run({"profile", "get", "application", "S", "K"});
+        expectOutcome(read, kDone, "");
+        EXPECT_EQ(std::string(row.readBack) + "\n", read.out);
+    }
+}
+
+// Profiles named by a host path need the working folder; well-known ones and DOS paths do not.
+TEST(ToolExitCodes, NamesTheMissingWorkingFolder)
+{
+    SampleDrive drive;
+    const fs::path gone = drive.root().parent_path() / "gone";
+    std::vector<Case> relative = {
+        {"get", {"profile", "get", "x.ini", "S", "K"}, kFailed, "working folder"},
+        {"set", {"profile", "set", "x.ini", "S", "K", "v"}, kFailed, "working folder"},
+        {"keys", {"profile", "keys", "x.ini", "S"}, kFailed, "working folder"},
+        {"delete", {"profile", "delete", "x.ini", "S"}, kFailed, "working folder"},
+        {"well-known profile", {"profile", "set", "application", "S", "K", "v"}, kDone, ""},
+        {"DOS path", {"profile", "keys", "c:\\windows\\win.ini", "intl"}, kDone, ""},
+    };
+    for (const Case &row : relative) {
+        SCOPED_TRACE(row.name);
+        fs::create_directory(gone);
+        RunOptions options;
+        options.workingFolder = gone;
+        options.removeWorkingFolder = true;
+        expectOutcome(drive.run(row.args, options), row.exitCode, row.message);
+    }
+}
+
+// Permissions hold only for a user other than root; as root the tool is run as an unprivileged
+// user.
+class ToolPermissions : public ::testing::Test {
+protected:
+    Outcome runUnprivileged(const std::vector<std::string> &args)
+    {
+        RunOptions options;
+        options.unprivileged = true;
+        Outcome outcome = drive.run(args, options);
+        // The build folder may be closed to other users.
+        if (tooltest::runningAsRoot() && outcome.exitCode == 127 && outcome.err.empty())
+            unreachable = true;
+        return outcome;
+    }
+
+    SampleDrive drive;
+    bool unreachable = false;
+};
+
+TEST_F(ToolPermissions, SaysWhyTheLogCannotBeWrittenOnAReadOnlyDrive)
+{
+    drive.makeReadOnly();
+    Outcome fresh = runUnprivileged({"log", "write", "hello"});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(fresh, kFailed, "could not be registered");
+    EXPECT_NE(std::string::npos, fresh.err.find("Access is denied")) << fresh.err;
+}
+
+TEST_F(ToolPermissions, SaysWhyALineCannotBeWrittenToTheLogFolder)
+{
+    // Registered while the drive was writable, then the log folder closed.
+    expectOutcome(drive.run({"log", "write", "first"}), kDone, "");
+    drive.makeReadOnly();
+    Outcome closed = runUnprivileged({"log", "write", "second"});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(closed, kFailed, "could not be written to the activity log");
+    EXPECT_NE(std::string::npos, closed.err.find("Access is denied")) << closed.err;
+}
+
+TEST_F(ToolPermissions, SaysThatAProfileCannotBeWritten)
+{
+    drive.makeReadOnly();
+    Outcome outcome = runUnprivileged({"profile", "set", "application", "Preferences", "K", "v"});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(outcome, kFailed, "could not write [Preferences] K");
+    EXPECT_NE(std::string::npos, outcome.err.find("Access is denied")) << outcome.err;
+}
+
+// The platform tells a file it cannot open from an absent one by ERROR_ACCESS_DENIED.
+TEST(ToolUnreadableFile, SaysTheFileCannotBeRead)
+{
+    if (tooltest::runningAsRoot())
+        GTEST_SKIP() << "root reads a file of mode 000";
+    SampleDrive drive;
+    const fs::path ini = drive.host("WINDOWS/vks32/VELMORA/VELMORA.INI");
+    fs::permissions(ini, fs::perms::none);
+    runCases(drive, {
+        {"get",
+         {"profile", "get", "application", "Preferences", "Last Connection"},
+         kFailed, "cannot be read"},
+        {"keys", {"profile", "keys", "application", "Preferences"}, kFailed, "cannot be read"},
+    });
+}
+
+}  // namespace
