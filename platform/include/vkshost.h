@@ -44,6 +44,12 @@ void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *
    or "C": US English). */
 void VksHostSetUserLanguage(const WORD *langIdOrNull);
 
+/* The host folder (absolute) that holds the names of named kernel objects, such as mutexes; every
+   process that uses the same folder sees the same names. Null: the folder named by
+   VKS_OBJECT_FOLDER, else the host user's own ($XDG_RUNTIME_DIR/vksutil-objects, else
+   /tmp/vksutil-objects-<uid>). */
+void VksHostSetObjectFolder(const char *hostFolder);
+
 VKS_END_EXTERN_C
 
 #endif
