@@ -18,8 +18,8 @@ class Mutex;
 
 // The process's named mutexes and its holds on their names. A name stays held by its entry until
 // the last mutex of that name is gone, so this process never opens a name's file twice: closing
-// either copy would drop the process's lock on it. Recursive: a mutex that goes while the table
-// is locked (a failed creation) takes the lock again to leave its entry.
+// either copy would drop the process's lock on it. Recursive: should the last reference to a
+// mutex go while the table is locked, its destructor takes the lock again to leave its entry.
 struct NamedEntry {
     std::weak_ptr<Mutex> mutex;
     posix::HeldName hold;
