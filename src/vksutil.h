@@ -32,3 +32,5 @@
 #include "mq/state_machine.h"
 #include "log/logger.h"
 #include "log/debug.h"
+#include "ui/cut_help.h"
+#include "ui/cuecard_owner.h"

@@ -50,6 +50,19 @@ void VksHostSetUserLanguage(const WORD *langIdOrNull);
    their US English defaults. */
 void VksHostSetRegionalLocale(const char *localeOrNull);
 
+/* The host folder (absolute) that holds the names of named kernel objects, such as mutexes; every
+   process that uses the same folder sees the same names. Null: the folder named by
+   VKS_OBJECT_FOLDER, else the host user's own ($XDG_RUNTIME_DIR/vksutil-objects, else
+   /tmp/vksutil-objects-<uid>). */
+void VksHostSetObjectFolder(const char *hostFolder);
+
+/* The help viewer that WinHelpA's requests go to: `view` is called with the requesting window,
+   the file as given ("name.hlp>window"), the command and its data, and `context`; what it returns
+   is WinHelpA's result. Null: the default, the help log (see WinHelpA). */
+void VksHostSetHelpViewer(BOOL (*view)(HWND owner, const char *file, UINT command, ULONG_PTR data,
+                                       void *context),
+                          void *context);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -193,6 +193,9 @@ BOOL WINAPI DestroyWindow(HWND hWnd);
 BOOL WINAPI IsWindow(HWND hWnd);
 HWND WINAPI GetParent(HWND hWnd);
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+/* The identifier a child window was created with (its GWLP_ID); 0 for a top-level window, and 0
+   with ERROR_INVALID_WINDOW_HANDLE for no window. */
+int WINAPI GetDlgCtrlID(HWND hWnd);
 /* Top-level windows only, from the top of the Z-order; NULL matches anything; names compare
    without regard to case. The class may be an atom (MAKEINTATOM). */
 HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
@@ -245,6 +248,35 @@ UINT WINAPI RegisterWindowMessageA(LPCSTR lpString);
    is (window, id); setting it again replaces and restarts it. A NULL window gets a new id. */
 UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+
+/* ---- The help viewer ---------------------------------------------------------------------- */
+
+/* WinHelpA's commands: HELP_CONTEXT shows topic dwData; HELP_QUIT says this window needs the
+   viewer no more; HELP_CONTEXTMENU and HELP_WM_HELP show the pop-up topic of the control hWndMain
+   from the help map at dwData (DWORD pairs, control identifier then topic, ended by a pair whose
+   identifier is 0). "file.hlp>window" names a secondary window of the help file. */
+#define HELP_CONTEXT 0x0001
+#define HELP_QUIT 0x0002
+#define HELP_CONTEXTMENU 0x000A
+#define HELP_WM_HELP 0x000C
+
+/* The request that WM_HELP carries in lParam. */
+#define HELPINFO_WINDOW 0x0001
+#define HELPINFO_MENUITEM 0x0002
+typedef struct tagHELPINFO {
+  UINT cbSize;
+  int iContextType;
+  int iCtrlId;
+  HANDLE hItemHandle;
+  DWORD_PTR dwContextId;
+  POINT MousePos;
+} HELPINFO, *LPHELPINFO;
+
+/* Hands the request to the host's help viewer (VksHostSetHelpViewer) and returns its answer; a
+   null file is given as "". Without a viewer, the request is appended as one readable line to
+   help.log in the user's data folder ($XDG_DATA_HOME/vksutil, else ~/.local/share/vksutil):
+   TRUE once written, FALSE with the error when it cannot be. */
+BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
 
 VKS_END_EXTERN_C
 

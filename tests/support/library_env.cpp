@@ -41,10 +41,12 @@ private:
 struct RunState {
     ScopedDriveC drive;
     std::filesystem::path home = drive.host("home");
+    std::filesystem::path objects = drive.root() / "objects";
     ScopedVariable driveVariable{"VKS_DRIVE_C", drive.root().c_str()};
     ScopedVariable homeVariable{"HOME", home.c_str()};
     ScopedVariable configVariable{"XDG_CONFIG_HOME", nullptr};
     ScopedVariable dataVariable{"XDG_DATA_HOME", nullptr};
+    ScopedVariable objectsVariable{"VKS_OBJECT_FOLDER", objects.c_str()};
     std::string executable;
 };
 

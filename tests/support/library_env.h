@@ -14,7 +14,8 @@ namespace vkstest {
 // - drive C is a fresh temporary folder with C:\WINDOWS and C:\WINDOWS\SYSTEM, and VKS_DRIVE_C
 //   names it, so a test's own ScopedDriveC hands drive C back to it afterwards;
 // - HOME is the empty folder C:\home and XDG_CONFIG_HOME and XDG_DATA_HOME are unset, so nothing
-//   reads or writes the user's own folders.
+//   reads or writes the user's own folders;
+// - VKS_OBJECT_FOLDER is C:\objects, so named mutexes meet only this run and its children.
 // A test binary gets this environment by using one of these accessors.
 class LibraryEnvironment {
 public:
