@@ -120,10 +120,10 @@ TEST(ProfileProcesses, WritesWithoutRightsAreDeniedAndChangeNothing)
         const char *file;
         UINT read;  // GetPrivateProfileIntA of k, default 7
     } rows[] = {
-        {"new file in a read-only folder", "locked\\new.ini", 7},
-        {"writable file in a read-only folder", "locked\\inside.ini", 1},
-        {"read-only file", "open\\readonly.ini", 1},
-        {"file in a folder without rights", "closed\\hidden.ini", 7},
+        {"new file in a read-only folder", "C:\\WINDOWS\\locked\\new.ini", 7},
+        {"writable file in a read-only folder", "C:\\WINDOWS\\locked\\inside.ini", 1},
+        {"read-only file", "C:\\WINDOWS\\open\\readonly.ini", 1},
+        {"file in a folder without rights", "C:\\WINDOWS\\closed\\hidden.ini", 7},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);

@@ -9,7 +9,6 @@
 #include "posix/fd_posix.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -95,14 +94,29 @@ std::string replacedPath(const std::string &path, struct stat &st)
     return resolved;
 }
 
-std::string temporarySibling(const std::string &path, unsigned attempt)
+bool folderExists(const std::string &path)
 {
-    static std::atomic<unsigned> counter{0};
     size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return folder + "." + name + "." + std::to_string(getpid()) + "-" +
-           std::to_string(counter.fetch_add(1) + attempt) + ".tmp";
+    std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    struct stat st {};
+    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The one temporary file of `path`. Only the writer holding the file's lock uses it, so a name
+// of its own is enough; whatever a killed writer left there is stale and goes at the next write.
+std::string temporarySibling(const std::string &path)
+{
+    size_t slash = path.rfind('/');
+    size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".writing.tmp";
+}
+
+int createTemporary(const std::string &temp, unsigned mode)
+{
+    int fd = openNoFollowFifo(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
+    if (fd < 0 && errno == EEXIST && unlink(temp.c_str()) == 0)
+        fd = openNoFollowFifo(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
+    return fd;
 }
 
 // Writes the temporary file's content, gives it the replaced file's owner and mode, and closes
@@ -147,6 +161,21 @@ bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &
     ok = ok && readFrom(fd, bytes, snapshot.stamp.size);
     close(fd);
     return ok;
+}
+
+DWORD unreadableFileError(const std::string &path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return errno == ENOENT && folderExists(path) ? ERROR_FILE_NOT_FOUND
+                                                     : posix::win32ErrorOf(errno, ERROR_FILE_NOT_FOUND);
+    if (!S_ISREG(st.st_mode))
+        return ERROR_ACCESS_DENIED;
+    int fd = openNoFollowFifo(path, O_RDONLY);
+    if (fd < 0)
+        return posix::win32ErrorOf(errno, ERROR_ACCESS_DENIED);
+    close(fd);
+    return ERROR_READ_FAULT;
 }
 
 IniFileLock::~IniFileLock()
@@ -215,14 +244,8 @@ bool IniFileLock::read(std::string &bytes, DWORD &error) const
 
 bool IniFileLock::replace(const std::string &bytes, FileSnapshot &written, DWORD &error)
 {
-    std::string temp;
-    int fd = -1;
-    for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp = temporarySibling(path_, attempt);
-        fd = openNoFollowFifo(temp, O_WRONLY | O_CREAT | O_EXCL, mode_);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
+    std::string temp = temporarySibling(path_);
+    int fd = createTemporary(temp, mode_);
     struct stat st {};
     bool ok = fd >= 0 && fillTemporary(fd, bytes, mode_, owner_, group_, st) &&
               rename(temp.c_str(), path_.c_str()) == 0;
