@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -148,6 +150,56 @@ TEST(ProfileProcesses, WritesWithoutRightsAreDeniedAndChangeNothing)
               regularFilesIn(drive.host("WINDOWS\\locked")));
     EXPECT_EQ(std::vector<std::string>{"readonly.ini"},
               regularFilesIn(drive.host("WINDOWS\\open")));
+}
+
+// Writers killed at any point of a write, then a restart that writes once: no temporary file is
+// left in the folder, and the file holds one whole value, old or new.
+TEST(ProfileProcesses, KilledWritersLeaveNothingBehindAfterTheNextWrite)
+{
+    vkstest::ScopedDriveC drive;
+    // Large values make the temporary file's writing most of each write's time.
+    const std::string values[] = {std::string(1 << 14, 'a'), std::string(1 << 14, 'b'), "old"};
+    drive.write("WINDOWS\\killed.ini", "[s]\r\nk=old\r\n");
+    for (int round = 0; round < 24; ++round) {
+        int written[2];
+        ASSERT_EQ(0, pipe(written));
+        pid_t pid = fork();
+        if (pid == 0) {
+            close(written[0]);
+            for (int i = 0;; ++i) {
+                WritePrivateProfileStringA("s", "k", values[i % 2].c_str(), "killed.ini");
+                if (write(written[1], "w", 1) != 1)
+                    _exit(1);
+            }
+        }
+        ASSERT_GT(pid, 0);
+        close(written[1]);
+        // Killed after a varying number of finished writes, somewhere in the next one; every
+        // other round, exactly while the writer's temporary file is in the folder.
+        char done;
+        for (int i = 0; i <= round % 4; ++i)
+            ASSERT_EQ(1, read(written[0], &done, 1));
+        while (round % 2 == 1 && regularFilesIn(drive.host("WINDOWS")).size() < 2) {
+        }
+        kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        close(written[0]);
+    }
+
+    int restarted = exitStatusOfChild([] {
+        return WritePrivateProfileStringA("s", "after", "restart", "killed.ini") ? 0 : 1;
+    });
+    EXPECT_EQ(0, restarted);
+    EXPECT_EQ(std::vector<std::string>{"killed.ini"}, regularFilesIn(drive.host("WINDOWS")));
+    std::string value(values[0].size() + 2, '\0');
+    DWORD length = GetPrivateProfileStringA("s", "k", "none", value.data(),
+                                            static_cast<DWORD>(value.size()), "killed.ini");
+    value.resize(length);
+    EXPECT_TRUE(value == values[0] || value == values[1] || value == values[2])
+        << "a torn value of " << length << " characters";
+    char after[16];
+    EXPECT_EQ(7u, GetPrivateProfileStringA("s", "after", "", after, sizeof after, "killed.ini"));
 }
 
 }  // namespace
