@@ -1,4 +1,5 @@
 // Private profiles shared between processes: concurrent writers and writers without rights.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -200,6 +201,36 @@ TEST(ProfileProcesses, KilledWritersLeaveNothingBehindAfterTheNextWrite)
         << "a torn value of " << length << " characters";
     char after[16];
     EXPECT_EQ(7u, GetPrivateProfileStringA("s", "after", "", after, sizeof after, "killed.ini"));
+}
+
+// Earlier versions named a temporary file by its writer's pid, one per write; those of writers
+// that are gone are removed by the next write of the same file, and nothing else is.
+TEST(ProfileProcesses, TemporaryFilesOfGoneWritersAreRemoved)
+{
+    vkstest::ScopedDriveC drive;
+    drive.write("WINDOWS\\orphans.ini", "[s]\r\nk=1\r\n");
+    pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(gone, waitpid(gone, nullptr, 0));
+    const std::string dead = std::to_string(gone), alive = std::to_string(getpid());
+    const std::vector<std::string> kept = {".orphans.ini." + alive + "-1.tmp",
+                                           ".other.ini." + dead + "-1.tmp", "notes.tmp",
+                                           ".orphans.ini.x-1.tmp", "orphans.ini"};
+    for (const std::string &name : kept)
+        if (name != "orphans.ini")
+            drive.write("WINDOWS\\" + name, "x");
+    drive.write("WINDOWS\\.orphans.ini." + dead + "-7.tmp", "[s]\r\nk=half");
+
+    EXPECT_EQ(0, exitStatusOfChild([] {
+        return WritePrivateProfileStringA("s", "k", "2", "orphans.ini") ? 0 : 1;
+    }));
+    std::vector<std::string> left = regularFilesIn(drive.host("WINDOWS"));
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, left);
 }
 
 }  // namespace

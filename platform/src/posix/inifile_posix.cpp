@@ -7,12 +7,16 @@
 #include "inifile_io.h"
 #include "posix/errno_posix.h"
 #include "posix/fd_posix.h"
+#include "posix/fs_posix.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <csignal>
 #include <ctime>
+#include <mutex>
+#include <unordered_set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -109,6 +113,44 @@ std::string temporarySibling(const std::string &path)
     size_t slash = path.rfind('/');
     size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".writing.tmp";
+}
+
+// ".NAME.<pid>-<n>.tmp": the temporary files of earlier versions, one per write, which a killed
+// writer left behind. The pid of the writer that made it, or 0 for any other name.
+long earlierTemporaryOwner(const std::string &entry, const std::string &name)
+{
+    std::string prefix = "." + name + ".";
+    const std::string suffix = ".tmp";
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
+    size_t dash = middle.find('-');
+    bool digits = dash != std::string::npos && dash > 0 && dash + 1 < middle.size() &&
+                  middle.find_first_not_of("0123456789-") == std::string::npos &&
+                  middle.find('-', dash + 1) == std::string::npos && dash <= 9;
+    return digits ? std::stol(middle.substr(0, dash)) : 0;
+}
+
+// Removes the earlier versions' temporary files of `path` whose writer is gone. The folder is
+// looked through once per file and process; the caller holds the file's lock.
+void removeOrphanedTemporaries(const std::string &path)
+{
+    static std::mutex mutex;
+    static auto *swept = new std::unordered_set<std::string>;  // never destroyed, as the caches
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        if (!swept->insert(path).second)
+            return;
+    }
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    for (const std::string &entry : posix::listDirectory(folder)) {
+        long owner = earlierTemporaryOwner(entry, name);
+        if (owner > 0 && kill(static_cast<pid_t>(owner), 0) != 0 && errno == ESRCH)
+            unlink((slash == std::string::npos ? entry : folder + entry).c_str());
+    }
 }
 
 int createTemporary(const std::string &temp, unsigned mode)
@@ -244,6 +286,7 @@ bool IniFileLock::read(std::string &bytes, DWORD &error) const
 
 bool IniFileLock::replace(const std::string &bytes, FileSnapshot &written, DWORD &error)
 {
+    removeOrphanedTemporaries(path_);
     std::string temp = temporarySibling(path_);
     int fd = createTemporary(temp, mode_);
     struct stat st {};
