@@ -18,6 +18,14 @@ std::string_view parsedText(std::string_view line)
     return nul == std::string_view::npos ? line : line.substr(0, nul);
 }
 
+// Where the line starting at `pos` ends: its first CR or LF, or the end of the text.
+size_t lineEndFrom(const std::string &text, size_t pos)
+{
+    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n')
+        ++pos;
+    return pos;
+}
+
 }  // namespace
 
 IniDocument::IniDocument(std::string fileBytes) : encoding_(detectIniEncoding(fileBytes))
@@ -45,14 +53,10 @@ void IniDocument::parse()
 {
     size_t pos = bytes_.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0 ? kUtf8Bom.size() : 0;
     while (pos < bytes_.size()) {
-        size_t end = bytes_.find_first_of("\r\n", pos);
+        size_t end = lineEndFrom(bytes_, pos);
         size_t next = end;
-        if (end == std::string::npos)
-            end = next = bytes_.size();
-        else if (bytes_.compare(end, 2, "\r\n") == 0)
-            next += 2;
-        else
-            ++next;
+        if (end < bytes_.size())
+            next += bytes_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         lines_.push_back(parseLine(pos, end, next));
         pos = next;
     }

@@ -42,8 +42,10 @@ bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &
 // missing, 3 when its folder is, 5 for a folder or a file without read permission.
 DWORD unreadableFileError(const std::string &path);
 
-// An exclusive advisory lock on an INI file, held around read-modify-write so that writers in
-// all processes take turns. The lock follows the file across atomic replacements.
+// An exclusive advisory lock for changing a file, held around read-modify-write so that writers
+// in all processes take turns. It is the lock of the file's folder, shared by the writers of
+// every file in it (a thread that holds it may take it again); where the folder cannot be
+// locked, the lock of the file itself, which follows the file across atomic replacements.
 class IniFileLock {
 public:
     enum class Result { Locked, Missing, Failed };
@@ -72,6 +74,7 @@ private:
     void release();
 
     int fd_ = -1;
+    std::string lockedFolder_;  // empty under a lock of the file itself
     std::string path_;
     unsigned mode_ = 0;
     std::uint32_t owner_ = 0;

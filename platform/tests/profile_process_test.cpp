@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <csignal>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "inifile_io.h"
 #include "vkstest.h"
 #include "windows.h"
 
@@ -161,7 +163,7 @@ TEST(ProfileProcesses, KilledWritersLeaveNothingBehindAfterTheNextWrite)
     // Large values make the temporary file's writing most of each write's time.
     const std::string values[] = {std::string(1 << 14, 'a'), std::string(1 << 14, 'b'), "old"};
     drive.write("WINDOWS\\killed.ini", "[s]\r\nk=old\r\n");
-    for (int round = 0; round < 24; ++round) {
+    for (int round = 0; round < 16; ++round) {
         int written[2];
         ASSERT_EQ(0, pipe(written));
         pid_t pid = fork();
@@ -231,6 +233,51 @@ TEST(ProfileProcesses, TemporaryFilesOfGoneWritersAreRemoved)
     std::vector<std::string> expected = kept;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(expected, left);
+}
+
+TEST(ProfileThreads, WritersOfOneFolderTakeTurnsAndLoseNothing)
+{
+    vkstest::ScopedDriveC drive;
+    constexpr int kKeys = 150;
+    auto writeKeys = [](const char *file, const char *prefix) {
+        for (int i = 0; i < kKeys; ++i)
+            WritePrivateProfileStringA("s", (prefix + std::to_string(i)).c_str(),
+                                       std::to_string(i).c_str(), file);
+    };
+    std::thread first(writeKeys, "one.ini", "a");
+    std::thread second(writeKeys, "one.ini", "b");
+    std::thread third(writeKeys, "two.ini", "c");
+    first.join();
+    second.join();
+    third.join();
+    auto valueOf = [](const char *file, std::string key) {
+        return GetPrivateProfileIntA("s", key.c_str(), -1, file);
+    };
+    for (int i = 0; i < kKeys; ++i) {
+        std::string suffix = std::to_string(i);
+        ASSERT_EQ(static_cast<UINT>(i), valueOf("one.ini", "a" + suffix));
+        ASSERT_EQ(static_cast<UINT>(i), valueOf("one.ini", "b" + suffix));
+        ASSERT_EQ(static_cast<UINT>(i), valueOf("two.ini", "c" + suffix));
+    }
+}
+
+// The lock of a file's folder may be taken again by the thread that holds it, for another file
+// of the same folder, without waiting for itself.
+TEST(ProfileThreads, AThreadHoldingTheLockMayLockAnotherFileOfTheFolder)
+{
+    vkstest::ScopedDriveC drive;
+    drive.write("WINDOWS\\outer.ini", "[s]\r\n");
+    vks::detail::IniFileLock outer, inner;
+    DWORD error = 0;
+    ASSERT_EQ(vks::detail::IniFileLock::Result::Locked,
+              outer.acquire(drive.host("WINDOWS\\outer.ini").string(), false, error));
+    ASSERT_EQ(vks::detail::IniFileLock::Result::Locked,
+              inner.acquire(drive.host("WINDOWS").string() + "/inner.dat", true, error));
+    vks::detail::FileSnapshot written;
+    EXPECT_TRUE(inner.replace("inner bytes", written, error));
+    EXPECT_TRUE(outer.replace("[s]\r\nk=v\r\n", written, error));
+    EXPECT_EQ("inner bytes", drive.read("WINDOWS\\inner.dat"));
+    EXPECT_EQ("[s]\r\nk=v\r\n", drive.read("WINDOWS\\outer.ini"));
 }
 
 }  // namespace

@@ -15,7 +15,9 @@
 #include <cstdlib>
 #include <csignal>
 #include <ctime>
+#include <memory>
 #include <mutex>
+#include <unordered_map>
 #include <unordered_set>
 
 #include <fcntl.h>
@@ -98,12 +100,78 @@ std::string replacedPath(const std::string &path, struct stat &st)
     return resolved;
 }
 
-bool folderExists(const std::string &path)
+std::string folderOf(const std::string &path)
 {
     size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Writers of the files of one folder take turns through an advisory lock on the folder itself.
+// Unlike a lock on the file, it lets a writer close the file before renaming the new one over
+// it. Within the process the lock is a recursive mutex per folder, so that threads take turns
+// and a thread that already holds it may take it again.
+class FolderLocks {
+public:
+    // False when the folder cannot be opened or locked (no read permission on it, a file
+    // system without such locks); the caller then locks the file.
+    bool lock(const std::string &folder)
+    {
+        Held &held = entry(folder);
+        held.mutex.lock();
+        if (held.depth == 0) {
+            int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0 || !posix::lockExclusive(fd)) {
+                if (fd >= 0)
+                    close(fd);
+                held.mutex.unlock();
+                return false;
+            }
+            held.fd = fd;
+        }
+        ++held.depth;
+        return true;
+    }
+
+    void unlock(const std::string &folder)
+    {
+        Held &held = entry(folder);
+        if (--held.depth == 0) {
+            close(held.fd);
+            held.fd = -1;
+        }
+        held.mutex.unlock();
+    }
+
+private:
+    struct Held {
+        std::recursive_mutex mutex;
+        int fd = -1;
+        int depth = 0;
+    };
+
+    Held &entry(const std::string &folder)
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        std::unique_ptr<Held> &held = folders_[folder];
+        if (!held)
+            held = std::make_unique<Held>();
+        return *held;
+    }
+
+    std::mutex mutex_;
+    std::unordered_map<std::string, std::unique_ptr<Held>> folders_;
+};
+
+FolderLocks &folderLocks()
+{
+    static auto *locks = new FolderLocks;  // never destroyed: writes may come from exit handlers
+    return *locks;
+}
+
+bool folderExists(const std::string &path)
+{
     struct stat st {};
-    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return stat(folderOf(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // The one temporary file of `path`. Only the writer holding the file's lock uses it, so a name
@@ -121,7 +189,8 @@ long earlierTemporaryOwner(const std::string &entry, const std::string &name)
 {
     std::string prefix = "." + name + ".";
     const std::string suffix = ".tmp";
-    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+    if (entry.size() <= prefix.size() + suffix.size() ||
+        entry.compare(0, prefix.size(), prefix) != 0 ||
         entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
         return 0;
     std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
@@ -208,9 +277,11 @@ bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &
 DWORD unreadableFileError(const std::string &path)
 {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0)
-        return errno == ENOENT && folderExists(path) ? ERROR_FILE_NOT_FOUND
-                                                     : posix::win32ErrorOf(errno, ERROR_FILE_NOT_FOUND);
+    if (stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT && folderExists(path))
+            return ERROR_FILE_NOT_FOUND;
+        return posix::win32ErrorOf(errno, ERROR_FILE_NOT_FOUND);
+    }
     if (!S_ISREG(st.st_mode))
         return ERROR_ACCESS_DENIED;
     int fd = openNoFollowFifo(path, O_RDONLY);
@@ -228,40 +299,54 @@ IniFileLock::~IniFileLock()
 void IniFileLock::release()
 {
     if (fd_ >= 0)
-        close(fd_);  // closing the descriptor drops the lock
+        close(fd_);  // under a file lock, closing the descriptor drops it
     fd_ = -1;
+    if (!lockedFolder_.empty())
+        folderLocks().unlock(lockedFolder_);
+    lockedFolder_.clear();
 }
 
 IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, DWORD &error)
 {
     release();
-    // A writer that replaced the file while we waited leaves us holding the old one: try again.
+    struct stat current {};
+    std::string target = replacedPath(path, current);
+    if (folderLocks().lock(folderOf(target)))
+        lockedFolder_ = folderOf(target);
+    // Under a folder lock no other writer replaces the file: the first open is the file. Under a
+    // lock of the file itself, a writer that replaced it while we waited leaves us holding the
+    // old one: try again.
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        int fd = openNoFollowFifo(path, O_RDWR);
+        int fd = openNoFollowFifo(target, O_RDWR);
         created_ = false;
         if (fd < 0 && errno == ENOENT && create) {
-            fd = openNoFollowFifo(path, O_RDWR | O_CREAT | O_EXCL, 0666);
+            fd = openNoFollowFifo(target, O_RDWR | O_CREAT | O_EXCL, 0666);
             created_ = fd >= 0;
             if (fd < 0 && errno == EEXIST)
                 continue;
         }
         if (fd < 0) {
-            if (errno == ENOENT && !create)
+            int reason = errno;
+            release();
+            if (reason == ENOENT && !create)
                 return Result::Missing;
-            error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
+            error = posix::win32ErrorOf(reason, ERROR_WRITE_FAULT);
             return Result::Failed;
         }
-        const bool locked = posix::lockExclusive(fd);
-        struct stat held {}, current {};
+        const bool locked = !lockedFolder_.empty() || posix::lockExclusive(fd);
+        struct stat held {};
         if (!locked || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
             error = !locked ? ERROR_LOCK_VIOLATION : ERROR_ACCESS_DENIED;
             close(fd);
+            release();
             return Result::Failed;
         }
-        std::string target = replacedPath(path, current);
-        if (current.st_dev != held.st_dev || current.st_ino != held.st_ino) {
-            close(fd);
-            continue;
+        if (lockedFolder_.empty()) {
+            replacedPath(path, current);
+            if (current.st_dev != held.st_dev || current.st_ino != held.st_ino) {
+                close(fd);
+                continue;
+            }
         }
         fd_ = fd;
         path_ = target;
@@ -272,6 +357,7 @@ IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, D
         snapshot_ = snapshotOf(fd, ok);
         return Result::Locked;
     }
+    release();
     error = ERROR_SHARING_VIOLATION;
     return Result::Failed;
 }
@@ -290,8 +376,14 @@ bool IniFileLock::replace(const std::string &bytes, FileSnapshot &written, DWORD
     std::string temp = temporarySibling(path_);
     int fd = createTemporary(temp, mode_);
     struct stat st {};
-    bool ok = fd >= 0 && fillTemporary(fd, bytes, mode_, owner_, group_, st) &&
-              rename(temp.c_str(), path_.c_str()) == 0;
+    bool ok = fd >= 0 && fillTemporary(fd, bytes, mode_, owner_, group_, st);
+    if (ok && !lockedFolder_.empty() && fd_ >= 0) {
+        // The folder lock holds the other writers off; closing the replaced file first lets the
+        // rename free it at once rather than keep it as an open orphan until we close.
+        close(fd_);
+        fd_ = -1;
+    }
+    ok = ok && rename(temp.c_str(), path_.c_str()) == 0;
     if (!ok) {
         error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
         if (fd >= 0)
