@@ -49,9 +49,9 @@ UINT parseProfileInt(std::string_view text)
 
 // The parsed profile, or null with the reason in `error`. A kept resolution that now leads to no
 // file is resolved again, in case the file has appeared under another spelling.
-std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, DWORD &error)
+std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, std::string &hostPath,
+                                               DWORD &error)
 {
-    std::string hostPath;
     bool fromCache = false;
     if (!profileHostPath(fileName, false, hostPath, error, fromCache))
         return nullptr;
@@ -59,9 +59,10 @@ std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, DWORD &error)
     if (doc || !fromCache)
         return doc;
     std::string again;
-    if (!profileHostPath(fileName, true, again, error, fromCache))
+    if (!profileHostPath(fileName, true, again, error, fromCache) || again == hostPath)
         return nullptr;
-    return again == hostPath ? nullptr : loadIniDocument(again, error);
+    hostPath = again;
+    return loadIniDocument(hostPath, error);
 }
 
 std::vector<std::string_view> sectionNames(const IniDocument &doc)
@@ -101,6 +102,7 @@ struct ProfileAnswer {
     std::string_view text;
     std::vector<std::string_view> names;
     std::shared_ptr<const IniDocument> doc;  // keeps `text` and `names` alive
+    std::string hostPath;                    // the file read, when its name resolved
     DWORD error = ERROR_SUCCESS;
 };
 
@@ -110,7 +112,7 @@ struct ProfileAnswer {
 ProfileAnswer answerProfileRead(LPCSTR section, LPCSTR key, LPCSTR fileName)
 {
     ProfileAnswer answer;
-    answer.doc = loadProfile(fileName, answer.error);
+    answer.doc = loadProfile(fileName, answer.hostPath, answer.error);
     // A file that is there but cannot be read says so; any other lack of a file is "not found".
     if (!answer.doc && answer.error != ERROR_ACCESS_DENIED)
         answer.error = ERROR_FILE_NOT_FOUND;
