@@ -230,6 +230,27 @@ TEST_F(ProfileRules, UtfSixteenFilesKeepTheirEncodingAndUntouchedLines)
     }
 }
 
+TEST_F(ProfileRules, WritesKeepBytesBeforeTheFirstSectionAndTheFileLineEnds)
+{
+    struct Row {
+        const char *name;
+        std::string before;
+        std::string after;
+    } rows[] = {
+        {"NULs before the first section", "Data \0 before \0 first \0 section"s,
+         "Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n"s},
+        {"CR-only lines", "[section1]\rname=1\r", "[section1]\rname=1\rkey1=string1\r"},
+        {"LF-only lines", "[other]\nname=1\n", "[other]\nname=1\n[section1]\nkey1=string1\n"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeIni(row.before);
+        SetLastError(0xdeadbeef);
+        EXPECT_TRUE(WritePrivateProfileStringA("section1", "key1", "string1", "test.ini"));
+        EXPECT_EQ(row.after, iniBytes());
+    }
+}
+
 TEST_F(ProfileRules, DeletingFromAMissingFileCreatesItEmpty)
 {
     struct Row {
