@@ -236,12 +236,15 @@ bool fillTemporary(int fd, const std::string &bytes, unsigned mode, std::uint32_
                    std::uint32_t group, struct stat &st)
 {
     bool ok = posix::writeAll(fd, bytes) && fstat(fd, &st) == 0;
-    if (ok && (st.st_uid != owner || st.st_gid != group) && fchown(fd, owner, group) != 0) {
-        // Only a privileged writer can give the file back to its owner; others keep theirs.
-    }
-    if (ok && (st.st_mode & 07777) != mode)
+    bool changed = false;
+    // Only a privileged writer can give the file back to its owner; others keep theirs.
+    if (ok && (st.st_uid != owner || st.st_gid != group))
+        changed = fchown(fd, owner, group) == 0;
+    if (ok && (st.st_mode & 07777) != mode) {
         ok = fchmod(fd, mode) == 0;
-    ok = ok && fstat(fd, &st) == 0;
+        changed = true;
+    }
+    ok = ok && (!changed || fstat(fd, &st) == 0);
     int err = errno;
     if (close(fd) != 0 && ok) {
         ok = false;
@@ -334,6 +337,8 @@ IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, D
             return Result::Failed;
         }
         const bool locked = !lockedFolder_.empty() || posix::lockExclusive(fd);
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);  // before the stat, so that `settled` errs safe
         struct stat held {};
         if (!locked || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
             error = !locked ? ERROR_LOCK_VIOLATION : ERROR_ACCESS_DENIED;
@@ -353,8 +358,7 @@ IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, D
         mode_ = held.st_mode & 07777;
         owner_ = held.st_uid;
         group_ = held.st_gid;
-        bool ok = false;
-        snapshot_ = snapshotOf(fd, ok);
+        snapshot_ = {stampOf(held), isSettled(held, now)};
         return Result::Locked;
     }
     release();
