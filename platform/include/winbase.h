@@ -13,8 +13,14 @@ VKS_BEGIN_EXTERN_C
 DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD dwErrCode);
 
-/* Private profiles (INI files). A file name without a path names a file in the Windows
-   directory. */
+/* Private profiles (INI files), read and written by Windows' rules. A bare file name (no drive,
+   no '\\' or '/') names a file in the Windows directory; any other name is a path, from the
+   current folder unless it has a drive or a root; an empty name is refused (write: FALSE with
+   ERROR_ACCESS_DENIED). Files with a UTF-16 byte order mark are read and written as UTF-16.
+   A read that answers the default leaves GetLastError() at ERROR_ACCESS_DENIED when the file is
+   there but cannot be opened for reading (no permission, a folder in its place), and at
+   ERROR_FILE_NOT_FOUND when the file, its folder, the section or the key is missing. A list read
+   (null section or key) of a file that can be read leaves the error as it was. */
 DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                       LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName);
 UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault,

@@ -1,7 +1,6 @@
 // Parsing of INI files into lines and sections.
 #include "ini_document.h"
 
-#include <cstring>
 #include <utility>
 
 #include "ini_text.h"
@@ -19,23 +18,45 @@ std::string_view parsedText(std::string_view line)
     return nul == std::string_view::npos ? line : line.substr(0, nul);
 }
 
+// Where the line starting at `pos` ends: its first CR or LF, or the end of the text.
+size_t lineEndFrom(const std::string &text, size_t pos)
+{
+    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n')
+        ++pos;
+    return pos;
+}
+
 }  // namespace
 
-IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes))
+IniDocument::IniDocument(std::string fileBytes) : encoding_(detectIniEncoding(fileBytes))
 {
+    if (encoding_ == IniEncoding::Ansi) {
+        bytes_ = std::move(fileBytes);
+    } else {
+        file_ = std::move(fileBytes);
+        bytes_ = decodeUtf16(file_, encoding_, fileOffsets_);
+    }
     parse();
+}
+
+size_t IniDocument::fileOffset(size_t textOffset) const
+{
+    return encoding_ == IniEncoding::Ansi ? textOffset : fileOffsets_[textOffset];
+}
+
+std::string IniDocument::encoded(std::string_view text) const
+{
+    return encoding_ == IniEncoding::Ansi ? std::string(text) : encodeUtf16(text, encoding_);
 }
 
 void IniDocument::parse()
 {
     size_t pos = bytes_.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0 ? kUtf8Bom.size() : 0;
     while (pos < bytes_.size()) {
-        const char *lf = static_cast<const char *>(
-            std::memchr(bytes_.data() + pos, '\n', bytes_.size() - pos));
-        size_t next = lf ? static_cast<size_t>(lf - bytes_.data()) + 1 : bytes_.size();
-        size_t end = lf ? next - 1 : next;
-        if (lf && end > pos && bytes_[end - 1] == '\r')
-            --end;
+        size_t end = lineEndFrom(bytes_, pos);
+        size_t next = end;
+        if (end < bytes_.size())
+            next += bytes_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         lines_.push_back(parseLine(pos, end, next));
         pos = next;
     }
@@ -59,7 +80,7 @@ IniLine IniDocument::parseLine(size_t begin, size_t end, size_t next) const
     line.next = next;
     std::string_view text = parsedText(std::string_view(bytes_).substr(begin, end - begin));
     std::string_view content = trimIniBlanks(text);
-    if (content.empty() || content.front() == ';')
+    if (content.empty())
         return line;
     if (content.front() == '[') {
         size_t close = content.rfind(']');
@@ -73,11 +94,10 @@ IniLine IniDocument::parseLine(size_t begin, size_t end, size_t next) const
     if (equals == std::string_view::npos)
         return line;
     std::string_view name = trimIniBlanks(text.substr(0, equals));
-    if (name.empty())
-        return line;
     std::string_view rawValue = text.substr(equals + 1);
     line.kind = IniLine::Kind::Key;
     line.name = name;
+    line.comment = !name.empty() && name.front() == ';';
     line.value = unquoteIniValue(rawValue);
     size_t blanks = 0;
     while (blanks < rawValue.size() && isIniBlank(rawValue[blanks]))
@@ -114,7 +134,7 @@ std::string_view IniDocument::lineEnding() const
 {
     for (const IniLine &line : lines_)
         if (line.next > line.end)
-            return line.next - line.end == 2 ? "\r\n" : "\n";
+            return line.next - line.end == 2 ? "\r\n" : bytes_[line.end] == '\r' ? "\r" : "\n";
     return "\r\n";
 }
 

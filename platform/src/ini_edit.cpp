@@ -17,20 +17,34 @@ struct Splice {
     std::string text;
 };
 
-std::string applySplices(const std::string &bytes, std::vector<Splice> splices)
+// The file's new bytes. Splices are given in the parsed text and made to the file's own bytes,
+// so that a UTF-16 file keeps every character of the lines an edit does not touch.
+std::string applySplices(const IniDocument &doc, std::vector<Splice> splices)
 {
     std::stable_sort(splices.begin(), splices.end(),
                      [](const Splice &a, const Splice &b) { return a.begin < b.begin; });
+    const std::string &bytes = doc.fileBytes();
     std::string out;
     out.reserve(bytes.size() + 64);
     size_t pos = 0;
     for (const Splice &splice : splices) {
-        out.append(bytes, pos, splice.begin - pos);
-        out += splice.text;
-        pos = splice.end;
+        size_t begin = doc.fileOffset(splice.begin);
+        out.append(bytes, pos, begin - pos);
+        out += doc.encoded(splice.text);
+        pos = doc.fileOffset(splice.end);
     }
     out.append(bytes, pos, std::string::npos);
     return out;
+}
+
+// The line after which a new key of `section` goes: its last key that is no comment, else its
+// header.
+size_t lastKeyLine(const IniDocument &doc, const IniSection &section)
+{
+    for (auto it = section.keys.rbegin(); it != section.keys.rend(); ++it)
+        if (!doc.lines()[*it].comment)
+            return *it;
+    return section.header;
 }
 
 // Text inserted after `line`: a line without an ending (the file's last) gets one first.
@@ -55,7 +69,7 @@ Splice appendSection(const IniDocument &doc, std::string_view section, std::stri
 {
     const std::string &bytes = doc.bytes();
     std::string text;
-    if (!bytes.empty() && bytes.back() != '\n')
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
         text += doc.lineEnding();
     text += '[';
     text += trimIniBlanks(section);
@@ -82,15 +96,15 @@ std::optional<std::string> setIniValue(const IniDocument &doc, std::string_view 
 {
     const IniSection *found = doc.findSection(section);
     if (!found)
-        return applySplices(doc.bytes(), {appendSection(doc, section, key, value)});
+        return applySplices(doc, {appendSection(doc, section, key, value)});
     if (const IniLine *line = doc.findKey(*found, key)) {
         std::string_view written(doc.bytes().data() + line->valueBegin, line->end - line->valueBegin);
         if (written == value)
             return std::nullopt;
-        return applySplices(doc.bytes(), {rewriteValue(*line, value)});
+        return applySplices(doc, {rewriteValue(*line, value)});
     }
-    size_t after = found->keys.empty() ? found->header : found->keys.back();
-    return applySplices(doc.bytes(),
+    size_t after = lastKeyLine(doc, *found);
+    return applySplices(doc,
                         {insertAfter(doc, doc.lines()[after], keyLine(doc, key, value))});
 }
 
@@ -106,7 +120,7 @@ std::optional<std::string> removeIniKey(const IniDocument &doc, std::string_view
             splices.push_back(removeLines(doc, index, index));
     if (splices.empty())
         return std::nullopt;
-    return applySplices(doc.bytes(), std::move(splices));
+    return applySplices(doc, std::move(splices));
 }
 
 std::optional<std::string> removeIniSection(const IniDocument &doc, std::string_view section)
@@ -117,7 +131,7 @@ std::optional<std::string> removeIniSection(const IniDocument &doc, std::string_
             splices.push_back(removeLines(doc, candidate.header, candidate.end - 1));
     if (splices.empty())
         return std::nullopt;
-    return applySplices(doc.bytes(), std::move(splices));
+    return applySplices(doc, std::move(splices));
 }
 
 }  // namespace vks::detail

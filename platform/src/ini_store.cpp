@@ -34,7 +34,7 @@ public:
                                              const FileSnapshot &snapshot)
     {
         std::shared_ptr<const IniDocument> doc = cached(path);
-        if (!doc || doc->bytes() != bytes)
+        if (!doc || doc->fileBytes() != bytes)
             doc = std::make_shared<const IniDocument>(std::move(bytes));
         std::lock_guard<std::mutex> guard(mutex_);
         if (entries_.size() >= kMaxCachedFiles && !entries_.count(path))
@@ -81,18 +81,28 @@ IniCache &cache()
 
 }  // namespace
 
-std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath)
+std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error)
 {
     FileStamp stamp;
-    if (!statRegularFile(hostPath, stamp))
+    if (!statRegularFile(hostPath, stamp)) {
+        error = unreadableFileError(hostPath);
         return nullptr;
+    }
     if (auto doc = cache().find(hostPath, stamp))
         return doc;
     std::string bytes;
     FileSnapshot snapshot;
-    if (!readRegularFile(hostPath, bytes, snapshot))
+    if (!readRegularFile(hostPath, bytes, snapshot)) {
+        error = unreadableFileError(hostPath);
         return nullptr;
+    }
     return cache().store(hostPath, std::move(bytes), snapshot);
+}
+
+bool isIniFilePresent(const std::string &hostPath)
+{
+    FileStamp stamp;
+    return statRegularFile(hostPath, stamp);
 }
 
 bool updateIniFile(const std::string &hostPath, bool createIfMissing, const IniEdit &edit,

@@ -13,8 +13,12 @@
 namespace vks::detail {
 
 // The parsed content of the INI file at `hostPath`, checked against the file on disk at every
-// call; null when there is no readable file there (missing, a folder, unreadable).
-std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath);
+// call; null when there is no readable file there (missing, a folder, unreadable), with the
+// Win32 code of the reason in `error`.
+std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error);
+
+// Whether a regular file is at `hostPath`.
+bool isIniFilePresent(const std::string &hostPath);
 
 // A change to a document: the file's new bytes, or nothing when the file stays as it is.
 using IniEdit = std::function<std::optional<std::string>(const IniDocument &)>;

@@ -38,8 +38,14 @@ bool statRegularFile(const std::string &path, FileStamp &stamp);
 // The whole content of the regular file at `path` and the stamp of what was read.
 bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot);
 
-// An exclusive advisory lock on an INI file, held around read-modify-write so that writers in
-// all processes take turns. The lock follows the file across atomic replacements.
+// Why the file at `path` cannot be read, as Windows would say when opening it: 2 when it is
+// missing, 3 when its folder is, 5 for a folder or a file without read permission.
+DWORD unreadableFileError(const std::string &path);
+
+// An exclusive advisory lock for changing a file, held around read-modify-write so that writers
+// in all processes take turns. It is the lock of the file's folder, shared by the writers of
+// every file in it (a thread that holds it may take it again); where the folder cannot be
+// locked, the lock of the file itself, which follows the file across atomic replacements.
 class IniFileLock {
 public:
     enum class Result { Locked, Missing, Failed };
@@ -56,15 +62,19 @@ public:
     const FileSnapshot &snapshot() const { return snapshot_; }
     // The locked file's whole content.
     bool read(std::string &bytes, DWORD &error) const;
-    // Replaces the locked file by `bytes` through a temporary file in the same folder and a
-    // rename, keeping the file's permission bits and owner. `written` is the new file's stamp.
-    // On failure the file stays as it was (an empty file this lock created is removed).
+    // Replaces the locked file by `bytes` through a temporary file in the same folder
+    // (".NAME.writing.tmp", one per file, which a killed writer may leave and the next writer
+    // replaces) and a rename, keeping the file's permission bits and owner. Nothing is synced to
+    // disk: a crash of the process leaves the old or the new file, never a torn one.
+    // `written` is the new file's stamp. On failure the file stays as it was (an empty file this
+    // lock created is removed).
     bool replace(const std::string &bytes, FileSnapshot &written, DWORD &error);
 
 private:
     void release();
 
     int fd_ = -1;
+    std::string lockedFolder_;  // empty under a lock of the file itself
     std::string path_;
     unsigned mode_ = 0;
     std::uint32_t owner_ = 0;

@@ -113,17 +113,14 @@ struct Drive {
     std::string canonical;  // the same folder with links resolved, to recognise host paths
 };
 
-std::string defaultDriveCFolder(bool &isDataFolder)
+std::string defaultDriveCFolder()
 {
-    isDataFolder = false;
     if (const char *chosen = std::getenv("VKS_DRIVE_C"); chosen && *chosen)
         return absoluteHostPath(chosen);
-    isDataFolder = true;
     if (const char *data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/')
         return withoutTrailingSlashes(data) + "/vksutil/drive_c";
     if (const char *home = std::getenv("HOME"); home && home[0] == '/')
         return withoutTrailingSlashes(home) + "/.local/share/vksutil/drive_c";
-    isDataFolder = false;
     return {};
 }
 
@@ -149,17 +146,25 @@ public:
         return drives_[asciiUpper(letter) - 'A'];
     }
 
-    // The default drive C lives in the user's data folder; it is made when something is first
-    // written on it, so that a process that only reads leaves the user's folders alone.
-    void makeDefaultDriveC()
+    // Drive C as it stands, when its Windows folders may still have to be made: they are made
+    // when something is first written, so that a process that only reads leaves them alone.
+    std::optional<Drive> driveCToPrepare(unsigned &generation)
     {
         std::lock_guard lock(mutex_);
-        std::optional<Drive> &c = drives_['C' - 'A'];
-        if (!c || !defaultFolderPending_)
+        generation = generation_;
+        return foldersPending_ ? drives_['C' - 'A'] : std::nullopt;
+    }
+
+    // Records that the folders of drive C at `generation` are made.
+    void driveCPrepared(unsigned generation)
+    {
+        std::lock_guard lock(mutex_);
+        if (generation != generation_ || !drives_['C' - 'A'])
             return;
-        makeFolders(c->folder + "/WINDOWS/SYSTEM");
-        c->canonical = posix::canonicalPath(c->folder);
-        defaultFolderPending_ = false;
+        std::optional<Drive> &c = drives_['C' - 'A'];
+        if (c->canonical.empty())
+            c->canonical = posix::canonicalPath(c->folder);
+        foldersPending_ = false;
         ++generation_;
     }
 
@@ -178,22 +183,21 @@ public:
         std::lock_guard lock(mutex_);
         drives_[asciiUpper(letter) - 'A'] = std::move(drive);
         if (asciiUpper(letter) == 'C')
-            defaultFolderPending_ = false;
+            foldersPending_ = true;
         ++generation_;
     }
 
     // The host's own drive C, read again from the environment each time it is restored.
     void useDefaultDriveC()
     {
-        bool isDataFolder = false;
-        std::string folder = defaultDriveCFolder(isDataFolder);
+        std::string folder = defaultDriveCFolder();
         std::lock_guard lock(mutex_);
         std::optional<Drive> &c = drives_['C' - 'A'];
         if (folder.empty())
             c.reset();
         else
             c = Drive{folder, posix::canonicalPath(folder)};
-        defaultFolderPending_ = isDataFolder;
+        foldersPending_ = true;
         ++generation_;
     }
 
@@ -206,7 +210,7 @@ public:
 private:
     std::mutex mutex_;
     std::array<std::optional<Drive>, 26> drives_;
-    bool defaultFolderPending_ = false;
+    bool foldersPending_ = false;
     unsigned generation_ = 0;
 };
 
@@ -405,7 +409,23 @@ std::string dosPathOf(const std::string &hostPath)
 
 void prepareDriveForWrite()
 {
-    driveMap().makeDefaultDriveC();
+    unsigned generation = 0;
+    std::optional<Drive> c = driveMap().driveCToPrepare(generation);
+    if (!c)
+        return;
+    // Existing folders are taken in whatever case they have, as every other lookup takes them.
+    makeFolders(hostPathOnDrive(c->folder, splitComponents(systemDirectory().substr(2))));
+    driveMap().driveCPrepared(generation);
+}
+
+unsigned driveMapGeneration()
+{
+    return driveMap().generation();
+}
+
+std::string currentHostDirectory()
+{
+    return posix::currentDirectory();
 }
 
 }  // namespace vks::detail

@@ -16,13 +16,20 @@ namespace vks::detail {
 bool resolveDosPath(const std::string &dosPath, std::string &hostPath, DWORD &error,
                     const std::string &relativeTo = {});
 
+// Counts changes of the drive map, so that a resolution kept by a caller can be checked.
+unsigned driveMapGeneration();
+
+// The process's current folder as a host path; empty when it no longer exists.
+std::string currentHostDirectory();
+
 // "C:\\WINDOWS" and "C:\\WINDOWS\\SYSTEM": as installed, without a trailing backslash.
 std::string windowsDirectory();
 std::string systemDirectory();
 
-// Makes the default drive C's folder tree (C:\\WINDOWS\\SYSTEM in the user's data folder) if
-// drive C is that default and it is not made yet. Every operation that writes calls it first;
-// reading never creates it.
+// Makes drive C's Windows and system folders (C:\\WINDOWS\\SYSTEM, and the drive's own folder
+// when it is the default one in the user's data folder) the first time it is called for that
+// drive, whichever way it was chosen. Every operation that writes calls it first; reading never
+// creates them.
 void prepareDriveForWrite();
 
 // The DOS path of a host path ("Z:\\..." unless it lies in a mapped drive's folder).

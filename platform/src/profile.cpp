@@ -10,119 +10,13 @@
 #include "ini_text.h"
 #include "paths.h"
 #include "profile_copy.h"
+#include "profile_path.h"
 #include "regional_settings.h"
 #include "windows.h"
 
 namespace {
 
 using namespace vks::detail;
-
-// Like Windows: a null file name means win.ini; a name without a path lies in the Windows
-// directory.
-bool resolveProfilePath(LPCSTR fileName, std::string &hostPath, DWORD &error)
-{
-    return resolveDosPath(fileName ? fileName : "win.ini", hostPath, error);
-}
-
-std::vector<std::string_view> sectionNames(const IniDocument &doc)
-{
-    std::vector<std::string_view> names;
-    for (const IniSection &section : doc.sections())
-        names.push_back(doc.sectionName(section));
-    return names;
-}
-
-std::vector<std::string_view> keyNames(const IniDocument &doc, const IniSection &section)
-{
-    std::vector<std::string_view> names;
-    for (size_t index : section.keys)
-        names.push_back(doc.lines()[index].name);
-    return names;
-}
-
-// The default as Windows returns it: null is "", trailing blanks are dropped. In the list forms
-// a second NUL follows it when there is room, so the buffer still reads as a list.
-DWORD copyDefault(LPCSTR defaultText, bool asList, LPSTR buffer, DWORD size)
-{
-    DWORD copied = copyProfileText(trimTrailingIniBlanks(defaultText ? defaultText : ""), buffer,
-                                   size);
-    if (asList && buffer && copied + 1 < size)
-        buffer[copied + 1] = '\0';
-    return copied;
-}
-
-// The key names of win.ini's [intl]: the file's, then the regional ones it lacks.
-std::vector<std::string_view> regionalKeyNames(const IniDocument *doc, const IniSection *found,
-                                               const RegionalKeys &regional)
-{
-    std::vector<std::string_view> names;
-    if (doc && found)
-        names = keyNames(*doc, *found);
-    for (const auto &entry : regional)
-        if (!found || !doc->findKey(*found, entry.first))
-            names.push_back(entry.first);
-    return names;
-}
-
-// win.ini's [intl]: a key of the file wins, the locale answers for the others, and the key list
-// holds both. False when neither has anything to give.
-bool readRegionalString(const IniDocument *doc, const IniSection *found, LPCSTR key,
-                        LPSTR buffer, DWORD size, DWORD &copied)
-{
-    auto regional = regionalIntlKeys();
-    std::string value;
-    if (key && !(found && doc->findKey(*found, key)) && regionalIntlValue(key, value))
-        copied = copyProfileText(value, buffer, size);
-    else if (!key && !regional->empty())
-        copied = copyProfileList(regionalKeyNames(doc, found, *regional), buffer, size);
-    else
-        return false;
-    return true;
-}
-
-DWORD readProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR buffer, DWORD size,
-                        LPCSTR fileName)
-{
-    if (!buffer || size == 0)
-        return 0;
-    bool asList = !section || !key;
-    std::string hostPath;
-    DWORD error = 0;
-    bool resolved = resolveProfilePath(fileName, hostPath, error);
-    auto doc = resolved ? loadIniDocument(hostPath) : nullptr;
-    const IniSection *found = doc && section ? doc->findSection(section) : nullptr;
-    if (resolved && isRegionalSection(section, hostPath))
-        if (DWORD copied = 0; readRegionalString(doc.get(), found, key, buffer, size, copied))
-            return copied;
-    if (doc) {
-        if (!section && !doc->sections().empty())
-            return copyProfileList(sectionNames(*doc), buffer, size);
-        if (found && !key && !found->keys.empty())
-            return copyProfileList(keyNames(*doc, *found), buffer, size);
-        if (found && key)
-            if (const IniLine *line = doc->findKey(*found, key))
-                return copyProfileText(line->value, buffer, size);
-    }
-    SetLastError(ERROR_FILE_NOT_FOUND);
-    return copyDefault(defaultText, asList, buffer, size);
-}
-
-// The value of a present key, or false when the file, section or key is absent.
-bool lookupValue(LPCSTR section, LPCSTR key, LPCSTR fileName, std::string &value)
-{
-    std::string hostPath;
-    DWORD error = 0;
-    if (!resolveProfilePath(fileName, hostPath, error))
-        return false;
-    auto doc = loadIniDocument(hostPath);
-    const IniSection *found = doc && section ? doc->findSection(section) : nullptr;
-    const IniLine *line = found && key ? doc->findKey(*found, key) : nullptr;
-    if (line) {
-        value.assign(line->value);
-        return true;
-    }
-    return key && isRegionalSection(section, hostPath) && regionalIntlValue(key, value);
-}
 
 // Like Windows NT: blanks, an optional sign, then decimal digits (or hexadecimal after "0x") up
 // to the first other character, wrapping modulo 2^32. No digit at all gives 0.
@@ -151,6 +45,171 @@ UINT parseProfileInt(std::string_view text)
         result = result * base + digit;
     }
     return negative ? 0u - result : result;
+}
+
+
+// The parsed profile, or null with the reason in `error`. A kept resolution that now leads to no
+// file is resolved again, in case the file has appeared under another spelling.
+std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, std::string &hostPath,
+                                               DWORD &error)
+{
+    bool fromCache = false;
+    if (!profileHostPath(fileName, false, hostPath, error, fromCache))
+        return nullptr;
+    std::shared_ptr<const IniDocument> doc = loadIniDocument(hostPath, error);
+    if (doc || !fromCache)
+        return doc;
+    std::string again;
+    if (!profileHostPath(fileName, true, again, error, fromCache) || again == hostPath)
+        return nullptr;
+    hostPath = again;
+    return loadIniDocument(hostPath, error);
+}
+
+std::vector<std::string_view> sectionNames(const IniDocument &doc)
+{
+    std::vector<std::string_view> names;
+    for (const IniSection &section : doc.sections())
+        names.push_back(doc.sectionName(section));
+    return names;
+}
+
+// Comments are never listed; a key with an empty name would end the list early, so it is left
+// out too.
+std::vector<std::string_view> keyNames(const IniDocument &doc, const IniSection &section)
+{
+    std::vector<std::string_view> names;
+    for (size_t index : section.keys)
+        if (!doc.lines()[index].comment && !doc.lines()[index].name.empty())
+            names.push_back(doc.lines()[index].name);
+    return names;
+}
+
+// Like Windows: the default loses its trailing spaces (tabs stay) and then a pair of quotes
+// around it, as a value read from the file does.
+std::string_view defaultText(LPCSTR text)
+{
+    std::string_view value = text ? text : "";
+    while (!value.empty() && value.back() == ' ')
+        value.remove_suffix(1);
+    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                  value.back() == value.front();
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+// What a profile read answers, before it is copied to the caller's buffer.
+struct ProfileAnswer {
+    enum class Kind { Text, List, Default } kind = Kind::Default;
+    std::string_view text;
+    std::vector<std::string_view> names;
+    std::shared_ptr<const IniDocument> doc;  // keeps `text` and `names` alive
+    std::shared_ptr<const RegionalKeys> regional;  // the same for answers of the locale
+    std::string hostPath;                    // the file read, when its name resolved
+    DWORD error = ERROR_SUCCESS;
+};
+
+// win.ini's [intl] as Windows NT keeps it, in the user's regional settings: a key of the file
+// wins, the locale answers for the others, and the key list holds both. False when neither has
+// anything to give, so that the read goes on as for any file.
+bool answerFromRegionalSettings(ProfileAnswer &answer, const IniSection *found, LPCSTR key)
+{
+    const IniDocument *doc = answer.doc.get();
+    if (key && found && doc->findKey(*found, key))
+        return false;
+    answer.regional = regionalIntlKeys();
+    if (key) {
+        for (const auto &[name, value] : *answer.regional)
+            if (iniNamesEqual(name, key)) {
+                answer.kind = ProfileAnswer::Kind::Text;
+                answer.text = value;
+                answer.error = ERROR_SUCCESS;
+                return true;
+            }
+        return false;
+    }
+    if (answer.regional->empty())
+        return false;
+    answer.kind = ProfileAnswer::Kind::List;
+    if (found)
+        answer.names = keyNames(*doc, *found);
+    for (const auto &entry : *answer.regional)
+        if (!found || !doc->findKey(*found, entry.first))
+            answer.names.push_back(entry.first);
+    answer.error = ERROR_SUCCESS;
+    return true;
+}
+
+// A null section lists the sections (none when the file is missing: never the default); a null
+// key lists the keys of the section; otherwise the key's value. Only a missing value, section or
+// file gives the default.
+ProfileAnswer answerProfileRead(LPCSTR section, LPCSTR key, LPCSTR fileName)
+{
+    ProfileAnswer answer;
+    answer.doc = loadProfile(fileName, answer.hostPath, answer.error);
+    // A file that is there but cannot be read says so; any other lack of a file is "not found".
+    if (!answer.doc && answer.error != ERROR_ACCESS_DENIED)
+        answer.error = ERROR_FILE_NOT_FOUND;
+    const IniDocument *doc = answer.doc.get();
+    if (!section) {
+        answer.kind = ProfileAnswer::Kind::List;
+        if (doc)
+            answer.names = sectionNames(*doc);
+        return answer;
+    }
+    const IniSection *found = doc ? doc->findSection(section) : nullptr;
+    if (!answer.hostPath.empty() && isRegionalSection(section, answer.hostPath) &&
+        answerFromRegionalSettings(answer, found, key))
+        return answer;
+    if (found && !key) {
+        answer.kind = ProfileAnswer::Kind::List;
+        answer.names = keyNames(*doc, *found);
+        return answer;
+    }
+    if (const IniLine *line = found ? doc->findKey(*found, key) : nullptr) {
+        answer.kind = ProfileAnswer::Kind::Text;
+        answer.text = line->value;
+        return answer;
+    }
+    if (doc)
+        answer.error = ERROR_FILE_NOT_FOUND;
+    return answer;
+}
+
+DWORD readProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
+                        DWORD size, LPCSTR fileName)
+{
+    if (!buffer || size == 0)
+        return 0;
+    ProfileAnswer answer = answerProfileRead(section, key, fileName);
+    switch (answer.kind) {
+    case ProfileAnswer::Kind::Text:
+        return copyProfileText(answer.text, buffer, size);
+    case ProfileAnswer::Kind::List:
+        if (answer.error != ERROR_SUCCESS)
+            SetLastError(answer.error);
+        return copyProfileList(answer.names, buffer, size);
+    case ProfileAnswer::Kind::Default:
+        break;
+    }
+    SetLastError(answer.error);
+    return copyProfileText(defaultText(defaultValue), buffer, size);
+}
+
+// The text GetPrivateProfileIntA reads a number from: the value, or the first name of a list.
+std::string_view numberText(const ProfileAnswer &answer)
+{
+    if (answer.kind == ProfileAnswer::Kind::List)
+        return answer.names.empty() ? std::string_view() : answer.names.front();
+    return answer.kind == ProfileAnswer::Kind::Text ? answer.text : std::string_view();
+}
+
+UINT readProfileInt(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName)
+{
+    ProfileAnswer answer = answerProfileRead(section, key, fileName);
+    if (answer.error != ERROR_SUCCESS)
+        SetLastError(answer.error);
+    std::string_view text = numberText(answer);
+    return text.empty() ? static_cast<UINT>(defaultValue) : parseProfileInt(text);
 }
 
 bool hasLineBreak(std::string_view text)
@@ -187,7 +246,11 @@ BOOL writeProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileNam
     }
     std::string hostPath;
     DWORD error = 0;
-    if (!resolveProfilePath(fileName, hostPath, error)) {
+    bool fromCache = false;
+    bool resolved = profileHostPath(fileName, false, hostPath, error, fromCache);
+    if (resolved && fromCache && !isIniFilePresent(hostPath))
+        resolved = profileHostPath(fileName, true, hostPath, error, fromCache);
+    if (!resolved) {
         SetLastError(error == ERROR_INVALID_DRIVE ? ERROR_PATH_NOT_FOUND : error);
         return FALSE;
     }
@@ -199,7 +262,8 @@ BOOL writeProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileNam
             return removeIniKey(doc, sectionName, keyName);
         return setIniValue(doc, sectionName, keyName, text);
     };
-    if (!updateIniFile(hostPath, key && value, edit, error)) {
+    // Like Windows, deleting from a file that does not exist creates it, empty.
+    if (!updateIniFile(hostPath, true, edit, error)) {
         SetLastError(error);
         return FALSE;
     }
@@ -216,7 +280,7 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR
                                  lpFileName);
     } catch (const std::exception &) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return copyDefault(lpDefault, !lpAppName || !lpKeyName, lpReturnedString, nSize);
+        return copyProfileText(lpAppName ? defaultText(lpDefault) : "", lpReturnedString, nSize);
     }
 }
 
@@ -224,10 +288,7 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefau
                                   LPCSTR lpFileName)
 {
     try {
-        std::string value;
-        if (!lookupValue(lpAppName, lpKeyName, lpFileName, value) || value.empty())
-            return static_cast<UINT>(nDefault);
-        return parseProfileInt(value);
+        return readProfileInt(lpAppName, lpKeyName, nDefault, lpFileName);
     } catch (const std::exception &) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return static_cast<UINT>(nDefault);
@@ -246,6 +307,8 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
     }
 }
 
+// win.ini is read through GetPrivateProfileStringA alone, so that every answer it gives passes
+// one place.
 DWORD WINAPI GetProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                LPSTR lpReturnedString, DWORD nSize)
 {

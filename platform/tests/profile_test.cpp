@@ -92,13 +92,15 @@ TEST_F(ProfileRead, ValuesFollowTheWindowsRules)
         {"inner quotes kept", "Section1", "inner", "def", "a \"b\" c"},
         {"tabs are blanks", "Section1", "tabs", "def", "x"},
         {"first duplicate wins", "Section1", "DUP", "def", "first"},
-        {"comment is no key", "Section1", "; comment", "def", "def"},
+        {"a key named like a comment is found by that name", "Section1", "; comment", "def",
+         "not a key"},
         {"line without '=' is no key", "Section1", "noequals", "def", "def"},
         {"same key in another section", "section2", "name1", "def", "other"},
         {"absent key gives default", "Section1", "absent", "def", "def"},
         {"absent section gives default", "nosuch", "name1", "def", "def"},
         {"only the first of duplicate sections is read", "Section1", "late", "def", "def"},
-        {"trailing blanks of the default dropped", "Section1", "absent", "def  \t", "def"},
+        {"trailing spaces of the default dropped", "Section1", "absent", "def  ", "def"},
+        {"trailing tab of the default kept", "Section1", "absent", "def \t", "def \t"},
         {"leading blanks of the default kept", "Section1", "absent", "  def", "  def"},
         {"null default is empty", "Section1", "absent", nullptr, ""},
     };
@@ -337,6 +339,7 @@ TEST_F(ProfileRead, GarbageFilesReadAsDefaultsWithoutHarm)
     struct Row {
         const char *name;
         std::string bytes;
+        std::string goodLines = "\n[s]\nk=found\n";
     } rows[] = {
         {"binary", binary},
         {"only NULs", std::string(4096, '\0')},
@@ -344,7 +347,8 @@ TEST_F(ProfileRead, GarbageFilesReadAsDefaultsWithoutHarm)
         {"brackets without end", std::string(100000, '[')},
         {"equals signs", std::string(100000, '=')},
         {"lone CRs", std::string(100000, '\r')},
-        {"half a UTF-16 file", std::string("\xFF\xFE[\0s\0]\0", 8)},
+        {"a UTF-16 file of a lone header", std::string("\xFF\xFE[\0s\0]\0", 8),
+         std::string("\n\0k\0=\0f\0o\0u\0n\0d\0\n\0", 18)},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -352,7 +356,7 @@ TEST_F(ProfileRead, GarbageFilesReadAsDefaultsWithoutHarm)
         EXPECT_EQ("def", readString("s", "k", "def"));
         EXPECT_EQ(5u, GetPrivateProfileIntA("s", "k", 5, "test.ini"));
         readList(nullptr, 256);
-        writeIni(row.bytes + "\n[s]\nk=found\n");
+        writeIni(row.bytes + row.goodLines);
         EXPECT_EQ("found", readString("s", "k", "def")) << "a good line after the garbage";
     }
 }
