@@ -63,7 +63,10 @@ typedef struct _WIN32_FIND_DATAA {
   CHAR cAlternateFileName[14];
 } WIN32_FIND_DATAA, *PWIN32_FIND_DATAA, *LPWIN32_FIND_DATAA;
 
-/* Strings. */
+/* Strings. Windows catches the fault of a bad pointer in these: lstrlenA then returns 0 and
+   IsBadStringPtrA nonzero. Here a pointer into the first 64 KiB (null included), which Windows
+   never maps, is bad and never read; any other pointer is taken as readable up to its NUL, since
+   memory cannot be probed cheaply and a fault is not caught. */
 int WINAPI lstrlenA(LPCSTR lpString);
 BOOL WINAPI IsBadStringPtrA(LPCSTR lpsz, UINT_PTR ucchMax);
 
