@@ -70,7 +70,8 @@ typedef struct _WIN32_FIND_DATAA {
 int WINAPI lstrlenA(LPCSTR lpString);
 BOOL WINAPI IsBadStringPtrA(LPCSTR lpsz, UINT_PTR ucchMax);
 
-/* Debugging: the text goes unchanged to the debugger (see VksHostSetDebugOutput). */
+/* Debugging: the text goes unchanged to the debugger (see VksHostSetDebugOutput); a bad pointer,
+   as IsBadStringPtrA judges it, sends nothing. */
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 
 /* Modules and resources. */

@@ -334,4 +334,27 @@ TEST(FormatMessageRules, BuffersStopAt32767Characters)
     }
 }
 
+// An allocated result may be longer than any buffer a caller passes, up to 128 KiB.
+TEST(FormatMessageRules, AllocatedResultsStopAt128KiB)
+{
+    for (size_t length : {size_t{40000}, size_t{128 * 1024 - 1}, size_t{128 * 1024}}) {
+        SCOPED_TRACE(length);
+        const std::string source(length, 'a');
+        char *allocated = nullptr;
+        SetLastError(0xdeadbeef);
+        DWORD result = FormatMessageA(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER, source.c_str(),
+                                      0, 0, reinterpret_cast<LPSTR>(&allocated), 0, nullptr);
+        if (length < 128 * 1024) {
+            EXPECT_EQ(length, result);
+            ASSERT_NE(nullptr, allocated);
+            EXPECT_EQ(source, allocated);
+        } else {
+            EXPECT_EQ(0u, result);
+            EXPECT_EQ(static_cast<DWORD>(ERROR_MORE_DATA), GetLastError());
+            EXPECT_EQ(nullptr, allocated);
+        }
+        LocalFree(allocated);
+    }
+}
+
 }  // namespace
