@@ -69,11 +69,15 @@ typedef struct _WIN32_FIND_DATAA {
   CHAR cAlternateFileName[14];
 } WIN32_FIND_DATAA, *PWIN32_FIND_DATAA, *LPWIN32_FIND_DATAA;
 
-/* Strings. */
+/* Strings. Windows catches the fault of a bad pointer in these: lstrlenA then returns 0 and
+   IsBadStringPtrA nonzero. Here a pointer into the first 64 KiB (null included), which Windows
+   never maps, is bad and never read; any other pointer is taken as readable up to its NUL, since
+   memory cannot be probed cheaply and a fault is not caught. */
 int WINAPI lstrlenA(LPCSTR lpString);
 BOOL WINAPI IsBadStringPtrA(LPCSTR lpsz, UINT_PTR ucchMax);
 
-/* Debugging: the text goes unchanged to the debugger (see VksHostSetDebugOutput). */
+/* Debugging: the text goes unchanged to the debugger (see VksHostSetDebugOutput); a bad pointer,
+   as IsBadStringPtrA judges it, sends nothing. */
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 
 /* Modules and resources. */
@@ -103,8 +107,13 @@ HLOCAL WINAPI LocalAlloc(UINT uFlags, SIZE_T uBytes);
 HLOCAL WINAPI LocalFree(HLOCAL hMem);
 
 /* Message texts from a module's message table (see vksresource.h), from the system's few texts
-   (FORMAT_MESSAGE_FROM_SYSTEM) or from a string, with their inserts expanded. The result is in
-   the ANSI code page; the count excludes the NUL. */
+   (FORMAT_MESSAGE_FROM_SYSTEM) or from a string, with their inserts expanded as Windows expands
+   them. The result is in the ANSI code page; the count excludes the NUL. Windows' limits and
+   failures: nSize is at most 32,767 (ERROR_INVALID_PARAMETER beyond), an allocated result at most
+   128 KiB (ERROR_MORE_DATA); an empty result stores nothing and fails with ERROR_NO_WORK_DONE; a
+   null lpBuffer fails with ERROR_INSUFFICIENT_BUFFER, or ERROR_NOT_ENOUGH_MEMORY when allocating.
+   With FORMAT_MESSAGE_ALLOCATE_BUFFER the pointer is set to NULL before anything is checked. With
+   an argument array, every entry an insert reads must be there, '*' fields included. */
 #define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
 #define FORMAT_MESSAGE_FROM_STRING 0x00000400

@@ -45,7 +45,8 @@ void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *
 
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString)
 {
-    if (!lpOutputString)
+    // Windows catches the fault of a bad pointer here; one it never maps is not even read.
+    if (IsBadStringPtrA(lpOutputString, 1))
         return;
     // The sink is called outside the lock, so it may itself write debugger output.
     const vks::detail::DebugSink sink = vks::detail::currentSink();

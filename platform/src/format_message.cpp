@@ -82,7 +82,7 @@ bool messageText(DWORD flags, LPCVOID source, DWORD id, LANGID language, std::st
     return findSystemMessage(id, language, text, error);
 }
 
-// Arguments from a va_list are taken in order as far as the highest insert asked for.
+// Arguments from a va_list, read in order as far as the highest position asked for.
 class VaListArguments {
 public:
     explicit VaListArguments(va_list *list) { va_copy(list_, *list); }
@@ -90,11 +90,11 @@ public:
     VaListArguments(const VaListArguments &) = delete;
     VaListArguments &operator=(const VaListArguments &) = delete;
 
-    DWORD_PTR operator()(unsigned number)
+    DWORD_PTR operator()(unsigned position)
     {
-        while (taken_.size() < number)
+        while (taken_.size() < position)
             taken_.push_back(va_arg(list_, DWORD_PTR));
-        return taken_[number - 1];
+        return taken_[position - 1];
     }
 
 private:
@@ -102,9 +102,35 @@ private:
     std::vector<DWORD_PTR> taken_;
 };
 
+bool expandWithArguments(const std::string &text, DWORD flags, va_list *arguments, std::string &out,
+                         DWORD &error)
+{
+    ExpandOptions options;
+    options.ignoreInserts = (flags & FORMAT_MESSAGE_IGNORE_INSERTS) != 0;
+    options.maxWidth = flags & FORMAT_MESSAGE_MAX_WIDTH_MASK;
+    if (options.ignoreInserts || !arguments)
+        return expandMessage(text, InsertArgument(), options, out, error);
+    if (flags & FORMAT_MESSAGE_ARGUMENT_ARRAY) {
+        const auto *array = reinterpret_cast<const DWORD_PTR *>(arguments);
+        return expandMessage(text, [array](unsigned n) { return array[n - 1]; }, options, out, error);
+    }
+    options.fromVaList = true;
+    VaListArguments list(arguments);
+    return expandMessage(text, [&list](unsigned n) { return list(n); }, options, out, error);
+}
+
+// Where Windows stops: a buffer of 32,768 characters or more is refused, and an allocated result
+// may not pass 128 KiB.
+constexpr DWORD kLargestBuffer = 32767;
+constexpr size_t kLargestAllocation = 128 * 1024;
+
 bool deliver(const std::string &text, DWORD flags, LPSTR buffer, DWORD size, DWORD &error)
 {
     if (flags & FORMAT_MESSAGE_ALLOCATE_BUFFER) {
+        if (text.size() + 1 > kLargestAllocation) {
+            error = ERROR_MORE_DATA;
+            return false;
+        }
         SIZE_T bytes = text.size() + 1 > size ? text.size() + 1 : size;
         auto *block = static_cast<char *>(LocalAlloc(LMEM_FIXED, bytes));
         if (!block) {
@@ -123,6 +149,21 @@ bool deliver(const std::string &text, DWORD flags, LPSTR buffer, DWORD size, DWO
     return true;
 }
 
+// The checks Windows makes before it looks for the message.
+bool acceptsCall(DWORD flags, LPSTR buffer, DWORD size, DWORD &error)
+{
+    const bool allocate = (flags & FORMAT_MESSAGE_ALLOCATE_BUFFER) != 0;
+    if (!(flags & kSourceFlags))
+        error = ERROR_INVALID_PARAMETER;
+    else if (!buffer)
+        error = allocate ? ERROR_NOT_ENOUGH_MEMORY : ERROR_INSUFFICIENT_BUFFER;
+    else if (size > kLargestBuffer)
+        error = ERROR_INVALID_PARAMETER;
+    else
+        return true;
+    return false;
+}
+
 }  // namespace
 
 }  // namespace vks::detail
@@ -132,36 +173,18 @@ using namespace vks::detail;
 DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                             LPSTR lpBuffer, DWORD nSize, va_list *Arguments)
 {
-    if (!(dwFlags & kSourceFlags) || !lpBuffer) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    if (dwFlags & FORMAT_MESSAGE_ALLOCATE_BUFFER)
+    if ((dwFlags & FORMAT_MESSAGE_ALLOCATE_BUFFER) && lpBuffer)
         *reinterpret_cast<char **>(lpBuffer) = nullptr;
     std::string text, out;
     DWORD error = ERROR_SUCCESS;
-    unsigned width = dwFlags & FORMAT_MESSAGE_MAX_WIDTH_MASK;
-    bool ok = messageText(dwFlags, lpSource, dwMessageId, static_cast<LANGID>(dwLanguageId),
-                          text, error);
-    if (ok && ((dwFlags & FORMAT_MESSAGE_IGNORE_INSERTS) || !Arguments)) {
-        if (dwFlags & FORMAT_MESSAGE_IGNORE_INSERTS) {
-            out = applyWidth(text, width);
-        } else {
-            // Windows would read an argument that is not there; an insert without any fails.
-            bool wanted = false;
-            ok = expandMessage(text, [&wanted](unsigned) -> DWORD_PTR { wanted = true; return 0; },
-                               width, out, error);
-            if (ok && wanted) {
-                ok = false;
-                error = ERROR_INVALID_PARAMETER;
-            }
-        }
-    } else if (ok && (dwFlags & FORMAT_MESSAGE_ARGUMENT_ARRAY)) {
-        const auto *array = reinterpret_cast<const DWORD_PTR *>(Arguments);
-        ok = expandMessage(text, [array](unsigned n) { return array[n - 1]; }, width, out, error);
-    } else if (ok) {
-        VaListArguments list(Arguments);
-        ok = expandMessage(text, [&list](unsigned n) { return list(n); }, width, out, error);
+    bool ok = acceptsCall(dwFlags, lpBuffer, nSize, error) &&
+              messageText(dwFlags, lpSource, dwMessageId, static_cast<LANGID>(dwLanguageId), text,
+                          error) &&
+              expandWithArguments(text, dwFlags, Arguments, out, error);
+    if (ok && out.empty()) {
+        // Nothing to store: the caller's buffer is left as it was.
+        ok = false;
+        error = ERROR_NO_WORK_DONE;
     }
     if (ok)
         ok = deliver(out, dwFlags, lpBuffer, nSize, error);

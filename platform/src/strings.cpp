@@ -1,16 +1,32 @@
-// Kernel string helpers.
+// Kernel string helpers that Windows guards against bad pointers.
 #include <cstring>
 
 #include "windows.h"
 
-int WINAPI lstrlenA(LPCSTR lpString)
+namespace vks::detail {
+namespace {
+
+// Windows never maps the first 64 KiB, so such a pointer is bad without looking at it. Any other
+// pointer is taken as readable: memory cannot be probed cheaply here.
+constexpr UINT_PTR kFirstMappableAddress = 0x10000;
+
+bool isNeverMapped(const void *pointer)
 {
-    return lpString ? static_cast<int>(std::strlen(lpString)) : 0;
+    return reinterpret_cast<UINT_PTR>(pointer) < kFirstMappableAddress;
 }
 
-// Memory cannot be probed cheaply here: only a null pointer counts as bad.
+}  // namespace
+}  // namespace vks::detail
+
+int WINAPI lstrlenA(LPCSTR lpString)
+{
+    if (vks::detail::isNeverMapped(lpString))
+        return 0;
+    return static_cast<int>(std::strlen(lpString));
+}
+
 BOOL WINAPI IsBadStringPtrA(LPCSTR lpsz, UINT_PTR ucchMax)
 {
     (void)ucchMax;
-    return lpsz == nullptr ? TRUE : FALSE;
+    return vks::detail::isNeverMapped(lpsz) ? TRUE : FALSE;
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "codepage.h"
+#include "wide_text.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -195,38 +195,6 @@ void putPointer(BoundedOutput &out, va_list *args)
     out.put(digits, sizeof digits);
 }
 
-void appendUtf8(std::string &out, char32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-        return;
-    }
-    const int continuationBytes = codePoint < 0x800 ? 1 : codePoint < 0x10000 ? 2 : 3;
-    static const unsigned char kFirstByteMarks[] = {0, 0xC0, 0xE0, 0xF0};
-    out += static_cast<char>(kFirstByteMarks[continuationBytes] |
-                             (codePoint >> (6 * continuationBytes)));
-    for (int shift = 6 * (continuationBytes - 1); shift >= 0; shift -= 6)
-        out += static_cast<char>(0x80 | ((codePoint >> shift) & 0x3F));
-}
-
-// The ANSI text of `count` UTF-16 units; what the code page cannot hold becomes '?'.
-std::string ansiFromUtf16(const WCHAR *units, size_t count)
-{
-    std::string utf8;
-    for (size_t i = 0; i < count; ++i) {
-        char32_t codePoint = units[i];
-        const bool highSurrogate = codePoint >= 0xD800 && codePoint <= 0xDBFF;
-        const bool pairFollows =
-            highSurrogate && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
-        if (pairFollows)
-            codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (units[++i] - 0xDC00);
-        else if (codePoint >= 0xD800 && codePoint <= 0xDFFF)
-            codePoint = U'?';
-        appendUtf8(utf8, codePoint);
-    }
-    return utf8ToAnsi(utf8);
-}
-
 void putCharacter(BoundedOutput &out, const Conversion &conversion, va_list *args)
 {
     const int value = va_arg(*args, int);
@@ -242,14 +210,25 @@ void putCharacter(BoundedOutput &out, const Conversion &conversion, va_list *arg
     putField(out, Conversion{conversion.leftAlign, false, false, conversion.width}, text);
 }
 
-// Like strnlen, for either character width; a precision of 0 means no limit.
-template <typename Char>
-size_t boundedLength(const Char *text, size_t precision)
+// Like strnlen; a precision of 0 means no limit.
+size_t boundedLength(const char *text, size_t precision)
 {
     size_t length = 0;
     while ((precision == 0 || length < precision) && text[length] != 0)
         ++length;
     return length;
+}
+
+// A precision counts bytes of the converted text, as on Windows, so it may end a double-byte
+// character after its lead byte. Every unit gives at least one byte: one unit more than the
+// precision is enough to read, and keeps a surrogate pair at the cut whole.
+std::string wideText(const WCHAR *text, size_t precision)
+{
+    const size_t units = utf16Length(text, precision == 0 ? static_cast<size_t>(-1) : precision + 1);
+    std::string ansi = ansiFromUtf16(text, units);
+    if (precision != 0 && ansi.size() > precision)
+        ansi.resize(precision);
+    return ansi;
 }
 
 void putString(BoundedOutput &out, const Conversion &conversion, va_list *args)
@@ -259,7 +238,7 @@ void putString(BoundedOutput &out, const Conversion &conversion, va_list *args)
     if (readsWideText(conversion)) {
         const WCHAR *text = va_arg(*args, const WCHAR *);
         if (text) {
-            putField(out, field, ansiFromUtf16(text, boundedLength(text, conversion.precision)));
+            putField(out, field, wideText(text, conversion.precision));
             return;
         }
         putField(out, field, std::string(kNull, boundedLength(kNull, conversion.precision)));

@@ -85,10 +85,12 @@ TEST(OutputDebugString, HandsTheTextUnchangedToTheHostSink)
     }
 }
 
-TEST(OutputDebugString, NullTextReachesNoSink)
+TEST(OutputDebugString, NullOrNeverMappedTextReachesNoSink)
 {
     ScopedSink sink;
     OutputDebugStringA(nullptr);
+    for (UINT_PTR address : {UINT_PTR{1}, UINT_PTR{0x1000}, UINT_PTR{0xFFFF}})
+        OutputDebugStringA(reinterpret_cast<LPCSTR>(address));
     EXPECT_TRUE(sink.texts().empty());
 }
 

@@ -337,4 +337,21 @@ TEST(KernelStrings, NullIsEmptyAndBad)
     EXPECT_EQ(FALSE, IsBadStringPtrA("abc", 0));
 }
 
+// Windows never maps the first 64 KiB; a pointer there is answered as a bad one, and a crash
+// here would mean it was read.
+TEST(KernelStrings, PointersIntoTheFirst64KiBAreBadAndNeverRead)
+{
+    const UINT_PTR addresses[] = {1, 0x7, 0x100, 0x1000, 0x8000, 0xFFF0, 0xFFFF};
+    for (UINT_PTR address : addresses) {
+        SCOPED_TRACE(address);
+        const auto *pointer = reinterpret_cast<LPCSTR>(address);
+        EXPECT_EQ(0, lstrlenA(pointer));
+        EXPECT_NE(FALSE, IsBadStringPtrA(pointer, 1));
+        EXPECT_NE(FALSE, IsBadStringPtrA(pointer, 0));
+    }
+    const char text[] = "past 64 KiB";
+    EXPECT_EQ(11, lstrlenA(text));
+    EXPECT_EQ(FALSE, IsBadStringPtrA(text, sizeof text));
+}
+
 }  // namespace

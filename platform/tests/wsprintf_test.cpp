@@ -71,6 +71,11 @@ TEST(Wsprintf, FormatsIntegers)
         {"I32 reads 32 bits", "-1", format("%I32d", -1)},
         {"I is pointer-sized", "-5000000000", format("%Id", static_cast<INT_PTR>(-5000000000LL))},
         {"smallest int", "-2147483648", format("%d", -2147483647 - 1)},
+        {"zero-padded negative long", "-000000001", format("%010ld", -1)},
+        {"I32 takes the low half of a 64-bit value", "67890A",
+         format("%I32X", static_cast<ULONGLONG>(0x123450067890AULL))},
+        {"I64X of a negative value", "FFFFFFFFFFFEDCBB", format("%I64X", -0x12345LL)},
+        {"Ix is pointer-sized", "fffffffffffedcbb", format("%Ix", static_cast<INT_PTR>(-0x12345))},
         {"smallest 64-bit value", "-9223372036854775808",
          format("%I64d", -9223372036854775807LL - 1)},
     };
@@ -110,7 +115,7 @@ TEST(Wsprintf, ConvertsWideArgumentsThroughTheCodePage)
         {"ws reads a wide string", "ab", format("%ws", wide(u"ab"))},
         {"hS reads a narrow string", "narrow", format("%hS", "narrow")},
         {"Japanese becomes Shift-JIS", "\x82\xA0\x82\xA2", format("%S", wide(u"\u3042\u3044"))},
-        {"precision counts wide characters", "\x82\xA0", format("%.1S", wide(u"\u3042\u3044"))},
+        {"precision counts bytes of the result", "\x82\xA0\x82", format("%.3S", wide(u"\u3042\u3044"))},
         {"wide NULL", "(null)", format("%S", static_cast<const WCHAR *>(nullptr))},
         {"C reads a wide character", "\x82\xA0", format("%C", 0x3042)},
         {"wc reads a wide character", "Z", format("%wc", 'Z')},
@@ -120,6 +125,44 @@ TEST(Wsprintf, ConvertsWideArgumentsThroughTheCodePage)
         {"character outside the code page", "?", format("%S", wide(u"\u00E9"))},
     };
     expectRows(rows, std::size(rows));
+}
+
+// A precision on a wide string is a number of bytes of the converted text, as Windows counts it:
+// a double-byte character may be cut after its lead byte. Each unit of a surrogate pair the code
+// page cannot hold becomes its own '?'.
+TEST(Wsprintf, WidePrecisionCountsBytesOfTheResult)
+{
+    vkstest::ScopedCodePage codePage(932);
+    const WCHAR star[] = {0x2606, 0};  // 81 99 in code page 932
+    const WCHAR nonCharacter[] = {0xFFFE, 0};
+    const WCHAR glass[] = {0xD83C, 0xDF77, 0};  // U+1F377, outside code page 932
+    const WCHAR glassThenA[] = {0xD83C, 0xDF77, 'a', 0};
+    const struct {
+        const char *name;
+        const char *format;
+        const WCHAR *argument;
+        const char *expected;
+    } rows[] = {
+        {"cut after the lead byte", "%.1S", star, "\x81"},
+        {"the whole character", "%.2S", star, "\x81\x99"},
+        {"more room than text", "%.3S", star, "\x81\x99"},
+        {"no precision", "%S", star, "\x81\x99"},
+        {"ls and ws count bytes too", "%.1ls|%.1ws", star, "\x81|\x81"},
+        {"unmappable character", "%.1S", nonCharacter, "?"},
+        {"unmappable character, more room", "%.2S", nonCharacter, "?"},
+        {"unmappable pair gives one mark per unit", "%.2S", glass, "??"},
+        {"pair cut by the precision", "%.1S", glass, "?"},
+        {"pair then text", "%S", glassThenA, "??a"},
+        {"width pads the bytes", "[%4.1S]", star, "[   \x81]"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (std::strchr(row.format, '|'))
+            EXPECT_EQ(row.expected, format(row.format, row.argument, row.argument));
+        else
+            EXPECT_EQ(row.expected, format(row.format, row.argument));
+    }
+    EXPECT_EQ("\x81", format("%.1s", "\x81\x99")) << "a narrow string is cut the same way";
 }
 
 TEST(Wsprintf, WideArgumentsUnderAWesternCodePage)

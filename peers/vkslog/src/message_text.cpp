@@ -6,6 +6,9 @@ namespace vkslog {
 namespace {
 
 constexpr unsigned kInsertCount = 99;
+// A '*' field makes FormatMessage read up to two entries past the highest read before, so the
+// array goes on well past the inserts; a message would need over 99 starred inserts to leave it.
+constexpr unsigned kStarredReach = 2 * kInsertCount;
 
 std::string windowsDirectory()
 {
@@ -80,6 +83,7 @@ std::string messageText(const std::string &messageFiles, DWORD eventId, const st
         arguments.push_back(reinterpret_cast<DWORD_PTR>(text.c_str()));
     for (const std::string &text : placeholders)
         arguments.push_back(reinterpret_cast<DWORD_PTR>(text.c_str()));
+    arguments.insert(arguments.end(), kStarredReach, reinterpret_cast<DWORD_PTR>(""));
 
     std::string text;
     for (const std::string &file : split(messageFiles))
