@@ -88,12 +88,24 @@ std::string messageText(const VKSEVENTLOGRECORD &record, DWORD language)
         inserts.push_back(reinterpret_cast<DWORD_PTR>(string));
         string += std::string(string).size() + 1;
     }
+    // A message may ask for more inserts than the event has: those show as written, as the
+    // event-log library shows them. A starred insert reads its width and precision from further
+    // entries, which are empty texts.
+    static const std::vector<std::string> kPlaceholders = [] {
+        std::vector<std::string> texts;
+        for (int n = 1; n <= 99; ++n)
+            texts.push_back("%" + std::to_string(n));
+        return texts;
+    }();
+    for (size_t n = inserts.size(); n < kPlaceholders.size(); ++n)
+        inserts.push_back(reinterpret_cast<DWORD_PTR>(kPlaceholders[n].c_str()));
+    inserts.resize(inserts.size() + 2 * kPlaceholders.size(), reinterpret_cast<DWORD_PTR>(""));
     char *buffer = nullptr;
     DWORD length = FormatMessageA(
         FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY |
             FORMAT_MESSAGE_ALLOCATE_BUFFER,
         utLibraryInstance(), record.EventID, language, reinterpret_cast<LPSTR>(&buffer), 0,
-        inserts.empty() ? nullptr : reinterpret_cast<va_list *>(inserts.data()));
+        reinterpret_cast<va_list *>(inserts.data()));
     std::string text = length ? std::string(buffer, length) : base + record.MessageOffset;
     LocalFree(buffer);
     return text;
