@@ -46,6 +46,18 @@ BOOL VksRegisterMessageTable(const void *addressInModule, WORD languageId,
 /* Removes the module's message table in every language. FALSE if it had none. */
 BOOL VksUnregisterMessageTables(const void *addressInModule);
 
+/* Adds one resource of any other type (RT_DIALOG, RT_BITMAP, ...) to the module that contains
+   `addressInModule`: `type` and `name` are numbers (MAKEINTRESOURCE) or texts, texts compared
+   without regard to case as Windows compares them; the `size` bytes are copied. FindResourceA,
+   LoadResource, LockResource and SizeofResource then give them back. A resource registered again
+   takes the new bytes. FALSE, and nothing registered, when no module contains the address, a
+   name or type is null or empty, or `bytes` is null with a non-zero size. */
+BOOL VksRegisterResource(const void *addressInModule, LPCSTR type, LPCSTR name,
+                         const void *bytes, size_t size);
+
+/* Removes every resource of the module that VksRegisterResource added. FALSE if it had none. */
+BOOL VksUnregisterResources(const void *addressInModule);
+
 VKS_END_EXTERN_C
 
 #endif

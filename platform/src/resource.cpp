@@ -106,10 +106,12 @@ BOOL VksUnregisterStringTables(const void *addressInModule)
 
 HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType)
 {
-    // Only string tables are registered so far; other types are not found.
     if (!lpType || !IS_INTRESOURCE(lpType) || lpType != RT_STRING) {
-        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
-        return nullptr;
+        DWORD error = ERROR_SUCCESS;
+        HRSRC found = findRegisteredResource(hModule, lpName, lpType, error);
+        if (!found)
+            SetLastError(error);
+        return found;
     }
     Registry &reg = registry();
     std::lock_guard lock(reg.mutex);

@@ -14,3 +14,11 @@ namespace vks::detail {
 bool findString(HMODULE module, UINT id, std::string &utf8, DWORD &error);
 
 }  // namespace vks::detail
+
+namespace vks::detail {
+
+// A resource that VksRegisterResource added to `module` (null: the program), or null with
+// ERROR_RESOURCE_TYPE_NOT_FOUND or ERROR_RESOURCE_NAME_NOT_FOUND.
+HRSRC findRegisteredResource(HMODULE module, LPCSTR name, LPCSTR type, DWORD &error);
+
+}  // namespace vks::detail

@@ -1,0 +1,59 @@
+#include "emit_source.h"
+
+#include <cstdio>
+
+#include "dialog_binary.h"
+
+namespace vksrc {
+
+namespace {
+
+std::string byteList(const std::vector<std::uint8_t> &bytes)
+{
+    std::string out;
+    char item[8];
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        std::snprintf(item, sizeof item, "0x%02x,", bytes[i]);
+        out += (i % 12 == 0 ? "\n    " : " ") + std::string(item);
+    }
+    return out;
+}
+
+// The name as C++ passes it to the resource calls: MAKEINTRESOURCEA(n) or a string literal.
+std::string nameArgument(const NameOrNumber &name)
+{
+    if (name.isNumber)
+        return "MAKEINTRESOURCEA(" + std::to_string(name.number) + ")";
+    std::string literal = "\"";
+    for (char c : name.text) {
+        char escaped[8];
+        if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 ||
+            static_cast<unsigned char>(c) >= 0x7F) {
+            std::snprintf(escaped, sizeof escaped, "\\%03o", static_cast<unsigned char>(c));
+            literal += escaped;
+        } else {
+            literal += c;
+        }
+    }
+    return literal + "\"";
+}
+
+}  // namespace
+
+std::string moduleSource(const std::vector<DialogTemplate> &dialogs, const std::string &scriptName)
+{
+    std::string out = "// Compiled by vksrc from " + scriptName + ": do not edit.\n"
+                      "#include \"vksresource.h\"\n#include \"windows.h\"\n\nnamespace {\n";
+    for (size_t i = 0; i < dialogs.size(); ++i)
+        out += "\nconst unsigned char kDialog" + std::to_string(i) + "[] = {" +
+               byteList(dialogBytes(dialogs[i])) + "\n};\n";
+    out += "\nstruct Registration {\n    Registration()\n    {\n";
+    for (size_t i = 0; i < dialogs.size(); ++i)
+        out += "        VksRegisterResource(this, RT_DIALOG, " + nameArgument(dialogs[i].name) +
+               ", kDialog" + std::to_string(i) + ", sizeof kDialog" + std::to_string(i) + ");\n";
+    out += "    }\n    ~Registration() { VksUnregisterResources(this); }\n} registration;\n\n"
+           "}  // namespace\n";
+    return out;
+}
+
+}  // namespace vksrc

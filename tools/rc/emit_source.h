@@ -1,0 +1,14 @@
+// The C++ source that carries compiled templates into a module: the bytes of each, registered as
+// RT_DIALOG resources of the module when it loads and removed when it unloads.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "dialog_template.h"
+
+namespace vksrc {
+
+std::string moduleSource(const std::vector<DialogTemplate> &dialogs, const std::string &scriptName);
+
+}  // namespace vksrc

@@ -1,0 +1,12 @@
+# vksrc on a faulty script fails, naming the file, the line and the reason, and writes nothing.
+file(REMOVE ${OUTPUT})
+execute_process(COMMAND ${VKSRC} ${SCRIPT} -o ${OUTPUT} RESULT_VARIABLE rc ERROR_VARIABLE said)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "vksrc accepted a faulty script")
+endif()
+if(NOT said MATCHES "bad_script.rc:3: error: unknown name 'WS_BOGUS'")
+  message(FATAL_ERROR "vksrc said: ${said}")
+endif()
+if(EXISTS ${OUTPUT})
+  message(FATAL_ERROR "vksrc wrote ${OUTPUT} for a faulty script")
+endif()
