@@ -5,7 +5,8 @@
 // leaves out the calls that a journal commit of the file system happened to stall.
 //
 // A third benchmark prices durability: the plain rewrite with the file's data and its folder
-// synced to disk, against the same rewrite without.
+// synced to disk, against the same rewrite without. A fourth weighs a key of win.ini's [intl]
+// that the host's locale answers against a key that win.ini itself holds.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -206,6 +207,36 @@ void BM_SyncedRewritePerPlainRewrite(benchmark::State &state)
     state.counters["synced_per_rewrite_median"] = samples.medianRatio();
 }
 BENCHMARK(BM_SyncedRewritePerPlainRewrite)->UseManualTime();
+
+// Each iteration reads one [intl] key that the locale answers (win.ini lacks it) and one key
+// that win.ini holds.
+void BM_RegionalReadPerWinIniRead(benchmark::State &state)
+{
+    BenchDrive drive;
+    std::ofstream(drive.iniPath().substr(0, drive.iniPath().rfind('/')) + "/win.ini",
+                  std::ios::binary)
+        << "[windows]\r\nload=\r\nrun=\r\n\r\n[intl]\r\niCountry=49\r\n";
+    VksHostSetRegionalLocale("de_DE.UTF-8");
+    char buffer[64];
+    if (GetProfileStringA("intl", "sShortDate", "", buffer, sizeof buffer) == 0)
+        state.SkipWithError("the locale de_DE.UTF-8 is missing (localedef -i de_DE -f UTF-8)");
+    PairedSamples samples;
+    for (auto _ : state) {
+        double regional = secondsOf([&] {
+            benchmark::DoNotOptimize(
+                GetProfileStringA("intl", "sShortDate", "", buffer, sizeof buffer));
+        });
+        samples.add(regional, secondsOf([&] {
+            benchmark::DoNotOptimize(GetProfileStringA("intl", "iCountry", "", buffer,
+                                                       sizeof buffer));
+        }));
+        state.SetIterationTime(regional);
+    }
+    VksHostSetRegionalLocale(nullptr);
+    state.counters["regional_per_file_read"] = samples.meanRatio();
+    state.counters["regional_per_file_read_median"] = samples.medianRatio();
+}
+BENCHMARK(BM_RegionalReadPerWinIniRead)->UseManualTime();
 
 }  // namespace
 

@@ -94,7 +94,7 @@ std::string messageText(const VKSEVENTLOGRECORD &record, DWORD language)
     static const std::vector<std::string> kPlaceholders = [] {
         std::vector<std::string> texts;
         for (int n = 1; n <= 99; ++n)
-            texts.push_back("%" + std::to_string(n));
+            texts.push_back(std::string("%").append(std::to_string(n)));
         return texts;
     }();
     for (size_t n = inserts.size(); n < kPlaceholders.size(); ++n)

@@ -177,7 +177,7 @@ std::string formatInsert(const InsertFormat &format, const DWORD_PTR *values)
     if (format.starPrecision) {
         const int precision = starField(*next++);
         if (precision >= 0)
-            directive += "." + std::to_string(precision);
+            directive.append(".").append(std::to_string(precision));
     } else if (format.hasPrecision) {
         directive += "." + format.precision;
     }
