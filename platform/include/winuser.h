@@ -96,6 +96,7 @@ typedef struct tagCREATESTRUCTA {
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
 #define WM_ACTIVATE 0x0006
+#define WM_ENABLE 0x000A
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
@@ -129,8 +130,10 @@ typedef struct tagCREATESTRUCTA {
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L
+#define WS_MINIMIZE 0x20000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
+#define WS_MAXIMIZE 0x01000000L
 #define WS_CAPTION 0x00C00000L
 #define WS_SYSMENU 0x00080000L
 #define WS_GROUP 0x00020000L
@@ -245,6 +248,74 @@ UINT WINAPI RegisterWindowMessageA(LPCSTR lpString);
    is (window, id); setting it again replaces and restarts it. A NULL window gets a new id. */
 UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+
+/* ---- Window state: visibility, enabling, rectangles, placement, activation -------------- */
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_NORMAL 1
+#define SW_SHOWMINIMIZED 2
+#define SW_SHOWMAXIMIZED 3
+#define SW_MAXIMIZE 3
+#define SW_SHOWNOACTIVATE 4
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_SHOWMINNOACTIVE 7
+#define SW_SHOWNA 8
+#define SW_RESTORE 9
+#define SW_SHOWDEFAULT 10
+
+/* WM_SYSCOMMAND: the system uses the low four bits, so compare wParam & 0xFFF0. */
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
+#define SC_CLOSE 0xF060
+#define SC_RESTORE 0xF120
+
+/* WM_ACTIVATE's low word. */
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
+
+#define WPF_SETMINPOSITION 0x0001
+#define WPF_RESTORETOMAXIMIZED 0x0002
+
+typedef struct tagWINDOWPLACEMENT {
+  UINT length;
+  UINT flags;
+  UINT showCmd;
+  POINT ptMinPosition;
+  POINT ptMaxPosition;
+  RECT rcNormalPosition;
+} WINDOWPLACEMENT, *PWINDOWPLACEMENT, *LPWINDOWPLACEMENT;
+
+/* TRUE when the window was disabled before the call. A change of state sends WM_ENABLE. */
+BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
+/* The window's own WS_DISABLED bit; a disabled parent does not count. */
+BOOL WINAPI IsWindowEnabled(HWND hWnd);
+/* Non-zero when the window was visible before the call. WM_SHOWWINDOW is sent when visibility
+   changes without a change of minimised or maximised state; a shown top-level window is raised
+   and, unless the command says otherwise, activated (WM_ACTIVATE to the old and the new active
+   window of the thread). A hidden or destroyed active window passes activation to its owner
+   when that is visible and enabled, else to no window. */
+BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
+/* The window and every parent up to its top-level window have WS_VISIBLE. */
+BOOL WINAPI IsWindowVisible(HWND hWnd);
+/* Screen coordinates. Minimised windows take their minimised position and the icon size,
+   maximised ones their parent's client area or the screen. */
+BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
+/* showCmd is 2 when minimised, 3 when maximised and 1 otherwise (hidden or not); positions never
+   set read -1, -1; the normal rectangle is in screen coordinates for top-level windows and the
+   parent's client coordinates for children. Set fails with ERROR_INVALID_PARAMETER unless
+   length is sizeof(WINDOWPLACEMENT); it keeps the positions (the minimised one only with
+   WPF_SETMINPOSITION) and then shows the window with showCmd: SW_HIDE applies the rectangle
+   and leaves the window hidden. */
+BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT *lpwndpl);
+BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT *lpwndpl);
+/* The calling thread's active window, or NULL. */
+HWND WINAPI GetActiveWindow(void);
+
+/* The first direct child with identifier nIDDlgItem; NULL with ERROR_CONTROL_ID_NOT_FOUND. */
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 
 VKS_END_EXTERN_C
 
