@@ -44,6 +44,14 @@ void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *
    or "C": US English). */
 void VksHostSetUserLanguage(const WORD *langIdOrNull);
 
+/* Answers message boxes as a user would: `answer` is called once as each box comes up, with its
+   owner, text, caption and style (MB_TASKMODAL included), and returns the result of the button to
+   press, or 0 to leave the box open for the program (its modal loop then runs until a button's
+   WM_COMMAND or WM_CLOSE ends it). Null: no answerer. */
+void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, const char *caption,
+                                                UINT style, void *context),
+                                  void *context);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -317,6 +317,54 @@ HWND WINAPI GetActiveWindow(void);
 /* The first direct child with identifier nIDDlgItem; NULL with ERROR_CONTROL_ID_NOT_FOUND. */
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 
+/* ---- Message boxes ---------------------------------------------------------------------- */
+
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_ICONASTERISK 0x00000040L
+#define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_DEFBUTTON1 0x00000000L
+#define MB_DEFBUTTON2 0x00000100L
+#define MB_DEFBUTTON3 0x00000200L
+#define MB_DEFMASK 0x00000F00L
+#define MB_APPLMODAL 0x00000000L
+#define MB_SYSTEMMODAL 0x00001000L
+#define MB_TASKMODAL 0x00002000L
+
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+
+/* Dialog messages (class-private WM_USER values of dialogs). */
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+/* A dialog of class "#32770" titled with the caption ("Error" when null), owned by hWnd, with the
+   text in a static control of identifier 0xFFFF and one button per result, each with its result
+   as identifier. While it is open its owner is disabled, or, with MB_TASKMODAL and no owner,
+   every enabled top-level window of the thread. Its own modal loop dispatches the thread's
+   window messages and drops thread messages; a WM_COMMAND carrying a result identifier ends it
+   with that result, and WM_CLOSE ends it with IDCANCEL when it has a Cancel button or IDOK when
+   OK is its only button. WM_QUIT ends it with 0 and is posted again. Returns 0 for a bad owner
+   (ERROR_INVALID_WINDOW_HANDLE) or button style (ERROR_INVALID_MSGBOX_STYLE). The host's
+   answerer, when set, is asked once the box is shown (<vkshost.h>). */
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
 VKS_END_EXTERN_C
 
 #endif
