@@ -98,3 +98,21 @@ protected:
 // m_nFlags.
 #define WF_MODALLOOP 0x0008
 #define WF_CONTINUEMODAL 0x0010
+
+// The framework's thread object: each thread has one, made when first asked for, that lives as
+// long as the thread. A program names the thread's main window framework style, with
+// AfxGetThread()->m_pMainWnd = pWnd; it is forgotten when that window is destroyed.
+class CWinThread : public CObject {
+    DECLARE_DYNAMIC(CWinThread)
+public:
+    CWinThread();
+
+    CWnd *m_pMainWnd;
+
+    virtual CWnd *GetMainWnd();
+};
+
+// The calling thread's thread object.
+CWinThread *AFXAPI AfxGetThread();
+// The calling thread's main window; NULL when it has none.
+CWnd *AFXAPI AfxGetMainWnd();

@@ -101,6 +101,9 @@ void CWnd::OnDestroy()
 void CWnd::OnNcDestroy()
 {
     Default();
+    // The thread must not keep a main window that is gone (the object may delete itself next).
+    if (CWinThread *thread = AfxGetThread(); thread->m_pMainWnd == this)
+        thread->m_pMainWnd = NULL;
     Detach();
     PostNcDestroy();
 }

@@ -52,6 +52,12 @@ void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, co
                                                 UINT style, void *context),
                                   void *context);
 
+/* The host folder (absolute) that holds the names of named kernel objects, such as mutexes; every
+   process that uses the same folder sees the same names. Null: the folder named by
+   VKS_OBJECT_FOLDER, else the host user's own ($XDG_RUNTIME_DIR/vksutil-objects, else
+   /tmp/vksutil-objects-<uid>). */
+void VksHostSetObjectFolder(const char *hostFolder);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -126,6 +126,21 @@ void WINAPI EnterCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
 void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
 DWORD WINAPI GetCurrentThreadId(void);
 
+/* Kernel objects. A handle names one object until CloseHandle (ERROR_INVALID_HANDLE for a handle
+   that names nothing); the object goes with its last handle. */
+BOOL WINAPI CloseHandle(HANDLE hObject);
+
+/* Mutexes, owned by one thread, recursively. A named mutex is seen by every process of the host
+   user (see VksHostSetObjectFolder): when the name exists already, in this process or another,
+   the call gives a new handle to it with ERROR_ALREADY_EXISTS and ignores bInitialOwner;
+   otherwise the error is ERROR_SUCCESS. Names are case-sensitive, at most MAX_PATH bytes
+   (ERROR_FILENAME_EXCED_RANGE); "Local\\" is the bare name's namespace, "Global\\" another, and
+   any other backslash fails with ERROR_PATH_NOT_FOUND. A name whose last holder dies is free
+   again. ReleaseMutex fails with ERROR_NOT_OWNER for a thread that does not own the mutex. */
+HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner,
+                           LPCSTR lpName);
+BOOL WINAPI ReleaseMutex(HANDLE hMutex);
+
 /* System version. dwOSVersionInfoSize must be 148 (OSVERSIONINFOA) or 156 (OSVERSIONINFOEXA);
    any other size fails with ERROR_INSUFFICIENT_BUFFER. */
 #define VER_PLATFORM_WIN32s 0

@@ -196,6 +196,9 @@ BOOL WINAPI DestroyWindow(HWND hWnd);
 BOOL WINAPI IsWindow(HWND hWnd);
 HWND WINAPI GetParent(HWND hWnd);
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+/* The identifier a child window was created with (its GWLP_ID); 0 for a top-level window, and 0
+   with ERROR_INVALID_WINDOW_HANDLE for no window. */
+int WINAPI GetDlgCtrlID(HWND hWnd);
 /* Top-level windows only, from the top of the Z-order; NULL matches anything; names compare
    without regard to case. The class may be an atom (MAKEINTATOM). */
 HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
