@@ -106,6 +106,7 @@ typedef struct tagCREATESTRUCTA {
 #define WM_ERASEBKGND 0x0014
 #define WM_SYSCOLORCHANGE 0x0015
 #define WM_SHOWWINDOW 0x0018
+#define WM_CANCELMODE 0x001F
 #define WM_SETCURSOR 0x0020
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
@@ -291,7 +292,8 @@ typedef struct tagWINDOWPLACEMENT {
   RECT rcNormalPosition;
 } WINDOWPLACEMENT, *PWINDOWPLACEMENT, *LPWINDOWPLACEMENT;
 
-/* TRUE when the window was disabled before the call. A change of state sends WM_ENABLE. */
+/* TRUE when the window was disabled before the call. Disabling sends WM_CANCELMODE first; a
+   change of state sends WM_ENABLE. */
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
 /* The window's own WS_DISABLED bit; a disabled parent does not count. */
 BOOL WINAPI IsWindowEnabled(HWND hWnd);

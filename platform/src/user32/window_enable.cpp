@@ -31,6 +31,9 @@ std::optional<bool> setDisabled(HWND hwnd, bool disabled)
 
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable)
 {
+    // Like Windows: a window being disabled is first told to leave any mode it is in.
+    if (!bEnable && IsWindow(hWnd))
+        SendMessageA(hWnd, WM_CANCELMODE, 0, 0);
     const std::optional<bool> wasDisabled = setDisabled(hWnd, !bEnable);
     if (!wasDisabled)
         return FALSE;
