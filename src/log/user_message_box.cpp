@@ -52,7 +52,7 @@ CString productCaption()
     return name;
 }
 
-// A message-table lookup of the exception text; 0 for the classes of the kind tables.
+// The string of an exception class; 0 for the two classes whose kind decides it.
 unsigned int stringOfClass(char const *className)
 {
     static const struct {

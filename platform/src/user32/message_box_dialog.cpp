@@ -1,6 +1,8 @@
 // The message box's window: its class, its children and its dialog procedure.
 #include "user32/message_box_dialog.h"
 
+#include "user32/window_state.h"
+
 #include <algorithm>
 #include <mutex>
 #include <unordered_map>
@@ -151,10 +153,10 @@ void registerClasses()
     });
 }
 
-// Centred on the owner, or on the screen's origin area when there is none.
+// Centred on the owner, or on the screen when there is none.
 POINT boxOrigin(HWND owner)
 {
-    RECT area{0, 0, 1024, 768};
+    RECT area = kScreenRect;
     if (owner)
         GetWindowRect(owner, &area);
     return {area.left + ((area.right - area.left) - kBoxWidth) / 2,
