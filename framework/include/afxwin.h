@@ -58,6 +58,18 @@ public:
     void GetWindowText(CString &rString) const;
     CWnd *GetParent() const;
 
+    // Window state, as the platform calls of the same names on this window.
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL IsWindowEnabled() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    void GetWindowRect(LPRECT lpRect) const;
+    BOOL GetWindowPlacement(WINDOWPLACEMENT *lpwndpl) const;
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT *lpwndpl);
+    // The object of the child with identifier nID; NULL when there is none or it has no object
+    // (no temporary wrappers are made).
+    CWnd *GetDlgItem(int nID) const;
+
     // The modal loop of dialogs: dispatches window messages of the thread, drops thread
     // messages, and returns EndModalLoop's result once ContinueModal says stop. WM_QUIT ends
     // the loop with -1 and is posted again for the outer loop. -1 also when there is no window

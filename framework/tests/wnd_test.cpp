@@ -217,3 +217,34 @@ TEST_F(Wnd, PostNcDestroyMayDeleteTheObject)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Wnd, StateCallsActOnTheWindowAndDialogItemsAnswerOnlyObjects)
+{
+    CWnd dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, NULL, "dialog", WS_POPUP, 0, 0, 200, 100, NULL, NULL));
+    CWnd item;
+    ASSERT_TRUE(item.CreateEx(0, NULL, "item", WS_CHILD | WS_VISIBLE, 5, 5, 20, 10,
+                              dialog.m_hWnd, reinterpret_cast<HMENU>(7)));
+    const HWND bare = CreateWindowExA(0, AfxRegisterWndClass(0), "bare", WS_CHILD, 0, 0, 1, 1,
+                                      dialog.m_hWnd, reinterpret_cast<HMENU>(8), NULL, NULL);
+    ASSERT_NE(nullptr, bare);
+
+    EXPECT_FALSE(item.IsWindowVisible());  // its parent is hidden
+    EXPECT_FALSE(dialog.ShowWindow(SW_SHOWNORMAL));
+    EXPECT_TRUE(item.IsWindowVisible());
+    EXPECT_FALSE(item.EnableWindow(FALSE));
+    EXPECT_FALSE(item.IsWindowEnabled());
+    RECT rect{};
+    item.GetWindowRect(&rect);
+    EXPECT_EQ(5, rect.left);
+    EXPECT_EQ(15, rect.bottom);
+
+    EXPECT_EQ(&item, dialog.GetDlgItem(7));
+    EXPECT_EQ(nullptr, dialog.GetDlgItem(8));  // a window without an object
+    EXPECT_EQ(nullptr, dialog.GetDlgItem(9));
+    dialog.DestroyWindow();
+}
+
+}  // namespace

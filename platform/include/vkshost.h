@@ -50,6 +50,14 @@ void VksHostSetUserLanguage(const WORD *langIdOrNull);
    their US English defaults. */
 void VksHostSetRegionalLocale(const char *localeOrNull);
 
+/* Answers message boxes as a user would: `answer` is called once as each box comes up, with its
+   owner, text, caption and style (MB_TASKMODAL included), and returns the result of the button to
+   press, or 0 to leave the box open for the program (its modal loop then runs until a button's
+   WM_COMMAND or WM_CLOSE ends it). Null: no answerer. */
+void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, const char *caption,
+                                                UINT style, void *context),
+                                  void *context);
+
 /* The host folder (absolute) that holds the names of named kernel objects, such as mutexes; every
    process that uses the same folder sees the same names. Null: the folder named by
    VKS_OBJECT_FOLDER, else the host user's own ($XDG_RUNTIME_DIR/vksutil-objects, else

@@ -96,6 +96,7 @@ typedef struct tagCREATESTRUCTA {
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
 #define WM_ACTIVATE 0x0006
+#define WM_ENABLE 0x000A
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
@@ -105,6 +106,7 @@ typedef struct tagCREATESTRUCTA {
 #define WM_ERASEBKGND 0x0014
 #define WM_SYSCOLORCHANGE 0x0015
 #define WM_SHOWWINDOW 0x0018
+#define WM_CANCELMODE 0x001F
 #define WM_SETCURSOR 0x0020
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
@@ -129,8 +131,10 @@ typedef struct tagCREATESTRUCTA {
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L
+#define WS_MINIMIZE 0x20000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
+#define WS_MAXIMIZE 0x01000000L
 #define WS_CAPTION 0x00C00000L
 #define WS_SYSMENU 0x00080000L
 #define WS_GROUP 0x00020000L
@@ -277,6 +281,122 @@ typedef struct tagHELPINFO {
    help.log in the user's data folder ($XDG_DATA_HOME/vksutil, else ~/.local/share/vksutil):
    TRUE once written, FALSE with the error when it cannot be. */
 BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
+/* ---- Window state: visibility, enabling, rectangles, placement, activation -------------- */
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_NORMAL 1
+#define SW_SHOWMINIMIZED 2
+#define SW_SHOWMAXIMIZED 3
+#define SW_MAXIMIZE 3
+#define SW_SHOWNOACTIVATE 4
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_SHOWMINNOACTIVE 7
+#define SW_SHOWNA 8
+#define SW_RESTORE 9
+#define SW_SHOWDEFAULT 10
+
+/* WM_SYSCOMMAND: the system uses the low four bits, so compare wParam & 0xFFF0. */
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
+#define SC_CLOSE 0xF060
+#define SC_RESTORE 0xF120
+
+/* WM_ACTIVATE's low word. */
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
+
+#define WPF_SETMINPOSITION 0x0001
+#define WPF_RESTORETOMAXIMIZED 0x0002
+
+typedef struct tagWINDOWPLACEMENT {
+  UINT length;
+  UINT flags;
+  UINT showCmd;
+  POINT ptMinPosition;
+  POINT ptMaxPosition;
+  RECT rcNormalPosition;
+} WINDOWPLACEMENT, *PWINDOWPLACEMENT, *LPWINDOWPLACEMENT;
+
+/* TRUE when the window was disabled before the call. Disabling sends WM_CANCELMODE first; a
+   change of state sends WM_ENABLE. */
+BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
+/* The window's own WS_DISABLED bit; a disabled parent does not count. */
+BOOL WINAPI IsWindowEnabled(HWND hWnd);
+/* Non-zero when the window was visible before the call. WM_SHOWWINDOW is sent when visibility
+   changes without a change of minimised or maximised state; a shown top-level window is raised
+   and, unless the command says otherwise, activated (WM_ACTIVATE to the old and the new active
+   window of the thread). A hidden or destroyed active window passes activation to its owner
+   when that is visible and enabled, else to no window. */
+BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
+/* The window and every parent up to its top-level window have WS_VISIBLE. */
+BOOL WINAPI IsWindowVisible(HWND hWnd);
+/* Screen coordinates. Minimised windows take their minimised position and the icon size,
+   maximised ones their parent's client area or the screen. */
+BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
+/* showCmd is 2 when minimised, 3 when maximised and 1 otherwise (hidden or not); positions never
+   set read -1, -1; the normal rectangle is in screen coordinates for top-level windows and the
+   parent's client coordinates for children. Set fails with ERROR_INVALID_PARAMETER unless
+   length is sizeof(WINDOWPLACEMENT); it keeps the positions (the minimised one only with
+   WPF_SETMINPOSITION) and then shows the window with showCmd: SW_HIDE applies the rectangle
+   and leaves the window hidden. */
+BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT *lpwndpl);
+BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT *lpwndpl);
+/* The calling thread's active window, or NULL. */
+HWND WINAPI GetActiveWindow(void);
+
+/* The first direct child with identifier nIDDlgItem; NULL with ERROR_CONTROL_ID_NOT_FOUND. */
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
+
+/* ---- Message boxes ---------------------------------------------------------------------- */
+
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_ICONASTERISK 0x00000040L
+#define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_DEFBUTTON1 0x00000000L
+#define MB_DEFBUTTON2 0x00000100L
+#define MB_DEFBUTTON3 0x00000200L
+#define MB_DEFMASK 0x00000F00L
+#define MB_APPLMODAL 0x00000000L
+#define MB_SYSTEMMODAL 0x00001000L
+#define MB_TASKMODAL 0x00002000L
+
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+
+/* Dialog messages (class-private WM_USER values of dialogs). */
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+/* A dialog of class "#32770" titled with the caption ("Error" when null), owned by hWnd, with the
+   text in a static control of identifier 0xFFFF and one button per result, each with its result
+   as identifier. While it is open its owner is disabled, or, with MB_TASKMODAL and no owner,
+   every enabled top-level window of the thread. Its own modal loop dispatches the thread's
+   window messages and drops thread messages; a WM_COMMAND carrying a result identifier ends it
+   with that result, and WM_CLOSE ends it with IDCANCEL when it has a Cancel button or IDOK when
+   OK is its only button. WM_QUIT ends it with 0 and is posted again. Returns 0 for a bad owner
+   (ERROR_INVALID_WINDOW_HANDLE) or button style (ERROR_INVALID_MSGBOX_STYLE). The host's
+   answerer, when set, is asked once the box is shown (<vkshost.h>). */
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
 VKS_END_EXTERN_C
 

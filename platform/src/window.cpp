@@ -6,6 +6,7 @@
 
 #include "message_queue.h"
 #include "window_class.h"
+#include "user32/window_state.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -42,6 +43,9 @@ std::unique_ptr<WindowRecord> newRecord(const WindowClassInfo &wndClass, DWORD e
     record->id = isChildStyle(style) ? reinterpret_cast<LONG_PTR>(menu) : 0;
     const auto orZero = [](int v) { return v == CW_USEDEFAULT ? 0 : v; };
     record->rect = {orZero(x), orZero(y), orZero(x) + orZero(width), orZero(y) + orZero(height)};
+    record->normalRect = record->rect;
+    // As on Windows, the window comes into being hidden and is shown once created.
+    record->style &= ~static_cast<DWORD>(WS_VISIBLE);
     record->extraBytes.assign(
         std::min<std::size_t>(static_cast<std::size_t>(wndClass.wc.cbWndExtra),
                               kMaxWindowExtraBytes),
@@ -176,6 +180,8 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
             finishDestroy(hwnd);
         return nullptr;
     }
+    if ((dwStyle & WS_VISIBLE) && IsWindow(hwnd))
+        ShowWindow(hwnd, SW_SHOW);
     return IsWindow(hwnd) ? hwnd : nullptr;
 }
 
@@ -194,6 +200,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd)
     }
     for (HWND each : owned)
         DestroyWindow(each);
+    passActivationFrom(hWnd);
     sendDestroy(windows);
     if (IsWindow(hWnd))
         finishDestroy(hWnd);

@@ -90,6 +90,16 @@ std::vector<HWND> WindowTable::windowsOfThread(DWORD threadId) const
     return windows;
 }
 
+void WindowTable::bringToTop(HWND hwnd)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record)
+        return;
+    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
+    unlink(siblings, hwnd);
+    siblings.insert(siblings.begin(), hwnd);
+}
+
 std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();

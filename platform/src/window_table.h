@@ -28,7 +28,14 @@ struct WindowRecord {
     WNDPROC proc = nullptr;
     HINSTANCE instance = nullptr;
     LONG_PTR userData = 0;
+    // Top-level windows: screen coordinates; children: their parent's client coordinates
+    // (windows have no frame, so the client area is the whole window).
     RECT rect{};
+    // The placement a minimised or maximised window returns to, and its stored positions.
+    RECT normalRect{};
+    POINT minPosition{-1, -1};
+    POINT maxPosition{-1, -1};
+    bool restoreToMaximized = false;
     std::vector<unsigned char> extraBytes;
     std::vector<HWND> children;  // Z-order, top first
     DWORD threadId = 0;
@@ -48,6 +55,7 @@ public:
     const std::vector<HWND> &topLevel() const { return topLevel_; }
     void descendants(HWND hwnd, std::vector<HWND> &out);  // hwnd itself first
     std::vector<HWND> windowsOfThread(DWORD threadId) const;
+    void bringToTop(HWND hwnd);  // first among its siblings
 
 private:
     std::uintptr_t nextHandle_ = 0x10020;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "user32/window_state.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -66,6 +67,8 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         DestroyWindow(hWnd);
         return 0;
+    case WM_SYSCOMMAND:
+        return defaultSysCommand(hWnd, wParam);
     default:
         return 0;
     }

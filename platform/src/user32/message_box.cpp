@@ -1,0 +1,126 @@
+// MessageBoxA: modality, the host's answerer and the box's modal loop.
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "user32/message_box_dialog.h"
+#include "vkshost.h"
+#include "window_table.h"
+#include "windows.h"
+
+using namespace vks::detail;
+
+namespace {
+
+using Answerer = int (*)(HWND, const char *, const char *, UINT, void *);
+
+struct AnswererSetting {
+    std::mutex lock;
+    Answerer answer = nullptr;
+    void *context = nullptr;
+};
+
+AnswererSetting &answererSetting()
+{
+    static AnswererSetting &setting = *new AnswererSetting;
+    return setting;
+}
+
+int askAnswerer(HWND owner, const std::string &text, const std::string &caption, UINT type)
+{
+    AnswererSetting &setting = answererSetting();
+    Answerer answer = nullptr;
+    void *context = nullptr;
+    {
+        std::lock_guard guard(setting.lock);
+        answer = setting.answer;
+        context = setting.context;
+    }
+    return answer ? answer(owner, text.c_str(), caption.c_str(), type, context) : 0;
+}
+
+// The windows the box disables: its owner, or with MB_TASKMODAL and no owner the thread's
+// enabled top-level windows. Only those that were enabled are listed, to be enabled again.
+std::vector<HWND> disableForBox(HWND box, HWND owner, UINT type)
+{
+    std::vector<HWND> candidates;
+    if (owner) {
+        candidates.push_back(owner);
+    } else if (type & MB_TASKMODAL) {
+        for (HWND top = FindWindowA(nullptr, nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
+            if (top != box && threadOfWindow(top) == GetCurrentThreadId())
+                candidates.push_back(top);
+    }
+    std::vector<HWND> disabled;
+    for (HWND hwnd : candidates)
+        if (IsWindowEnabled(hwnd)) {
+            EnableWindow(hwnd, FALSE);
+            disabled.push_back(hwnd);
+        }
+    return disabled;
+}
+
+// Dispatches the thread's window messages until the box has a result or is gone.
+int runModalLoop(HWND box)
+{
+    MSG msg;
+    for (;;) {
+        if (const int result = messageBoxResult(box))
+            return result;
+        if (!IsWindow(box))
+            return 0;
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The outer loop must still see the quit request.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return 0;
+        }
+        if (got == -1)
+            return 0;
+        if (!msg.hwnd)
+            continue;  // modal loops drop thread messages
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace
+
+void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, const char *caption,
+                                                UINT style, void *context),
+                                  void *context)
+{
+    AnswererSetting &setting = answererSetting();
+    std::lock_guard guard(setting.lock);
+    setting.answer = answer;
+    setting.context = answer ? context : nullptr;
+}
+
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
+{
+    if (hWnd && !IsWindow(hWnd)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    if (messageBoxButtons(uType).empty()) {
+        SetLastError(ERROR_INVALID_MSGBOX_STYLE);
+        return 0;
+    }
+    const std::string text = lpText ? lpText : "";
+    const std::string caption = lpCaption ? lpCaption : "Error";
+    const HWND box = createMessageBoxWindow(hWnd, text, caption, uType);
+    if (!box)
+        return 0;
+    const std::vector<HWND> disabled = disableForBox(box, hWnd, uType);
+    ShowWindow(box, SW_SHOWNORMAL);
+    if (const int answer = askAnswerer(hWnd, text, caption, uType))
+        SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+    const int result = runModalLoop(box);
+    // The owners are enabled again before the box goes, so that activation returns to them.
+    for (HWND hwnd : disabled)
+        EnableWindow(hwnd, TRUE);
+    if (IsWindow(box))
+        DestroyWindow(box);
+    forgetMessageBox(box);
+    return result;
+}

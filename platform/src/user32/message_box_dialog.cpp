@@ -1,0 +1,241 @@
+// The message box's window: its class, its children and its dialog procedure.
+#include "user32/message_box_dialog.h"
+
+#include "user32/window_state.h"
+
+#include <algorithm>
+#include <mutex>
+#include <unordered_map>
+
+namespace vks::detail {
+
+namespace {
+
+constexpr int kTextId = 0xFFFF;
+constexpr int kBoxWidth = 320;
+constexpr int kBoxHeight = 140;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+
+struct BoxState {
+    std::vector<int> buttons;
+    int defaultId = 0;
+    int result = 0;
+};
+
+class OpenBoxes {
+public:
+    void add(HWND box, BoxState state)
+    {
+        std::lock_guard guard(lock_);
+        boxes_[box] = std::move(state);
+    }
+    void remove(HWND box)
+    {
+        std::lock_guard guard(lock_);
+        boxes_.erase(box);
+    }
+    template <typename Visit>
+    auto with(HWND box, Visit visit)
+    {
+        std::lock_guard guard(lock_);
+        const auto found = boxes_.find(box);
+        return visit(found == boxes_.end() ? nullptr : &found->second);
+    }
+
+private:
+    std::mutex lock_;
+    std::unordered_map<HWND, BoxState> boxes_;
+};
+
+OpenBoxes &openBoxes()
+{
+    static OpenBoxes &boxes = *new OpenBoxes;
+    return boxes;
+}
+
+const char *buttonText(int id)
+{
+    switch (id) {
+    case IDOK:
+        return "OK";
+    case IDCANCEL:
+        return "Cancel";
+    case IDABORT:
+        return "&Abort";
+    case IDRETRY:
+        return "&Retry";
+    case IDIGNORE:
+        return "&Ignore";
+    case IDYES:
+        return "&Yes";
+    case IDNO:
+        return "&No";
+    default:
+        return "";
+    }
+}
+
+bool isResultId(int id)
+{
+    return id >= IDOK && id <= IDNO;
+}
+
+bool has(const std::vector<int> &buttons, int id)
+{
+    return std::find(buttons.begin(), buttons.end(), id) != buttons.end();
+}
+
+// Escape and the close box: Cancel when there is one, OK when it is alone, else nothing.
+int closeResult(const std::vector<int> &buttons)
+{
+    if (has(buttons, IDCANCEL))
+        return IDCANCEL;
+    return buttons == std::vector<int>{IDOK} ? IDOK : 0;
+}
+
+void end(HWND box, int result)
+{
+    openBoxes().with(box, [result](BoxState *state) {
+        if (state && !state->result)
+            state->result = result;
+        return 0;
+    });
+    // Wakes the modal loop if it waits for a message.
+    PostMessageA(box, WM_NULL, 0, 0);
+}
+
+LRESULT CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        // Any result identifier ends the box, whether or not it has that button.
+        if (isResultId(LOWORD(wParam)))
+            end(box, LOWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        if (const int result = openBoxes().with(
+                box, [](BoxState *state) { return state ? closeResult(state->buttons) : 0; }))
+            end(box, result);
+        return 0;
+    case DM_GETDEFID:
+        return openBoxes().with(box, [](BoxState *state) -> LRESULT {
+            return state && state->defaultId ? MAKELONG(state->defaultId, DC_HASDEFID) : 0;
+        });
+    default:
+        return DefWindowProcA(box, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Registers a class the system provides, once; an existing class of that name is kept.
+void ensureClass(const char *name, WNDPROC proc)
+{
+    WNDCLASSA wc{};
+    if (GetClassInfoA(nullptr, name, &wc))
+        return;
+    wc.lpfnWndProc = proc;
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+void registerClasses()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        ensureClass("#32770", messageBoxProc);
+        ensureClass("Static", controlProc);
+        ensureClass("Button", controlProc);
+    });
+}
+
+// Centred on the owner, or on the screen when there is none.
+POINT boxOrigin(HWND owner)
+{
+    RECT area = kScreenRect;
+    if (owner)
+        GetWindowRect(owner, &area);
+    return {area.left + ((area.right - area.left) - kBoxWidth) / 2,
+            area.top + ((area.bottom - area.top) - kBoxHeight) / 2};
+}
+
+HWND createChild(const char *className, const char *text, DWORD style, int x, int y, int width,
+                 int height, HWND box, int id)
+{
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                           box, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr,
+                           nullptr);
+}
+
+void createButtons(HWND box, const std::vector<int> &buttons)
+{
+    const int count = static_cast<int>(buttons.size());
+    int x = (kBoxWidth - count * kButtonWidth - (count - 1) * 8) / 2;
+    for (int id : buttons) {
+        createChild("Button", buttonText(id), WS_TABSTOP, x, kBoxHeight - kButtonHeight - 12,
+                    kButtonWidth, kButtonHeight, box, id);
+        x += kButtonWidth + 8;
+    }
+}
+
+int defaultButton(const std::vector<int> &buttons, UINT type)
+{
+    const std::size_t index = (type & MB_DEFMASK) >> 8;
+    return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
+}  // namespace
+
+std::vector<int> messageBoxButtons(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OK:
+        return {IDOK};
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {};
+    }
+}
+
+HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::string &caption,
+                            UINT type)
+{
+    registerClasses();
+    const std::vector<int> buttons = messageBoxButtons(type);
+    const POINT origin = boxOrigin(owner);
+    const HWND box = CreateWindowExA(0, "#32770", caption.c_str(),
+                                     WS_POPUP | WS_CAPTION | WS_SYSMENU, origin.x, origin.y,
+                                     kBoxWidth, kBoxHeight, owner, nullptr, nullptr, nullptr);
+    if (!box)
+        return nullptr;
+    openBoxes().add(box, BoxState{buttons, defaultButton(buttons, type), 0});
+    createChild("Static", text.c_str(), 0, 12, 12, kBoxWidth - 24,
+                kBoxHeight - kButtonHeight - 36, box, kTextId);
+    createButtons(box, buttons);
+    return box;
+}
+
+int messageBoxResult(HWND box)
+{
+    return openBoxes().with(box, [](BoxState *state) { return state ? state->result : 0; });
+}
+
+void forgetMessageBox(HWND box)
+{
+    openBoxes().remove(box);
+}
+
+}  // namespace vks::detail
