@@ -9,21 +9,14 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz_support.h"
+
 #include <vksutil/vksutil.h>
 
 namespace {
 
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
-
-std::string cString(std::string text)
-{
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
+using fuzzsupport::cString;
+using fuzzsupport::require;
 
 bool isAsciiText(const std::string &text)
 {

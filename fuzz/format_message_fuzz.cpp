@@ -12,19 +12,17 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz_support.h"
+
 #include "windows.h"
 
 namespace {
 
+using fuzzsupport::require;
+
 // Inserts run from %1 to %99, and a printf form may take the next two as well.
 constexpr size_t kArguments = 101;
 constexpr size_t kGuard = 32;
-
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
 
 alignas(8) char gTexts[8][24];
 

@@ -14,6 +14,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz_support.h"
+
 #include "ini_document.h"
 #include "ini_edit.h"
 #include "ini_text.h"
@@ -22,21 +24,11 @@
 
 namespace {
 
+using fuzzsupport::cString;
+using fuzzsupport::require;
+
 namespace fs = std::filesystem;
 using namespace vks::detail;
-
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
-
-// Names and values as C strings carry them: up to the first NUL.
-std::string cString(std::string text)
-{
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
 
 bool hasLineBreak(std::string_view text)
 {
@@ -96,24 +88,10 @@ void checkEdits(const std::string &content, const std::string &section, const st
     require(!afterSection.findSection(section));
 }
 
-// A private drive C on a memory file system, mapped once for the whole run.
+// The file on the run's private drive C.
 const std::string &iniPath()
 {
-    static const std::string path = [] {
-        std::string pattern = "/dev/shm/vksfuzz-XXXXXX";
-        if (!fs::exists("/dev/shm"))
-            pattern = (fs::temp_directory_path() / "vksfuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        fs::create_directories(fs::path(pattern) / "WINDOWS");
-        VksHostSetDrive('C', pattern.c_str());
-        static const std::string root = pattern;
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(root, ignored);
-        });
-        return pattern + "/WINDOWS/fuzz.ini";
-    }();
+    static const std::string path = fuzzsupport::driveC() + "/WINDOWS/fuzz.ini";
     return path;
 }
 

@@ -10,23 +10,16 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz_support.h"
+
 #include <vksutil/vksutil.h>
 
 #include "product_host.h"
 
 namespace {
 
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
-
-std::string cString(std::string text)
-{
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
+using fuzzsupport::cString;
+using fuzzsupport::require;
 
 bool holdsToken(const std::string &text)
 {

@@ -12,38 +12,23 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz_support.h"
+
 #include <vksutil/vksutil.h>
 
 #include "vkshost.h"
 
 namespace {
 
+using fuzzsupport::cString;
+using fuzzsupport::require;
+
 namespace fs = std::filesystem;
 
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
-
-// A private drive C on a memory file system, mapped once for the whole run.
+// The file on the run's private drive C.
 const std::string &winIniPath()
 {
-    static const std::string path = [] {
-        std::string pattern = "/dev/shm/vksfuzz-XXXXXX";
-        if (!fs::exists("/dev/shm"))
-            pattern = (fs::temp_directory_path() / "vksfuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        fs::create_directories(fs::path(pattern) / "WINDOWS");
-        VksHostSetDrive('C', pattern.c_str());
-        static const std::string root = pattern;
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(root, ignored);
-        });
-        return pattern + "/WINDOWS/win.ini";
-    }();
+    static const std::string path = fuzzsupport::driveC() + "/WINDOWS/win.ini";
     return path;
 }
 

@@ -11,19 +11,17 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz_support.h"
+
 #include "windows.h"
 
 namespace {
 
+using fuzzsupport::require;
+
 constexpr size_t kBufferSize = 1024;
 constexpr size_t kGuard = 64;
 constexpr int kArguments = 16;
-
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
 
 // Ends in several NULs so that a wide-string conversion ends too.
 alignas(8) char gTexts[kArguments][24];
