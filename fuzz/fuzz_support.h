@@ -31,7 +31,8 @@ inline std::string cString(std::string text)
 // where there is one, mapped once for the whole run and removed at its end.
 inline const std::string &driveC()
 {
-    static const std::string root = [] {
+    // Never destroyed: the clean-up at exit runs after the statics are gone.
+    static const std::string *root = [] {
         namespace fs = std::filesystem;
         std::string pattern = "/dev/shm/vksfuzz-XXXXXX";
         if (!fs::exists("/dev/shm"))
@@ -40,13 +41,14 @@ inline const std::string &driveC()
             std::abort();
         fs::create_directories(fs::path(pattern) / "WINDOWS");
         VksHostSetDrive('C', pattern.c_str());
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(driveC(), ignored);
-        });
-        return pattern;
+        return new std::string(pattern);
     }();
-    return root;
+    static const bool cleanUpAtExit = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(*root, ignored);
+    }) == 0;
+    (void)cleanUpAtExit;
+    return *root;
 }
 
 }  // namespace fuzzsupport

@@ -66,7 +66,9 @@ void checkEdits(const std::string &content, const std::string &section, const st
                 const std::string &value)
 {
     IniDocument doc(content);
-    bool writable = !hasLineBreak(section) && isWritableKey(key) && !hasLineBreak(value);
+    bool writable = !hasLineBreak(section) && isWritableKey(key) && !hasLineBreak(value) &&
+                    (doc.encoding() == IniEncoding::Ansi ||
+                     (survivesUtf16(section) && survivesUtf16(key) && survivesUtf16(value)));
     if (!writable)
         return;
     auto others = someKeys(doc);

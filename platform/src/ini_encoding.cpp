@@ -121,4 +121,11 @@ std::string encodeUtf16(std::string_view ansi, IniEncoding encoding)
     return out;
 }
 
+bool survivesUtf16(std::string_view ansi)
+{
+    std::vector<std::size_t> offsets;
+    std::string file = "\xFF\xFE" + encodeUtf16(ansi, IniEncoding::Utf16Le);
+    return decodeUtf16(file, IniEncoding::Utf16Le, offsets) == ansi;
+}
+
 }  // namespace vks::detail

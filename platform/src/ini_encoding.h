@@ -22,4 +22,8 @@ std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding,
 // ANSI text as UTF-16 in `encoding`, without a mark.
 std::string encodeUtf16(std::string_view ansi, IniEncoding encoding);
 
+// Whether `ansi` reads back unchanged from a UTF-16 file: bytes that are no character of the
+// code page come back as '?'.
+bool survivesUtf16(std::string_view ansi);
+
 }  // namespace vks::detail

@@ -255,16 +255,25 @@ BOOL writeProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileNam
         return FALSE;
     }
     std::string sectionName(section), keyName(key ? key : ""), text(value ? value : "");
-    IniEdit edit = [&](const IniDocument &doc) {
+    bool unencodable = false;
+    IniEdit edit = [&](const IniDocument &doc) -> std::optional<std::string> {
         if (!key)
             return removeIniSection(doc, sectionName);
         if (!value)
             return removeIniKey(doc, sectionName, keyName);
-        return setIniValue(doc, sectionName, keyName, text);
+        // A UTF-16 file would keep '?' for bytes that are no character, and the value would
+        // not read back: such a write is refused like one with a line break.
+        unencodable = doc.encoding() != IniEncoding::Ansi &&
+                      !(survivesUtf16(sectionName) && survivesUtf16(keyName) && survivesUtf16(text));
+        return unencodable ? std::nullopt : setIniValue(doc, sectionName, keyName, text);
     };
     // Like Windows, deleting from a file that does not exist creates it, empty.
     if (!updateIniFile(hostPath, true, edit, error)) {
         SetLastError(error);
+        return FALSE;
+    }
+    if (unencodable) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
     return TRUE;

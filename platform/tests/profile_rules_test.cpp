@@ -230,6 +230,33 @@ TEST_F(ProfileRules, UtfSixteenFilesKeepTheirEncodingAndUntouchedLines)
     }
 }
 
+TEST_F(ProfileRules, UtfSixteenFilesRefuseTextThatWouldNotReadBack)
+{
+    // 0xFF and a lead byte without its trail byte are no characters of code page 932: written
+    // to a UTF-16 file they would read back as '?'.
+    const struct {
+        const char *name;
+        const char *section, *key, *value;
+    } rows[] = {
+        {"a value", "s", "k", "a\xFF"},
+        {"a key name", "s", "k\xFF", "v"},
+        {"a section name", "s\x82", "k", "v"},
+    };
+    const std::string before = "\xFF\xFE" + utf16le("[s]\r\nk=old\r\n");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeIni(before);
+        SetLastError(0xdeadbeef);
+        EXPECT_FALSE(WritePrivateProfileStringA(row.section, row.key, row.value, "test.ini"));
+        EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+        EXPECT_EQ(before, iniBytes());
+    }
+    // The same text goes into an ANSI file as it stands.
+    writeIni("[s]\r\nk=old\r\n");
+    EXPECT_TRUE(WritePrivateProfileStringA("s", "k", "a\xFF", "test.ini"));
+    EXPECT_EQ("[s]\r\nk=a\xFF\r\n", iniBytes());
+}
+
 TEST_F(ProfileRules, WritesKeepBytesBeforeTheFirstSectionAndTheFileLineEnds)
 {
     struct Row {
