@@ -1,7 +1,7 @@
-// Calls the entry point as the loader of the original platform does. The build links this file
-// last, so its static object is constructed after every other static object of the library and
-// destroyed before them: attach sees them built, detach sees them still alive.
-#include "startup.h"
+// Plays the loader of the original platform: start when the library is loaded, stop when it is
+// unloaded. This is the library's only static object with start-up work, so its place among
+// the sources does not matter: everything start() and stop() touch is initialised constantly.
+#include "library/start.h"
 #include "vksmodule.h"
 
 namespace {
@@ -9,11 +9,8 @@ namespace {
 struct LoaderNotification {
     HINSTANCE self;
 
-    LoaderNotification() : self(VksModuleFromAddress(this))
-    {
-        utDllMain(self, DLL_PROCESS_ATTACH, NULL);
-    }
-    ~LoaderNotification() { utDllMain(self, DLL_PROCESS_DETACH, NULL); }
+    LoaderNotification() : self(VksModuleFromAddress(this)) { vks::library::start(self); }
+    ~LoaderNotification() { vks::library::stop(self); }
 };
 
 const LoaderNotification notification;
