@@ -87,6 +87,15 @@ foreach(folder IN LISTS known)
   endforeach()
 endforeach()
 
+# vksutil.h, which callers include for the whole library, reaches public headers only.
+file(STRINGS ${SOURCE_DIR}/vksutil.h umbrella REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+foreach(line IN LISTS umbrella)
+  string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+  if(NOT header IN_LIST PUBLIC_HEADERS)
+    string(APPEND failures "  vksutil.h: includes ${header}, which is not a public header\n")
+  endif()
+endforeach()
+
 if(failures)
   message(FATAL_ERROR "The library's folders break their declared uses:\n${failures}")
 endif()
