@@ -1,6 +1,6 @@
 // Plays the loader of the original platform: start when the library is loaded, stop when it is
-// unloaded. This is the library's only static object with start-up work, so its place among
-// the sources does not matter: everything start() and stop() touch is initialised constantly.
+// unloaded. The build links this file last, so the run-time classes that IMPLEMENT_DYNAMIC
+// registers are there for the attach to hand to the library's extension module.
 #include "library/start.h"
 #include "vksmodule.h"
 
