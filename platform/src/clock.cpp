@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "message_queue.h"
+#include "thread_queue.h"
 #include "posix/clock_posix.h"
 #include "vkshost.h"
 

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "clock.h"
-#include "message_queue.h"
+#include "thread_queue.h"
 #include "window_table.h"
 #include "windows.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <atomic>
 
-#include "message_queue.h"
+#include "thread_queue.h"
 #include "window_table.h"
 
 namespace vks::detail {

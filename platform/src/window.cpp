@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "message_queue.h"
+#include "thread_queue.h"
 #include "window_class.h"
 #include "user32/window_state.h"
 #include "window_table.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "message_queue.h"
+#include "thread_queue.h"
 
 namespace vks::detail {
 

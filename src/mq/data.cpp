@@ -1,5 +1,5 @@
 // TmqData: the payload's reference count.
-#include "message_queue.h"
+#include "mq/message_queue.h"
 
 TmqData::TmqData() : m_nRefs(0) {}
 

@@ -1,5 +1,5 @@
 // TmqDispatchFrame: one delivery of a message to the observers of its queue.
-#include "message_queue.h"
+#include "mq/message_queue.h"
 
 TmqDispatchFrame::TmqDispatchFrame(TmqDispatchFrame *&list, TmqMessage *message,
                                    TmqObserver *nextObserver)

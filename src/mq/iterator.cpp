@@ -1,6 +1,6 @@
 // TmqIterator and the queue's list of iterators.
-#include "message_queue.h"
-#include "ordered_list.h"
+#include "mq/message_queue.h"
+#include "mq/ordered_list.h"
 
 TmqIterator::TmqIterator(TmqQueue &queue)
     : m_pQueue(nullptr), m_pPosition(nullptr), m_pNext(nullptr)

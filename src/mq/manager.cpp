@@ -1,10 +1,10 @@
 // TmqManager: the manager window, its list of waiting queues and the handling of wake-ups.
-#include "manager.h"
+#include "mq/manager.h"
 
 #include <memory>
 #include <new>
 
-#include "ordered_list.h"
+#include "mq/ordered_list.h"
 #include "util/exceptions.h"
 #include "util/startup.h"
 

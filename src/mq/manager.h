@@ -2,7 +2,7 @@
 #pragma once
 
 #include "afxwin.h"
-#include "message_queue.h"
+#include "mq/message_queue.h"
 
 // One manager window exists while at least one queue does. It belongs to the thread that made
 // the first queue; posted messages of every queue are delivered on that thread, one per

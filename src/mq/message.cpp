@@ -1,5 +1,5 @@
 // TmqMessage: identifier, payload, priority and the sent mark.
-#include "message_queue.h"
+#include "mq/message_queue.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // TmqMessage's free list: blocks of deleted messages wait there for the next message.
 #include <new>
 
-#include "message_pool.h"
-#include "message_queue.h"
+#include "mq/message_pool.h"
+#include "mq/message_queue.h"
 
 // A block on the free list: its first word links to the next block.
 struct TmqMessage::FreeBlock {
@@ -10,7 +10,6 @@ struct TmqMessage::FreeBlock {
 };
 
 TmqMessage::FreeBlock *TmqMessage::m_list = nullptr;
-TmqMessage::CleanupAtUnload TmqMessage::m_cleanup;
 
 namespace {
 
@@ -84,10 +83,10 @@ void TmqMessage::cleanup()
     g_nFree = 0;
 }
 
-TmqMessage::CleanupAtUnload::~CleanupAtUnload()
+void vks::detail::closeMessagePool()
 {
     g_bClosed = true;
-    cleanup();
+    TmqMessage::cleanup();
 }
 
 vks::detail::TmqBlockCounts vks::detail::tmqBlockCounts()

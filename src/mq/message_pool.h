@@ -1,5 +1,5 @@
 // Internal: what the message free list has done, for tests that show steady posting reuses
-// its blocks.
+// its blocks; and its closing when the library unloads.
 #pragma once
 
 #include <cstddef>
@@ -12,5 +12,9 @@ struct TmqBlockCounts {
 };
 
 TmqBlockCounts tmqBlockCounts();
+
+// Empties the free list for good: from now on deleted messages go straight back to the heap.
+// The library's stop calls it once the entry point has seen the detach.
+void closeMessagePool();
 
 }  // namespace vks::detail

@@ -88,8 +88,8 @@ public:
     static void *operator new(std::size_t size);
     static void operator delete(void *block, std::size_t size);
 
-    // Returns every block of the free list to the heap. Runs once when the library unloads;
-    // from then on blocks go straight back to the heap.
+    // Returns every block of the free list to the heap. The library's stop runs it once more
+    // when it unloads; from then on blocks go straight back to the heap.
     static void cleanup();
 
 private:
@@ -98,10 +98,6 @@ private:
     friend class TmqManager;
 
     struct FreeBlock;
-    // Its destructor runs cleanup() when the library's static objects are destroyed.
-    struct CleanupAtUnload {
-        ~CleanupAtUnload();
-    };
 
     int m_nId;
     TmqData *m_pData;
@@ -111,7 +107,6 @@ private:
     int m_bSent;
 
     static FreeBlock *m_list;
-    static CleanupAtUnload m_cleanup;
 };
 
 // A queue of posted messages and the observers that receive them.

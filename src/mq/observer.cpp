@@ -1,7 +1,7 @@
 // TmqObserver and the queue's list of observers.
-#include "manager.h"
-#include "message_queue.h"
-#include "ordered_list.h"
+#include "mq/manager.h"
+#include "mq/message_queue.h"
+#include "mq/ordered_list.h"
 
 TmqObserver::TmqObserver(TmqQueue *queue, int priority)
     : m_nPriority(priority), m_pQueue(nullptr), m_pNext(nullptr)

@@ -1,6 +1,6 @@
 // TmqQueue: life, copies, priority and the delivery of sent messages.
-#include "manager.h"
-#include "message_queue.h"
+#include "mq/manager.h"
+#include "mq/message_queue.h"
 
 TmqDispatchFrame *TmqQueue::m_frames = nullptr;
 

@@ -1,7 +1,7 @@
 // TmqQueue: posting, queueing and removing messages.
-#include "manager.h"
-#include "message_queue.h"
-#include "ordered_list.h"
+#include "mq/manager.h"
+#include "mq/message_queue.h"
+#include "mq/ordered_list.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // TsmStateMachine.
-#include "state_machine.h"
+#include "mq/state_machine.h"
 
 namespace {
 

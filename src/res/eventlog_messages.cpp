@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "windows.h"
+#include "res/tables.h"
 #include "vksresource.h"
 
 namespace {
@@ -396,14 +397,16 @@ const LanguageTable kTables[] = {
     {MAKELANGID(LANG_JAPANESE, SUBLANG_NEUTRAL), kJapanese, std::size(kJapanese)},
 };
 
-// Registered while the library is loaded; the address of kEnglish names this module.
-struct MessageTableRegistration {
-    MessageTableRegistration()
-    {
-        for (const LanguageTable &table : kTables)
-            VksRegisterMessageTable(kEnglish, table.language, table.messages, table.count);
-    }
-    ~MessageTableRegistration() { VksUnregisterMessageTables(kEnglish); }
-} messageTableRegistration;
-
 }  // namespace
+
+// The address of kEnglish names this module.
+void vks::res::registerMessageTables()
+{
+    for (const LanguageTable &table : kTables)
+        VksRegisterMessageTable(kEnglish, table.language, table.messages, table.count);
+}
+
+void vks::res::unregisterMessageTables()
+{
+    VksUnregisterMessageTables(kEnglish);
+}

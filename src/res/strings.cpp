@@ -2,6 +2,7 @@
 // in the ANSI code page.
 #include <iterator>
 
+#include "res/tables.h"
 #include "vksresource.h"
 
 namespace {
@@ -54,12 +55,15 @@ const VksStringResource kStrings[] = {
     {8594, "ヘルプ"},
 };
 
-// Registered while the library is loaded; the address of kStrings names this module.
-struct StringTableRegistration {
-    StringTableRegistration() { VksRegisterStringTable(kStrings, kStrings, std::size(kStrings)); }
-    ~StringTableRegistration() { VksUnregisterStringTables(kStrings); }
-};
-
-const StringTableRegistration registration;
-
 }  // namespace
+
+// The address of kStrings names this module.
+void vks::res::registerStrings()
+{
+    VksRegisterStringTable(kStrings, kStrings, std::size(kStrings));
+}
+
+void vks::res::unregisterStrings()
+{
+    VksUnregisterStringTables(kStrings);
+}

@@ -1,19 +1,5 @@
 #include "time/timestamp.h"
 
-#include <cstring>
-
-#include "format/date_text.h"
-#include "format/time_text.h"
-
-namespace {
-
-constexpr int kDateTextSize = 11;
-constexpr int kTimeTextSize = 17;
-constexpr int kDateTimeTextSize = 29;
-constexpr char kDateTimeJoint[] = "  ";
-
-}  // namespace
-
 TutTimestamp::TutTimestamp(unsigned int year, unsigned int month, unsigned int day,
                            unsigned int hour, unsigned int minutes, unsigned int seconds)
     : TutDate(year, month, day, hour, minutes, seconds, 0)
@@ -26,33 +12,6 @@ ULONG TutTimestamp::day() const { return GetDay(); }
 ULONG TutTimestamp::hour() const { return GetHour(); }
 ULONG TutTimestamp::minutes() const { return GetMinute(); }
 ULONG TutTimestamp::seconds() const { return GetSecond(); }
-
-int TutTimestamp::dateString(char *buffer, int size) const
-{
-    if (!buffer || size < kDateTextSize)
-        return 0;
-    std::strcpy(buffer, TutWinStringDate(*this));
-    return 1;
-}
-
-int TutTimestamp::timeString(char *buffer, int size) const
-{
-    if (!buffer || size < kTimeTextSize)
-        return 0;
-    return vks::detail::buildTimeString(*this, buffer, size);
-}
-
-int TutTimestamp::dateTimeString(char *buffer, int size) const
-{
-    if (!buffer || size < kDateTimeTextSize)
-        return 0;
-    char time[kTimeTextSize];
-    vks::detail::buildTimeString(*this, time, sizeof time);
-    std::strcpy(buffer, TutWinStringDate(*this));
-    std::strcat(buffer, kDateTimeJoint);
-    std::strcat(buffer, time);
-    return 1;
-}
 
 // The present moment is taken once: reading the clock again for each field could compare the
 // year of one moment with the month of the next, across midnight of a month's last day.

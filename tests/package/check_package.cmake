@@ -12,6 +12,15 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
+# Headers that say they are internal stay in the source tree.
+file(GLOB_RECURSE installed_headers ${prefix}/include/*.h)
+foreach(header IN LISTS installed_headers)
+  file(STRINGS ${header} first_line LIMIT_COUNT 1)
+  if(first_line MATCHES "^(//|/\\*) Internal")
+    message(FATAL_ERROR "installed an internal header: ${header}")
+  endif()
+endforeach()
+
 # LINK_FLAGS: what a program needs to link libraries built with sanitizers.
 string(REPLACE ";" " " link_flags_text "${LINK_FLAGS}")
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
-#include "paths.h"
-#include "shared_append.h"
+#include "vkspath.h"
 
 namespace vkslog {
 
@@ -61,7 +61,20 @@ void makeFolders(const std::string &dosFolder)
 
 bool hostPathOf(const std::string &dosPath, std::string &hostPath, DWORD &error)
 {
-    return vks::detail::resolveDosPath(dosPath, hostPath, error);
+    const DWORD needed = VksHostPathOf(dosPath.c_str(), nullptr, 0);
+    if (needed == 0) {
+        error = GetLastError();
+        return false;
+    }
+    std::string path(needed, '\0');
+    const DWORD length = VksHostPathOf(dosPath.c_str(), path.data(), needed);
+    if (length == 0 || length >= needed) {
+        error = length == 0 ? GetLastError() : ERROR_INVALID_NAME;
+        return false;
+    }
+    path.resize(length);
+    hostPath = std::move(path);
+    return true;
 }
 
 std::string dayFilePath(const std::string &folder, const std::string &prefix, const SYSTEMTIME &time)
@@ -77,11 +90,10 @@ std::string dayFilePath(const std::string &folder, const std::string &prefix, co
 DWORD appendEntry(const std::string &dosPath, const LogEntry &entry)
 {
     makeFolders(folderOf(dosPath));
-    std::string hostPath;
-    DWORD error = ERROR_SUCCESS;
-    if (!hostPathOf(dosPath, hostPath, error))
-        return error;
-    return vks::detail::appendWhole(hostPath, entryText(entry), error) ? ERROR_SUCCESS : error;
+    const std::string text = entryText(entry);
+    if (!VksAppendWhole(dosPath.c_str(), text.data(), static_cast<DWORD>(text.size())))
+        return GetLastError();
+    return ERROR_SUCCESS;
 }
 
 std::vector<std::string> dayFiles(const std::string &folder, const std::string &prefix)

@@ -1,5 +1,5 @@
 // One thread's message queue, the registry of live queues and the tick-count wake-up.
-#include "message_queue.h"
+#include "thread_queue.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,10 +1,10 @@
 // The library's entry point.
-#include "dynlink.h"
+#include "util/dynlink.h"
 #include "settings/preference_base.h"
 #include "settings/profile.h"
 #include "settings/profile_key.h"
 #include "settings/profile_section.h"
-#include "startup.h"
+#include "util/startup.h"
 
 namespace {
 

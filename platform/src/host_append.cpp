@@ -1,0 +1,41 @@
+// Whole appends to a shared file, for libraries above the platform (the event-log stand-in).
+#include <new>
+#include <string>
+
+#include "paths.h"
+#include "shared_append.h"
+#include "vkspath.h"
+
+namespace {
+
+BOOL failWith(DWORD error)
+{
+    SetLastError(error);
+    return FALSE;
+}
+
+BOOL appendToResolvedPath(LPCSTR path, LPCVOID bytes, DWORD size)
+{
+    std::string hostPath;
+    DWORD error = ERROR_INVALID_NAME;
+    if (!path || !vks::detail::resolveDosPath(path, hostPath, error))
+        return failWith(error);
+    const std::string text(static_cast<const char *>(bytes), size);
+    if (!vks::detail::appendWhole(hostPath, text, error))
+        return failWith(error);
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL VksAppendWhole(LPCSTR path, LPCVOID bytes, DWORD size)
+{
+    if (!bytes && size != 0)
+        return failWith(ERROR_INVALID_PARAMETER);
+    // No exception crosses into a C caller: the copy of the bytes is the one allocation here.
+    try {
+        return appendToResolvedPath(path, bytes ? bytes : "", size);
+    } catch (const std::bad_alloc &) {
+        return failWith(ERROR_NOT_ENOUGH_MEMORY);
+    }
+}
