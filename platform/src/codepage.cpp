@@ -92,10 +92,11 @@ bool isLeadByte(UINT codePage, unsigned char byte)
     return IsDBCSLeadByteEx(codePage, byte) != FALSE;
 }
 
-std::string utf8ToAnsi(std::string_view utf8)
+std::string utf8ToAnsi(std::string_view utf8, char replacement)
 {
     std::string out;
-    if (!posix::convert("UTF-8", charsetOf(ansiCodePage()), utf8, utf8SequenceLength, '?', out))
+    if (!posix::convert("UTF-8", charsetOf(ansiCodePage()), utf8, utf8SequenceLength, replacement,
+                        out))
         return std::string(utf8);
     return out;
 }
@@ -168,4 +169,15 @@ int VksAnsiToUtf8(const char *ansi, char *utf8, int size)
 {
     std::string converted = ansi ? vks::detail::ansiToUtf8(ansi) : std::string();
     return vks::detail::copyConverted(ansi, converted, utf8, size);
+}
+
+int VksUtf8ToAnsiStrict(const char *utf8, char *ansi, int size)
+{
+    // No character of a code page converts to NUL, so a NUL in the result marks a replacement.
+    std::string converted = utf8 ? vks::detail::utf8ToAnsi(utf8, '\0') : std::string();
+    if (converted.find('\0') != std::string::npos) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return 0;
+    }
+    return vks::detail::copyConverted(utf8, converted, ansi, size);
 }

@@ -95,6 +95,12 @@ TEST(ToolExitCodes, RefusesBadInputWithItsReason)
         {"unknown modem maker",
          {"modem", "list", "NoSuchMaker"},
          kUsage, "unknown modem maker 'NoSuchMaker'"},
+        {"value outside the code page",
+         {"profile", "set", "application", "S", "K", "a\xC3\xA5" "b"},
+         kUsage, "code page cannot hold"},
+        {"value that is not UTF-8",
+         {"profile", "set", "application", "S", "K", "a\xFF" "b"},
+         kUsage, "code page cannot hold"},
     });
 }
 
