@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "posix/environment_posix.h"
 #include "posix/iconv_posix.h"
 #include "vkshost.h"
 #include "vkstext.h"
@@ -46,11 +47,11 @@ bool isSupported(UINT codePage)
 
 UINT startupCodePage()
 {
-    const char *env = std::getenv("VKS_CODEPAGE");
-    if (!env || !*env)
+    std::string env = posix::environmentVariable("VKS_CODEPAGE");
+    if (env.empty())
         return kDefaultCodePage;
     char *end = nullptr;
-    unsigned long value = std::strtoul(env, &end, 10);
+    unsigned long value = std::strtoul(env.c_str(), &end, 10);
     if (*end != '\0' || value > 65535 || !isSupported(static_cast<UINT>(value)))
         return kDefaultCodePage;
     return static_cast<UINT>(value);
