@@ -104,7 +104,7 @@ int reportNoModems(const std::string &maker, const std::string &typed)
 int runMakers(const std::vector<std::string> &words)
 {
     if (!words.empty())
-        return usageError("usage: vksutil modem makers");
+        return usageError("usage: vksutil [--drive-c DIR] modem makers");
     const TutMakerList makers;
     for (unsigned int i = 0; i < makers.makerCount(); ++i) {
         const TutString name = makers.at(i);
@@ -118,7 +118,7 @@ int runMakers(const std::vector<std::string> &words)
 int runList(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem list MAKER");
+        return usageError("usage: vksutil [--drive-c DIR] modem list MAKER");
     std::string maker;
     if (!ansiName(words[0], "maker", maker))
         return kUsage;
@@ -133,7 +133,7 @@ int runList(const std::vector<std::string> &words)
 int runShow(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem show TYPE");
+        return usageError("usage: vksutil [--drive-c DIR] modem show TYPE");
     std::string name;
     if (!ansiName(words[0], "modem type", name))
         return kUsage;
@@ -158,7 +158,7 @@ int runShow(const std::vector<std::string> &words)
 int runAdd(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem add NAME");
+        return usageError("usage: vksutil [--drive-c DIR] modem add NAME");
     std::string name;
     if (!ansiName(words[0], "name", name))
         return kUsage;
@@ -178,7 +178,7 @@ int runAdd(const std::vector<std::string> &words)
 int runRemove(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem remove NAME");
+        return usageError("usage: vksutil [--drive-c DIR] modem remove NAME");
     std::string name;
     if (!ansiName(words[0], "name", name))
         return kUsage;
