@@ -215,8 +215,8 @@ void helpModem(FILE *out)
         "        user profile, the default profile or the built-in value.\n"
         "add     defines a user modem (a name under the user-defined maker).\n"
         "remove  removes a user modem by name; its settings section stays.\n\n"
-        "Names are shown and typed in the terminal's encoding and stored in the ANSI\n"
-        "code page (932 unless VKS_CODEPAGE says otherwise).\n",
+        "Names are shown and typed in UTF-8 and stored in the ANSI code page (932 unless\n"
+        "VKS_CODEPAGE says otherwise); a typed name the code page cannot hold is refused.\n",
         out);
 }
 

@@ -243,8 +243,8 @@ void helpProfile(FILE *out)
         "  bool     yes/no (stored as Yes or No; reads true for Y..., T..., 1... and ON)\n"
         "  date     YYYY-MM-DDTHH:MM:SS (stored as year,month,day,hour,minute,second)\n"
         "  encrypt  text stored in the product's scrambled form (at most 255 characters)\n\n"
-        "Texts are shown and typed in the terminal's encoding and stored in the ANSI code\n"
-        "page (932 unless VKS_CODEPAGE says otherwise).\n",
+        "Texts are shown and typed in UTF-8 and stored in the ANSI code page (932 unless\n"
+        "VKS_CODEPAGE says otherwise); a typed text the code page cannot hold is refused.\n",
         out);
 }
 
