@@ -267,6 +267,17 @@ TEST_F(ToolPermissions, SaysThatAModemCannotBeAdded)
     expectOutcome(outcome, kFailed, "could not add 'NewModem'");
 }
 
+TEST_F(ToolPermissions, SaysThatTheCompanyDirectoryCannotBeCreated)
+{
+    fs::remove_all(drive.host("WINDOWS/vks32"));
+    drive.makeReadOnly();
+    Outcome outcome = runUnprivileged({"dirs"});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(outcome, kFailed, "company directory c:\\windows\\vks32\\ could not be created");
+    EXPECT_NE(std::string::npos, outcome.err.find("Access is denied")) << outcome.err;
+}
+
 // The platform tells a file it cannot open from an absent one by ERROR_ACCESS_DENIED.
 TEST(ToolUnreadableFile, SaysTheFileCannotBeRead)
 {
