@@ -8,8 +8,25 @@ drive=$(mktemp -d)
 trap 'rm -rf "$drive"' EXIT
 cp -r "$here/drive_c/." "$drive/"
 
+# Prints a word as the shell takes it back: as it is when it is plain, else in single quotes.
+quoted() {
+  local LC_ALL=C
+  if [[ $1 =~ ^[A-Za-z0-9_./:=%+,@-]+$ ]]; then
+    printf '%s' "$1"
+  else
+    printf "'%s'" "${1//\'/\'\\\'\'}"
+  fi
+}
+
+# Shows the command as it can be pasted (with VKS_DRIVE_C naming a drive C), then runs it.
 run() {
-  printf '\n$ vksutil %s\n' "$*"
+  printf '\n$ vksutil'
+  local word
+  for word in "$@"; do
+    printf ' '
+    quoted "$word"
+  done
+  printf '\n'
   "$tool" --drive-c "$drive" "$@"
 }
 

@@ -4,6 +4,7 @@
 #include <vksutil/vksutil.h>
 
 #include "commands.h"
+#include "error_text.h"
 #include "terminal.h"
 
 namespace tool {
@@ -22,6 +23,11 @@ const Entry kDirectories[] = {
     {"data", TutDirectories::data},
     {"application", TutDirectories::application},
     {"user files", TutDirectories::UserFiles},
+};
+
+const Entry kMadeDirectories[] = {
+    {"company", TutDirectories::company},
+    {"data", TutDirectories::data},
 };
 
 const Entry kFiles[] = {
@@ -48,6 +54,20 @@ void printTable(const char *title, const Entry (&entries)[N])
         std::printf("  %-20s %s\n", entry.label, toTerminal(entry.path()).c_str());
 }
 
+// The library makes these directories on first use but cannot say when it fails to; asked again,
+// the maker leaves the host's reason as the last error.
+int checkMadeDirectories()
+{
+    for (const Entry &entry : kMadeDirectories) {
+        if (TutDirectories::RMakeDir(entry.path()) == 0)
+            continue;
+        std::fprintf(stderr, "vksutil: the %s directory %s could not be created: %s\n", entry.label,
+                     toTerminal(entry.path()).c_str(), errorText(GetLastError()).c_str());
+        return kFailed;
+    }
+    return kDone;
+}
+
 }  // namespace
 
 void helpDirs(FILE *out)
@@ -55,7 +75,8 @@ void helpDirs(FILE *out)
     std::fputs("usage: vksutil [--drive-c DIR] dirs\n\n"
                "Prints the product's directories (DOS paths on the chosen drive C) and the\n"
                "paths of the files the product knows by name. The company and data\n"
-               "directories are created when missing, as the product does.\n", out);
+               "directories are created when missing, as the product does; exit code 3 when\n"
+               "one of them cannot be.\n", out);
 }
 
 int runDirs(const Args &, const std::vector<std::string> &words)
@@ -64,7 +85,7 @@ int runDirs(const Args &, const std::vector<std::string> &words)
         return usageError("dirs takes no arguments");
     printTable("Directories", kDirectories);
     printTable("Files", kFiles);
-    return kDone;
+    return checkMadeDirectories();
 }
 
 }  // namespace tool

@@ -245,8 +245,8 @@ int writeLine(const std::string &typed)
 
 void helpLog(FILE *out)
 {
-    std::fputs("usage: vksutil log show [--lang CODE]\n"
-               "       vksutil log write TEXT\n\n"
+    std::fputs("usage: vksutil [--drive-c DIR] log show [--lang CODE]\n"
+               "       vksutil [--drive-c DIR] log write TEXT\n\n"
                "show   prints every entry of the product's activity log, oldest first: its\n"
                "       time, type, event number and source, then its message from the\n"
                "       library's message table in the language CODE (de, en, es, fr, it, ja;\n"

@@ -104,7 +104,7 @@ int reportNoModems(const std::string &maker, const std::string &typed)
 int runMakers(const std::vector<std::string> &words)
 {
     if (!words.empty())
-        return usageError("usage: vksutil modem makers");
+        return usageError("usage: vksutil [--drive-c DIR] modem makers");
     const TutMakerList makers;
     for (unsigned int i = 0; i < makers.makerCount(); ++i) {
         const TutString name = makers.at(i);
@@ -118,7 +118,7 @@ int runMakers(const std::vector<std::string> &words)
 int runList(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem list MAKER");
+        return usageError("usage: vksutil [--drive-c DIR] modem list MAKER");
     std::string maker;
     if (!ansiName(words[0], "maker", maker))
         return kUsage;
@@ -133,7 +133,7 @@ int runList(const std::vector<std::string> &words)
 int runShow(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem show TYPE");
+        return usageError("usage: vksutil [--drive-c DIR] modem show TYPE");
     std::string name;
     if (!ansiName(words[0], "modem type", name))
         return kUsage;
@@ -158,7 +158,7 @@ int runShow(const std::vector<std::string> &words)
 int runAdd(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem add NAME");
+        return usageError("usage: vksutil [--drive-c DIR] modem add NAME");
     std::string name;
     if (!ansiName(words[0], "name", name))
         return kUsage;
@@ -178,7 +178,7 @@ int runAdd(const std::vector<std::string> &words)
 int runRemove(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return usageError("usage: vksutil modem remove NAME");
+        return usageError("usage: vksutil [--drive-c DIR] modem remove NAME");
     std::string name;
     if (!ansiName(words[0], "name", name))
         return kUsage;
@@ -215,8 +215,8 @@ void helpModem(FILE *out)
         "        user profile, the default profile or the built-in value.\n"
         "add     defines a user modem (a name under the user-defined maker).\n"
         "remove  removes a user modem by name; its settings section stays.\n\n"
-        "Names are shown and typed in the terminal's encoding and stored in the ANSI\n"
-        "code page (932 unless VKS_CODEPAGE says otherwise).\n",
+        "Names are shown and typed in UTF-8 and stored in the ANSI code page (932 unless\n"
+        "VKS_CODEPAGE says otherwise); a typed name the code page cannot hold is refused.\n",
         out);
 }
 

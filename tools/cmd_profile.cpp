@@ -104,7 +104,7 @@ bool writableNames(const std::string &section, const std::string *key)
 int runKeys(const std::vector<std::string> &words)
 {
     if (words.size() != 2)
-        return usageError("usage: vksutil profile keys PROFILE SECTION");
+        return usageError("usage: vksutil [--drive-c DIR] profile keys PROFILE SECTION");
     std::string section;
     if (!ansiWord(words[1], "section", section))
         return kUsage;
@@ -120,7 +120,8 @@ int runKeys(const std::vector<std::string> &words)
 int runGet(const Args &args, const std::vector<std::string> &words)
 {
     if (words.size() != 3)
-        return usageError("usage: vksutil profile get PROFILE SECTION KEY [--type T] [--default V]");
+        return usageError("usage: vksutil [--drive-c DIR] profile get PROFILE SECTION KEY "
+                          "[--type T] [--default V]");
     ValueType type;
     if (!parseValueType(args.option("--type", "text"), type))
         return usageError("--type: unknown type '" + args.option("--type") + "'");
@@ -156,7 +157,8 @@ int runGet(const Args &args, const std::vector<std::string> &words)
 int runSet(const Args &args, const std::vector<std::string> &words)
 {
     if (words.size() != 4)
-        return usageError("usage: vksutil profile set PROFILE SECTION KEY VALUE [--type T]");
+        return usageError("usage: vksutil [--drive-c DIR] profile set PROFILE SECTION KEY VALUE "
+                          "[--type T]");
     ValueType type;
     if (!parseValueType(args.option("--type", "text"), type))
         return usageError("--type: unknown type '" + args.option("--type") + "'");
@@ -186,7 +188,7 @@ int runSet(const Args &args, const std::vector<std::string> &words)
 int runDelete(const std::vector<std::string> &words)
 {
     if (words.size() != 2 && words.size() != 3)
-        return usageError("usage: vksutil profile delete PROFILE SECTION [KEY]");
+        return usageError("usage: vksutil [--drive-c DIR] profile delete PROFILE SECTION [KEY]");
     std::string section, name;
     if (!ansiWord(words[1], "section", section) ||
         (words.size() == 3 && !ansiWord(words[2], "key", name)) ||
@@ -241,8 +243,8 @@ void helpProfile(FILE *out)
         "  bool     yes/no (stored as Yes or No; reads true for Y..., T..., 1... and ON)\n"
         "  date     YYYY-MM-DDTHH:MM:SS (stored as year,month,day,hour,minute,second)\n"
         "  encrypt  text stored in the product's scrambled form (at most 255 characters)\n\n"
-        "Texts are shown and typed in the terminal's encoding and stored in the ANSI code\n"
-        "page (932 unless VKS_CODEPAGE says otherwise).\n",
+        "Texts are shown and typed in UTF-8 and stored in the ANSI code page (932 unless\n"
+        "VKS_CODEPAGE says otherwise); a typed text the code page cannot hold is refused.\n",
         out);
 }
 

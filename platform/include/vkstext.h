@@ -17,6 +17,10 @@ int VksUtf8ToAnsi(const char *utf8, char *ansi, int size);
 /* The same from the ANSI code page to UTF-8. */
 int VksAnsiToUtf8(const char *ansi, char *utf8, int size);
 
+/* As VksUtf8ToAnsi, but text with a character the code page cannot hold, or malformed UTF-8, is
+   refused rather than changed: 0 and ERROR_NO_UNICODE_TRANSLATION. */
+int VksUtf8ToAnsiStrict(const char *utf8, char *ansi, int size);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "posix/environment_posix.h"
 #include "posix/iconv_posix.h"
 #include "vkshost.h"
 #include "vkstext.h"
@@ -46,11 +47,11 @@ bool isSupported(UINT codePage)
 
 UINT startupCodePage()
 {
-    const char *env = std::getenv("VKS_CODEPAGE");
-    if (!env || !*env)
+    std::string env = posix::environmentVariable("VKS_CODEPAGE");
+    if (env.empty())
         return kDefaultCodePage;
     char *end = nullptr;
-    unsigned long value = std::strtoul(env, &end, 10);
+    unsigned long value = std::strtoul(env.c_str(), &end, 10);
     if (*end != '\0' || value > 65535 || !isSupported(static_cast<UINT>(value)))
         return kDefaultCodePage;
     return static_cast<UINT>(value);
@@ -92,10 +93,11 @@ bool isLeadByte(UINT codePage, unsigned char byte)
     return IsDBCSLeadByteEx(codePage, byte) != FALSE;
 }
 
-std::string utf8ToAnsi(std::string_view utf8)
+std::string utf8ToAnsi(std::string_view utf8, char replacement)
 {
     std::string out;
-    if (!posix::convert("UTF-8", charsetOf(ansiCodePage()), utf8, utf8SequenceLength, '?', out))
+    if (!posix::convert("UTF-8", charsetOf(ansiCodePage()), utf8, utf8SequenceLength, replacement,
+                        out))
         return std::string(utf8);
     return out;
 }
@@ -168,4 +170,15 @@ int VksAnsiToUtf8(const char *ansi, char *utf8, int size)
 {
     std::string converted = ansi ? vks::detail::ansiToUtf8(ansi) : std::string();
     return vks::detail::copyConverted(ansi, converted, utf8, size);
+}
+
+int VksUtf8ToAnsiStrict(const char *utf8, char *ansi, int size)
+{
+    // No character of a code page converts to NUL, so a NUL in the result marks a replacement.
+    std::string converted = utf8 ? vks::detail::utf8ToAnsi(utf8, '\0') : std::string();
+    if (converted.find('\0') != std::string::npos) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return 0;
+    }
+    return vks::detail::copyConverted(utf8, converted, ansi, size);
 }

@@ -15,8 +15,9 @@ UINT ansiCodePage();
 // Whether `byte` begins a double-byte character in `codePage` (CP_ACP: the ANSI code page).
 bool isLeadByte(UINT codePage, unsigned char byte);
 
-// UTF-8 text in the ANSI code page; characters it cannot hold, and malformed input, become '?'.
-std::string utf8ToAnsi(std::string_view utf8);
+// UTF-8 text in the ANSI code page; characters it cannot hold, and malformed input, become
+// `replacement`.
+std::string utf8ToAnsi(std::string_view utf8, char replacement = '?');
 
 // ANSI text in UTF-8; malformed bytes become '?'.
 std::string ansiToUtf8(std::string_view ansi);

@@ -1,8 +1,9 @@
 // The user's, the system's and the thread's languages.
 #include <atomic>
-#include <cstdlib>
+#include <string>
 #include <string_view>
 
+#include "posix/environment_posix.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -56,11 +57,11 @@ WORD languageOfLocale(std::string_view locale)
 }
 
 // The host's message locale, looked up in the order the C library uses.
-std::string_view hostLocale()
+std::string hostLocale()
 {
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char *value = std::getenv(variable);
-        if (value && *value)
+        std::string value = vks::detail::posix::environmentVariable(variable);
+        if (!value.empty())
             return value;
     }
     return {};

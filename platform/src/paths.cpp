@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "codepage.h"
+#include "posix/environment_posix.h"
 #include "posix/fs_posix.h"
 #include "vkshost.h"
 
@@ -115,11 +116,11 @@ struct Drive {
 
 std::string defaultDriveCFolder()
 {
-    if (const char *chosen = std::getenv("VKS_DRIVE_C"); chosen && *chosen)
+    if (std::string chosen = posix::environmentVariable("VKS_DRIVE_C"); !chosen.empty())
         return absoluteHostPath(chosen);
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/')
+    if (std::string data = posix::environmentVariable("XDG_DATA_HOME"); data[0] == '/')
         return withoutTrailingSlashes(data) + "/vksutil/drive_c";
-    if (const char *home = std::getenv("HOME"); home && home[0] == '/')
+    if (std::string home = posix::environmentVariable("HOME"); home[0] == '/')
         return withoutTrailingSlashes(home) + "/.local/share/vksutil/drive_c";
     return {};
 }

@@ -120,4 +120,36 @@ TEST(CodePage, PublicConvertersFollowTheWin32SizeRules)
     EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
 }
 
+// Text typed by a user is refused, not altered, when the code page cannot hold it.
+TEST(CodePage, StrictConverterRefusesWhatItWouldReplace)
+{
+    vkstest::ScopedCodePage japanese(932);
+    const struct {
+        const char *name;
+        const char *utf8;
+        const char *ansi;  // null: refused
+    } cases[] = {
+        {"Japanese", "日本語", "\x93\xFA\x96\x7B\x8C\xEA"},
+        {"a question mark of its own", "why?", "why?"},
+        {"empty", "", ""},
+        {"outside the code page", "a\xC3\xA5" "b", nullptr},  // U+00E5
+        {"malformed lead byte", "a\xFF" "b", nullptr},
+        {"cut sequence", "a\xE6\x97", nullptr},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        char buffer[16] = "xxxxxxxxxxxxxxx";
+        SetLastError(0xdeadbeef);
+        int written = VksUtf8ToAnsiStrict(row.utf8, buffer, sizeof buffer);
+        if (row.ansi) {
+            EXPECT_EQ(static_cast<int>(std::string(row.ansi).size()) + 1, written);
+            EXPECT_EQ(std::string(row.ansi), std::string(buffer));
+        } else {
+            EXPECT_EQ(0, written);
+            EXPECT_EQ(static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+            EXPECT_EQ('x', buffer[0]);
+        }
+    }
+}
+
 }  // namespace

@@ -103,7 +103,6 @@ TEST_F(ProfileWrite, ChangesOnlyTheLinesItMust)
         fs::remove(drive.host("WINDOWS\\test.ini"));
         if (row.before)
             drive.write("WINDOWS\\test.ini", *row.before);
-        SetLastError(0xdeadbeef);
         EXPECT_TRUE(WritePrivateProfileStringA(row.section, row.key, row.value, "test.ini"));
         EXPECT_EQ(row.after, iniBytes());
         EXPECT_TRUE(fs::exists(drive.host("WINDOWS\\test.ini")));

@@ -105,12 +105,25 @@ TEST(CriticalSection, CanBeDeletedByItsOwnerAndInitialisedAgain)
     DeleteCriticalSection(&cs);
 }
 
-TEST(CriticalSection, IgnoresANullRecord)
+// A null record and a deleted one are ignored; a deleted record keeps no pointer to its freed
+// lock, so a late call cannot reach it.
+TEST(CriticalSection, IgnoresANullOrDeletedRecord)
 {
     InitializeCriticalSection(nullptr);
     EnterCriticalSection(nullptr);
     LeaveCriticalSection(nullptr);
     DeleteCriticalSection(nullptr);
+
+    CRITICAL_SECTION cs;
+    InitializeCriticalSection(&cs);
+    EnterCriticalSection(&cs);
+    DeleteCriticalSection(&cs);
+    EXPECT_EQ(nullptr, cs.LockSemaphore);
+    EnterCriticalSection(&cs);
+    EXPECT_EQ(0, cs.RecursionCount);
+    EXPECT_EQ(nullptr, cs.OwningThread);
+    LeaveCriticalSection(&cs);
+    DeleteCriticalSection(&cs);
 }
 
 TEST(GetCurrentThreadId, IsNonZeroAndDiffersBetweenThreads)

@@ -99,6 +99,7 @@ TEST_F(Timers, KillTimerSucceedsOnceAndStopsTheTimer)
     EXPECT_TRUE(KillTimer(hwnd, 9));
     SetLastError(0xdeadbeef);
     EXPECT_FALSE(KillTimer(hwnd, 9));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
     at(100500);
     EXPECT_TRUE(timersNow().empty());
     DestroyWindow(hwnd);

@@ -95,7 +95,3 @@ TEST_F(TutWinStreamTest, HasNoInputSide)
     EXPECT_TRUE(in.eof());
 }
 
-TEST(TutWinStream, NamesItself)
-{
-    EXPECT_STREQ("TutWinStream", TutWinStream::nameOf());
-}

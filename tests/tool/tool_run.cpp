@@ -67,7 +67,7 @@ void redirect(const fs::path &path, int fd)
     for (const std::string &arg : argv)
         args.push_back(const_cast<char *>(arg.c_str()));
     args.push_back(nullptr);
-    // The messages and the terminal's encoding do not depend on the machine's locale.
+    // The messages do not depend on the machine's locale.
     setenv("LC_ALL", "C", 1);
     unsetenv("VKS_DRIVE_C");
     execv(args[0], args.data());

@@ -95,6 +95,12 @@ TEST(ToolExitCodes, RefusesBadInputWithItsReason)
         {"unknown modem maker",
          {"modem", "list", "NoSuchMaker"},
          kUsage, "unknown modem maker 'NoSuchMaker'"},
+        {"value outside the code page",
+         {"profile", "set", "application", "S", "K", "a\xC3\xA5" "b"},
+         kUsage, "code page cannot hold"},
+        {"value that is not UTF-8",
+         {"profile", "set", "application", "S", "K", "a\xFF" "b"},
+         kUsage, "code page cannot hold"},
     });
 }
 
@@ -118,6 +124,37 @@ TEST(ToolExitCodes, ReportsDoneAbsentAndFailed)
         {"write in a missing folder",
          {"profile", "set", "c:\\nodir\\x.ini", "S", "K", "v"},
          kFailed, "cannot find the path"},
+    });
+}
+
+// Each command once with each exit code it can give; `profile` has its own cases above and
+// below, and the codes that need a closed drive are with the permission tests.
+TEST(ToolExitCodes, EachCommandGivesItsCodes)
+{
+    SampleDrive drive;
+    runCases(drive, {
+        {"help", {"--help"}, kDone, ""},
+        {"no command", {}, kUsage, "usage: vksutil"},
+        {"unknown command", {"nosuch"}, kUsage, "unknown command 'nosuch'"},
+        {"dirs", {"dirs"}, kDone, ""},
+        {"dirs with an argument", {"dirs", "x"}, kUsage, "dirs takes no arguments"},
+        {"os", {"os"}, kDone, ""},
+        {"os with an argument", {"os", "x"}, kUsage, "os takes no arguments"},
+        {"files match", {"files", "match", "*.txt", "a.txt"}, kDone, ""},
+        {"files without match", {"files", "list"}, kUsage, "files match PATTERN"},
+        {"format number", {"format", "number", "1234"}, kDone, ""},
+        {"format of a word", {"format", "number", "many"}, kUsage, "not a 64-bit whole number"},
+        {"modem makers", {"modem", "makers"}, kDone, ""},
+        {"modem without a subcommand", {"modem"}, kUsage, "modem needs a subcommand"},
+        {"removal of an absent modem",
+         {"modem", "remove", "NoSuchModem"},
+         kFailed, "no user-defined modem 'NoSuchModem'"},
+        {"log show before the first line", {"log", "show"}, kFailed, "could not be opened"},
+        {"log write", {"log", "write", "first"}, kDone, ""},
+        {"log show", {"log", "show"}, kDone, ""},
+        {"log show in an unknown language",
+         {"log", "show", "--lang", "xx"},
+         kUsage, "unknown language 'xx'"},
     });
 }
 
@@ -218,6 +255,26 @@ TEST_F(ToolPermissions, SaysThatAProfileCannotBeWritten)
     if (unreachable)
         GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
     expectOutcome(outcome, kFailed, "could not write [Preferences] K");
+    EXPECT_NE(std::string::npos, outcome.err.find("Access is denied")) << outcome.err;
+}
+
+TEST_F(ToolPermissions, SaysThatAModemCannotBeAdded)
+{
+    drive.makeReadOnly();
+    Outcome outcome = runUnprivileged({"modem", "add", "NewModem"});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(outcome, kFailed, "could not add 'NewModem'");
+}
+
+TEST_F(ToolPermissions, SaysThatTheCompanyDirectoryCannotBeCreated)
+{
+    fs::remove_all(drive.host("WINDOWS/vks32"));
+    drive.makeReadOnly();
+    Outcome outcome = runUnprivileged({"dirs"});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(outcome, kFailed, "company directory c:\\windows\\vks32\\ could not be created");
     EXPECT_NE(std::string::npos, outcome.err.find("Access is denied")) << outcome.err;
 }
 

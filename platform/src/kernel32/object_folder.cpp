@@ -2,10 +2,10 @@
 #include "kernel32/object_folder.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <mutex>
 #include <optional>
 
+#include "posix/environment_posix.h"
 #include "posix/named_object_posix.h"
 #include "vkshost.h"
 
@@ -59,7 +59,7 @@ std::string objectFolder()
         if (chosen.folder)
             return *chosen.folder;
     }
-    if (const char *env = std::getenv("VKS_OBJECT_FOLDER"); env && env[0] == '/')
+    if (std::string env = posix::environmentVariable("VKS_OBJECT_FOLDER"); env[0] == '/')
         return env;
     return posix::defaultObjectFolder();
 }
