@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -70,22 +71,30 @@ std::string_view hostLocale()
 
 LANGID WINAPI GetUserDefaultLangID(void)
 {
-    int fixed = fixedUserLanguage().load();
-    return fixed != kFromHost ? static_cast<LANGID>(fixed) : languageOfLocale(hostLocale());
+    return vks::atWin32Boundary<LANGID>(0, [&]() -> LANGID {
+        int fixed = fixedUserLanguage().load();
+        return fixed != kFromHost ? static_cast<LANGID>(fixed) : languageOfLocale(hostLocale());
+    });
 }
 
 LANGID WINAPI GetSystemDefaultLangID(void)
 {
-    // The system this platform stands for was installed in US English.
-    return kUsEnglish;
+    return vks::atWin32Boundary<LANGID>(0, [&]() -> LANGID {
+        // The system this platform stands for was installed in US English.
+        return kUsEnglish;
+    });
 }
 
 LCID WINAPI GetThreadLocale(void)
 {
-    return MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
+    return vks::atWin32Boundary<LCID>(0, [&]() -> LCID {
+        return MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
+    });
 }
 
 void VksHostSetUserLanguage(const WORD *langIdOrNull)
 {
-    fixedUserLanguage().store(langIdOrNull ? *langIdOrNull : kFromHost);
+    vks::atWin32BoundaryVoid([&] {
+        fixedUserLanguage().store(langIdOrNull ? *langIdOrNull : kFromHost);
+    });
 }
