@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <functional>
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "vkstest.h"
 #include "windows.h"
@@ -118,6 +120,51 @@ TEST_F(Win32Boundary, ExportsAnswerAnAllocationFailureWithNotEnoughMemory)
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(key, "n", nullptr, nullptr, nullptr, nullptr));
     RegCloseKey(key);
     UnregisterClassA("VksBoundaryTest", nullptr);
+}
+
+TEST(Win32BoundaryCodes, EachEscapingExceptionBecomesItsWindowsCode)
+{
+    const struct {
+        const char *name;
+        std::function<void()> raise;
+        DWORD code;
+    } rows[] = {
+        {"bad_alloc", [] { throw std::bad_alloc(); }, ERROR_NOT_ENOUGH_MEMORY},
+        {"length_error", [] { throw std::length_error("too long"); }, ERROR_NOT_ENOUGH_MEMORY},
+        {"invalid_argument", [] { throw std::invalid_argument("bad"); }, ERROR_INVALID_PARAMETER},
+        {"out_of_range", [] { throw std::out_of_range("far"); }, ERROR_INVALID_PARAMETER},
+        {"other standard exception", [] { throw std::runtime_error("odd"); },
+         ERROR_INTERNAL_ERROR},
+        {"not an exception class", [] { throw 42; }, ERROR_INTERNAL_ERROR},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetLastError(0xdeadbeef);
+        EXPECT_EQ(-1, vks::atWin32Boundary(-1, [&] {
+                      row.raise();
+                      return 1;
+                  }));
+        EXPECT_EQ(row.code, GetLastError());
+        EXPECT_EQ(static_cast<LONG>(row.code), vks::statusAtWin32Boundary([&]() -> LONG {
+                      row.raise();
+                      return ERROR_SUCCESS;
+                  }));
+        DWORD reported = 0;
+        EXPECT_EQ(nullptr, vks::atWin32Boundary<void *>(nullptr, [&](DWORD code) { reported = code; },
+                                                        [&]() -> void * {
+                                                            row.raise();
+                                                            return &reported;
+                                                        }));
+        EXPECT_EQ(row.code, reported);
+    }
+}
+
+TEST(Win32BoundaryCodes, ABodyThatReturnsLeavesTheLastErrorAlone)
+{
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(7, vks::atWin32Boundary(-1, [] { return 7; }));
+    vks::atWin32BoundaryVoid([] {});
+    EXPECT_EQ(0xdeadbeefu, GetLastError());
 }
 
 }  // namespace
