@@ -58,20 +58,26 @@ std::atomic<ULONG> taskAllocatorReferences{1};
 
 ULONG WINAPI taskAllocatorAddRef(IMalloc *)
 {
-    return ++taskAllocatorReferences;
+    return vks::atWin32Boundary<ULONG>(0, [&]() -> ULONG {
+        return ++taskAllocatorReferences;
+    });
 }
 
 ULONG WINAPI taskAllocatorRelease(IMalloc *)
 {
-    ULONG count = taskAllocatorReferences.load();
-    while (count > 1 && !taskAllocatorReferences.compare_exchange_weak(count, count - 1)) {
-    }
-    return count > 1 ? count - 1 : 1;
+    return vks::atWin32Boundary<ULONG>(0, [&]() -> ULONG {
+        ULONG count = taskAllocatorReferences.load();
+        while (count > 1 && !taskAllocatorReferences.compare_exchange_weak(count, count - 1)) {
+        }
+        return count > 1 ? count - 1 : 1;
+    });
 }
 
 void WINAPI taskAllocatorFree(IMalloc *, void *pv)
 {
-    std::free(pv);
+    vks::atWin32BoundaryVoid([&] {
+        std::free(pv);
+    });
 }
 
 const IMallocVtbl taskAllocatorVtbl = {taskAllocatorAddRef, taskAllocatorRelease,
