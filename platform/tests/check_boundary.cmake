@@ -5,9 +5,9 @@
 cmake_minimum_required(VERSION 3.20)
 
 # The thin variants only call a guarded export; SetLastError and GetLastError are what the
-# wrapper itself calls; wsprintfA's argument list
-# cannot enter a closure and it forwards to wvsprintfA; GetPrivateProfileStringA catches for
-# itself, because it still hands the caller the default when memory runs out.
+# wrapper itself calls; wsprintfA's argument list cannot enter a closure and it forwards to
+# wvsprintfA; GetPrivateProfileStringA catches for itself, because it still hands the caller
+# the default when memory runs out.
 set(unguarded GetProfileStringA GetProfileIntA IsDBCSLeadByte LoadLibraryA
     SetLastError GetLastError wsprintfA GetPrivateProfileStringA)
 
