@@ -1,4 +1,5 @@
 // Case conversion of single-byte letters in the ANSI code page.
+#include "vksboundary.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -46,10 +47,14 @@ LPSTR convertCase(LPSTR lpsz, char (*convert)(char))
 
 LPSTR WINAPI CharUpperA(LPSTR lpsz)
 {
-    return vks::detail::convertCase(lpsz, vks::detail::upperLetter);
+    return vks::atWin32Boundary<LPSTR>(nullptr, [&]() -> LPSTR {
+        return vks::detail::convertCase(lpsz, vks::detail::upperLetter);
+    });
 }
 
 LPSTR WINAPI CharLowerA(LPSTR lpsz)
 {
-    return vks::detail::convertCase(lpsz, vks::detail::lowerLetter);
+    return vks::atWin32Boundary<LPSTR>(nullptr, [&]() -> LPSTR {
+        return vks::detail::convertCase(lpsz, vks::detail::lowerLetter);
+    });
 }

@@ -7,6 +7,7 @@
 
 #include "thread_queue.h"
 #include "posix/clock_posix.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 
 namespace vks::detail {
@@ -109,45 +110,51 @@ using namespace vks::detail;
 
 void VksHostSetTickCount(const DWORD *fixedOrNull)
 {
-    {
-        std::lock_guard guard(state().lock);
-        state().fixedTicks = fixedOrNull ? std::optional<DWORD>(*fixedOrNull) : std::nullopt;
-    }
-    // Outside the clock's lock: threads waiting for a timer take it to read the new count.
-    MessageQueue::tickCountChanged();
+    vks::atWin32BoundaryVoid([&] {
+        {
+            std::lock_guard guard(state().lock);
+            state().fixedTicks = fixedOrNull ? std::optional<DWORD>(*fixedOrNull) : std::nullopt;
+        }
+        // Outside the clock's lock: threads waiting for a timer take it to read the new count.
+        MessageQueue::tickCountChanged();
+    });
 }
 
 void VksHostSetLocalTime(const SYSTEMTIME *fixedOrNull)
 {
-    // A record that names no moment leaves the clock as it was, and the caller's last error too.
-    if (fixedOrNull) {
-        const DWORD callersError = GetLastError();
-        FILETIME ignored;
-        const bool valid = SystemTimeToFileTime(fixedOrNull, &ignored);
-        SetLastError(callersError);
-        if (!valid)
-            return;
-    }
-    std::lock_guard guard(state().lock);
-    state().fixedLocal = fixedOrNull ? std::optional<SYSTEMTIME>(*fixedOrNull) : std::nullopt;
+    vks::atWin32BoundaryVoid([&] {
+        // A record that names no moment leaves the clock as it was, and the caller's last error too.
+        if (fixedOrNull) {
+            const DWORD callersError = GetLastError();
+            FILETIME ignored;
+            const bool valid = SystemTimeToFileTime(fixedOrNull, &ignored);
+            SetLastError(callersError);
+            if (!valid)
+                return;
+        }
+        std::lock_guard guard(state().lock);
+        state().fixedLocal = fixedOrNull ? std::optional<SYSTEMTIME>(*fixedOrNull) : std::nullopt;
+    });
 }
 
 void VksHostSetTimeZoneBias(const LONG *minutesOrNull)
 {
-    if (minutesOrNull && (*minutesOrNull <= -kMinutesPerDay || *minutesOrNull >= kMinutesPerDay))
-        return;
-    std::lock_guard guard(state().lock);
-    ClockState &clock = state();
-    if (!minutesOrNull) {
-        if (clock.fixedBias) {
-            clock.fixedBias.reset();
-            posix::setTimeZoneVariable(clock.hostZone);
+    vks::atWin32BoundaryVoid([&] {
+        if (minutesOrNull && (*minutesOrNull <= -kMinutesPerDay || *minutesOrNull >= kMinutesPerDay))
+            return;
+        std::lock_guard guard(state().lock);
+        ClockState &clock = state();
+        if (!minutesOrNull) {
+            if (clock.fixedBias) {
+                clock.fixedBias.reset();
+                posix::setTimeZoneVariable(clock.hostZone);
+            }
+            return;
         }
-        return;
-    }
-    if (!clock.fixedBias)
-        clock.hostZone = posix::timeZoneVariable();
-    clock.fixedBias = *minutesOrNull;
-    // The C library's local time (mktime, localtime) must agree with the platform's bias.
-    posix::setTimeZoneVariable(posixZoneForBias(*minutesOrNull));
+        if (!clock.fixedBias)
+            clock.hostZone = posix::timeZoneVariable();
+        clock.fixedBias = *minutesOrNull;
+        // The C library's local time (mktime, localtime) must agree with the platform's bias.
+        posix::setTimeZoneVariable(posixZoneForBias(*minutesOrNull));
+    });
 }

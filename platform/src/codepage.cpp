@@ -7,6 +7,7 @@
 
 #include "posix/environment_posix.h"
 #include "posix/iconv_posix.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "vkstext.h"
 
@@ -149,36 +150,47 @@ int copyConverted(const char *from, const std::string &converted, char *to, int 
 
 UINT WINAPI GetACP(void)
 {
-    return vks::detail::ansiCodePage();
+    return vks::atWin32Boundary<UINT>(0, [&]() -> UINT {
+        return vks::detail::ansiCodePage();
+    });
 }
 
 BOOL VksHostSetCodePage(UINT codePage)
 {
-    if (!vks::detail::isSupported(codePage))
-        return FALSE;
-    vks::detail::currentCodePage().store(codePage);
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!vks::detail::isSupported(codePage))
+            return FALSE;
+        vks::detail::currentCodePage().store(codePage);
+        return TRUE;
+    });
 }
 
 int VksUtf8ToAnsi(const char *utf8, char *ansi, int size)
 {
-    std::string converted = utf8 ? vks::detail::utf8ToAnsi(utf8) : std::string();
-    return vks::detail::copyConverted(utf8, converted, ansi, size);
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        std::string converted = utf8 ? vks::detail::utf8ToAnsi(utf8) : std::string();
+        return vks::detail::copyConverted(utf8, converted, ansi, size);
+    });
 }
 
 int VksAnsiToUtf8(const char *ansi, char *utf8, int size)
 {
-    std::string converted = ansi ? vks::detail::ansiToUtf8(ansi) : std::string();
-    return vks::detail::copyConverted(ansi, converted, utf8, size);
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        std::string converted = ansi ? vks::detail::ansiToUtf8(ansi) : std::string();
+        return vks::detail::copyConverted(ansi, converted, utf8, size);
+    });
 }
 
 int VksUtf8ToAnsiStrict(const char *utf8, char *ansi, int size)
 {
-    // No character of a code page converts to NUL, so a NUL in the result marks a replacement.
-    std::string converted = utf8 ? vks::detail::utf8ToAnsi(utf8, '\0') : std::string();
-    if (converted.find('\0') != std::string::npos) {
-        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-        return 0;
-    }
-    return vks::detail::copyConverted(utf8, converted, ansi, size);
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        // No character of a code page converts to NUL, so a NUL in the result marks a
+        // replacement.
+        std::string converted = utf8 ? vks::detail::utf8ToAnsi(utf8, '\0') : std::string();
+        if (converted.find('\0') != std::string::npos) {
+            SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+            return 0;
+        }
+        return vks::detail::copyConverted(utf8, converted, ansi, size);
+    });
 }

@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "posix/debug_output_posix.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -39,19 +40,23 @@ DebugSink currentSink()
 
 void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *context)
 {
-    std::lock_guard guard(vks::detail::sinkLock());
-    vks::detail::chosenSink() = {sink, context};
+    vks::atWin32BoundaryVoid([&] {
+        std::lock_guard guard(vks::detail::sinkLock());
+        vks::detail::chosenSink() = {sink, context};
+    });
 }
 
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString)
 {
-    // Windows catches the fault of a bad pointer here; one it never maps is not even read.
-    if (IsBadStringPtrA(lpOutputString, 1))
-        return;
-    // The sink is called outside the lock, so it may itself write debugger output.
-    const vks::detail::DebugSink sink = vks::detail::currentSink();
-    if (sink.sink)
-        sink.sink(lpOutputString, sink.context);
-    else if (vks::detail::posix::debugOutputRequested())
-        vks::detail::posix::writeStandardError(lpOutputString, std::strlen(lpOutputString));
+    vks::atWin32BoundaryVoid([&] {
+        // Windows catches the fault of a bad pointer here; one it never maps is not even read.
+        if (IsBadStringPtrA(lpOutputString, 1))
+            return;
+        // The sink is called outside the lock, so it may itself write debugger output.
+        const vks::detail::DebugSink sink = vks::detail::currentSink();
+        if (sink.sink)
+            sink.sink(lpOutputString, sink.context);
+        else if (vks::detail::posix::debugOutputRequested())
+            vks::detail::posix::writeStandardError(lpOutputString, std::strlen(lpOutputString));
+    });
 }

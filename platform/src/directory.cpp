@@ -4,6 +4,7 @@
 
 #include "paths.h"
 #include "posix/fs_posix.h"
+#include "vksboundary.h"
 
 namespace {
 
@@ -26,34 +27,40 @@ bool isBareDrive(const char *path)
 
 UINT WINAPI GetWindowsDirectoryA(LPSTR lpBuffer, UINT uSize)
 {
-    return copyDirectory(vks::detail::windowsDirectory(), lpBuffer, uSize);
+    return vks::atWin32Boundary<UINT>(0, [&]() -> UINT {
+        return copyDirectory(vks::detail::windowsDirectory(), lpBuffer, uSize);
+    });
 }
 
 UINT WINAPI GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize)
 {
-    return copyDirectory(vks::detail::systemDirectory(), lpBuffer, uSize);
+    return vks::atWin32Boundary<UINT>(0, [&]() -> UINT {
+        return copyDirectory(vks::detail::systemDirectory(), lpBuffer, uSize);
+    });
 }
 
 BOOL WINAPI CreateDirectoryA(LPCSTR lpPathName, LPSECURITY_ATTRIBUTES)
 {
-    if (!lpPathName || !*lpPathName) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
-    }
-    vks::detail::prepareDriveForWrite();
-    // "c:" names the drive's current folder, which is always its root here.
-    std::string dosPath = isBareDrive(lpPathName) ? std::string(lpPathName) + "\\" : lpPathName;
-    std::string hostPath;
-    DWORD error = ERROR_SUCCESS;
-    if (!vks::detail::resolveDosPath(dosPath, hostPath, error)) {
-        // A missing drive must not answer 3: a recursive maker would create parents forever.
-        SetLastError(error == ERROR_INVALID_DRIVE ? ERROR_FILE_NOT_FOUND : error);
-        return FALSE;
-    }
-    error = vks::detail::posix::makeDirectory(hostPath);
-    if (error != ERROR_SUCCESS) {
-        SetLastError(error);
-        return FALSE;
-    }
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpPathName || !*lpPathName) {
+            SetLastError(ERROR_PATH_NOT_FOUND);
+            return FALSE;
+        }
+        vks::detail::prepareDriveForWrite();
+        // "c:" names the drive's current folder, which is always its root here.
+        std::string dosPath = isBareDrive(lpPathName) ? std::string(lpPathName) + "\\" : lpPathName;
+        std::string hostPath;
+        DWORD error = ERROR_SUCCESS;
+        if (!vks::detail::resolveDosPath(dosPath, hostPath, error)) {
+            // A missing drive must not answer 3: a recursive maker would create parents forever.
+            SetLastError(error == ERROR_INVALID_DRIVE ? ERROR_FILE_NOT_FOUND : error);
+            return FALSE;
+        }
+        error = vks::detail::posix::makeDirectory(hostPath);
+        if (error != ERROR_SUCCESS) {
+            SetLastError(error);
+            return FALSE;
+        }
+        return TRUE;
+    });
 }

@@ -8,6 +8,7 @@
 #include "codepage.h"
 #include "format_message.h"
 #include "message_table.h"
+#include "vksboundary.h"
 
 namespace vks::detail {
 
@@ -173,24 +174,26 @@ using namespace vks::detail;
 DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                             LPSTR lpBuffer, DWORD nSize, va_list *Arguments)
 {
-    if ((dwFlags & FORMAT_MESSAGE_ALLOCATE_BUFFER) && lpBuffer)
-        *reinterpret_cast<char **>(lpBuffer) = nullptr;
-    std::string text, out;
-    DWORD error = ERROR_SUCCESS;
-    bool ok = acceptsCall(dwFlags, lpBuffer, nSize, error) &&
-              messageText(dwFlags, lpSource, dwMessageId, static_cast<LANGID>(dwLanguageId), text,
-                          error) &&
-              expandWithArguments(text, dwFlags, Arguments, out, error);
-    if (ok && out.empty()) {
-        // Nothing to store: the caller's buffer is left as it was.
-        ok = false;
-        error = ERROR_NO_WORK_DONE;
-    }
-    if (ok)
-        ok = deliver(out, dwFlags, lpBuffer, nSize, error);
-    if (!ok) {
-        SetLastError(error);
-        return 0;
-    }
-    return static_cast<DWORD>(out.size());
+    return vks::atWin32Boundary<DWORD>(0, [&]() -> DWORD {
+        if ((dwFlags & FORMAT_MESSAGE_ALLOCATE_BUFFER) && lpBuffer)
+            *reinterpret_cast<char **>(lpBuffer) = nullptr;
+        std::string text, out;
+        DWORD error = ERROR_SUCCESS;
+        bool ok = acceptsCall(dwFlags, lpBuffer, nSize, error) &&
+                  messageText(dwFlags, lpSource, dwMessageId, static_cast<LANGID>(dwLanguageId), text,
+                              error) &&
+                  expandWithArguments(text, dwFlags, Arguments, out, error);
+        if (ok && out.empty()) {
+            // Nothing to store: the caller's buffer is left as it was.
+            ok = false;
+            error = ERROR_NO_WORK_DONE;
+        }
+        if (ok)
+            ok = deliver(out, dwFlags, lpBuffer, nSize, error);
+        if (!ok) {
+            SetLastError(error);
+            return 0;
+        }
+        return static_cast<DWORD>(out.size());
+    });
 }

@@ -1,8 +1,8 @@
 // Whole appends to a shared file, for libraries above the platform (the event-log stand-in).
-#include <new>
 #include <string>
 
 #include "paths.h"
+#include "vksboundary.h"
 #include "shared_append.h"
 #include "vkspath.h"
 
@@ -30,12 +30,9 @@ BOOL appendToResolvedPath(LPCSTR path, LPCVOID bytes, DWORD size)
 
 BOOL VksAppendWhole(LPCSTR path, LPCVOID bytes, DWORD size)
 {
-    if (!bytes && size != 0)
-        return failWith(ERROR_INVALID_PARAMETER);
-    // No exception crosses into a C caller: the copy of the bytes is the one allocation here.
-    try {
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!bytes && size != 0)
+            return failWith(ERROR_INVALID_PARAMETER);
         return appendToResolvedPath(path, bytes ? bytes : "", size);
-    } catch (const std::bad_alloc &) {
-        return failWith(ERROR_NOT_ENOUGH_MEMORY);
-    }
+    });
 }

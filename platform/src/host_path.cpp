@@ -3,19 +3,22 @@
 #include <string>
 
 #include "paths.h"
+#include "vksboundary.h"
 #include "vkspath.h"
 
 DWORD VksHostPathOf(LPCSTR path, LPSTR hostPath, DWORD size)
 {
-    std::string resolved;
-    DWORD error = ERROR_INVALID_NAME;
-    if (!path || !vks::detail::resolveDosPath(path, resolved, error)) {
-        SetLastError(error);
-        return 0;
-    }
-    const DWORD length = static_cast<DWORD>(resolved.size());
-    if (!hostPath || size <= length)
-        return length + 1;
-    std::memcpy(hostPath, resolved.c_str(), length + 1);
-    return length;
+    return vks::atWin32Boundary<DWORD>(0, [&]() -> DWORD {
+        std::string resolved;
+        DWORD error = ERROR_INVALID_NAME;
+        if (!path || !vks::detail::resolveDosPath(path, resolved, error)) {
+            SetLastError(error);
+            return 0;
+        }
+        const DWORD length = static_cast<DWORD>(resolved.size());
+        if (!hostPath || size <= length)
+            return length + 1;
+        std::memcpy(hostPath, resolved.c_str(), length + 1);
+        return length;
+    });
 }

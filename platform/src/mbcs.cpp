@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "mbstring.h"
+#include "vksboundary.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -121,9 +122,11 @@ using vks::detail::currentByteClasses;
 
 BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar)
 {
-    if (CodePage == CP_ACP)
-        CodePage = GetACP();
-    return ByteClasses(CodePage).isLead(TestChar) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (CodePage == CP_ACP)
+            CodePage = GetACP();
+        return ByteClasses(CodePage).isLead(TestChar) ? TRUE : FALSE;
+    });
 }
 
 BOOL WINAPI IsDBCSLeadByte(BYTE TestChar)
@@ -133,88 +136,100 @@ BOOL WINAPI IsDBCSLeadByte(BYTE TestChar)
 
 int _mbsbtype(const unsigned char *str, size_t count)
 {
-    if (!str)
-        return _MBC_ILLEGAL;
-    const ByteClasses classes = currentByteClasses();
-    int type = _MBC_ILLEGAL;
-    for (size_t i = 0; i <= count; ++i) {
-        // Like the Microsoft run-time, not Wine: a NUL at or before the byte asked for is illegal.
-        if (str[i] == '\0')
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (!str)
             return _MBC_ILLEGAL;
-        type = vks::detail::byteTypeAfter(classes, type, str[i]);
-    }
-    return type;
+        const ByteClasses classes = currentByteClasses();
+        int type = _MBC_ILLEGAL;
+        for (size_t i = 0; i <= count; ++i) {
+            // Like the Microsoft run-time, not Wine: a NUL at or before the byte asked for is illegal.
+            if (str[i] == '\0')
+                return _MBC_ILLEGAL;
+            type = vks::detail::byteTypeAfter(classes, type, str[i]);
+        }
+        return type;
+    });
 }
 
 int _mbscmp(const unsigned char *a, const unsigned char *b)
 {
-    if (!a || !b)
-        return _NLSCMPERROR;
-    const ByteClasses classes = currentByteClasses();
-    for (;;) {
-        const unsigned int left = vks::detail::comparisonValue(classes, a);
-        const unsigned int right = vks::detail::comparisonValue(classes, b);
-        if (left != right)
-            return left < right ? -1 : 1;
-        if (left == 0)
-            return 0;
-        const size_t step = classes.charLength(a);
-        a += step;
-        b += step;
-    }
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (!a || !b)
+            return _NLSCMPERROR;
+        const ByteClasses classes = currentByteClasses();
+        for (;;) {
+            const unsigned int left = vks::detail::comparisonValue(classes, a);
+            const unsigned int right = vks::detail::comparisonValue(classes, b);
+            if (left != right)
+                return left < right ? -1 : 1;
+            if (left == 0)
+                return 0;
+            const size_t step = classes.charLength(a);
+            a += step;
+            b += step;
+        }
+    });
 }
 
 unsigned char *_mbschr(const unsigned char *str, unsigned int c)
 {
-    if (!str)
-        return nullptr;
-    const ByteClasses classes = currentByteClasses();
-    for (; *str; str += classes.charLength(str))
-        if (classes.charValue(str) == c)
-            return const_cast<unsigned char *>(str);
-    return c == 0 ? const_cast<unsigned char *>(str) : nullptr;
+    return vks::atWin32Boundary<unsigned char *>(nullptr, [&]() -> unsigned char * {
+        if (!str)
+            return nullptr;
+        const ByteClasses classes = currentByteClasses();
+        for (; *str; str += classes.charLength(str))
+            if (classes.charValue(str) == c)
+                return const_cast<unsigned char *>(str);
+        return c == 0 ? const_cast<unsigned char *>(str) : nullptr;
+    });
 }
 
 unsigned char *_mbsrchr(const unsigned char *str, unsigned int c)
 {
-    if (!str)
-        return nullptr;
-    const ByteClasses classes = currentByteClasses();
-    const unsigned char *last = nullptr;
-    for (; *str; str += classes.charLength(str))
-        if (classes.charValue(str) == c)
-            last = str;
-    return const_cast<unsigned char *>(c == 0 ? str : last);
+    return vks::atWin32Boundary<unsigned char *>(nullptr, [&]() -> unsigned char * {
+        if (!str)
+            return nullptr;
+        const ByteClasses classes = currentByteClasses();
+        const unsigned char *last = nullptr;
+        for (; *str; str += classes.charLength(str))
+            if (classes.charValue(str) == c)
+                last = str;
+        return const_cast<unsigned char *>(c == 0 ? str : last);
+    });
 }
 
 unsigned char *_mbsstr(const unsigned char *str, const unsigned char *sub)
 {
-    if (!str || !sub)
-        return nullptr;
-    const size_t subLength = std::strlen(reinterpret_cast<const char *>(sub));
-    if (subLength == 0)
-        return const_cast<unsigned char *>(str);
-    const ByteClasses classes = currentByteClasses();
-    for (; *str; str += classes.charLength(str))
-        if (std::strncmp(reinterpret_cast<const char *>(str), reinterpret_cast<const char *>(sub),
-                         subLength) == 0)
+    return vks::atWin32Boundary<unsigned char *>(nullptr, [&]() -> unsigned char * {
+        if (!str || !sub)
+            return nullptr;
+        const size_t subLength = std::strlen(reinterpret_cast<const char *>(sub));
+        if (subLength == 0)
             return const_cast<unsigned char *>(str);
-    return nullptr;
+        const ByteClasses classes = currentByteClasses();
+        for (; *str; str += classes.charLength(str))
+            if (std::strncmp(reinterpret_cast<const char *>(str), reinterpret_cast<const char *>(sub),
+                             subLength) == 0)
+                return const_cast<unsigned char *>(str);
+        return nullptr;
+    });
 }
 
 unsigned char *_mbsrev(unsigned char *str)
 {
-    if (!str)
-        return nullptr;
-    const ByteClasses classes = currentByteClasses();
-    // Swap each pair first, so that reversing all the bytes puts it back in order.
-    unsigned char *end = str;
-    while (*end) {
-        const size_t length = classes.charLength(end);
-        if (length == 2)
-            std::swap(end[0], end[1]);
-        end += length;
-    }
-    std::reverse(str, end);
-    return str;
+    return vks::atWin32Boundary<unsigned char *>(nullptr, [&]() -> unsigned char * {
+        if (!str)
+            return nullptr;
+        const ByteClasses classes = currentByteClasses();
+        // Swap each pair first, so that reversing all the bytes puts it back in order.
+        unsigned char *end = str;
+        while (*end) {
+            const size_t length = classes.charLength(end);
+            if (length == 2)
+                std::swap(end[0], end[1]);
+            end += length;
+        }
+        std::reverse(str, end);
+        return str;
+    });
 }

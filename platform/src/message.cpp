@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "thread_queue.h"
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -88,104 +89,120 @@ bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bo
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
-    if (!hWnd)
-        return postTo(currentQueue(), makeMessage(nullptr, Msg, wParam, lParam));
-    const std::shared_ptr<MessageQueue> queue = queueOfWindow(hWnd);
-    if (!queue) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
-    return postTo(*queue, makeMessage(hWnd, Msg, wParam, lParam));
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!hWnd)
+            return postTo(currentQueue(), makeMessage(nullptr, Msg, wParam, lParam));
+        const std::shared_ptr<MessageQueue> queue = queueOfWindow(hWnd);
+        if (!queue) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return FALSE;
+        }
+        return postTo(*queue, makeMessage(hWnd, Msg, wParam, lParam));
+    });
 }
 
 BOOL WINAPI PostThreadMessageA(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
-    const std::shared_ptr<MessageQueue> queue =
-        idThread == GetCurrentThreadId() ? currentQueueShared() : queueOfThread(idThread);
-    if (!queue) {
-        SetLastError(ERROR_INVALID_THREAD_ID);
-        return FALSE;
-    }
-    return postTo(*queue, makeMessage(nullptr, Msg, wParam, lParam));
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        const std::shared_ptr<MessageQueue> queue =
+            idThread == GetCurrentThreadId() ? currentQueueShared() : queueOfThread(idThread);
+        if (!queue) {
+            SetLastError(ERROR_INVALID_THREAD_ID);
+            return FALSE;
+        }
+        return postTo(*queue, makeMessage(nullptr, Msg, wParam, lParam));
+    });
 }
 
 void WINAPI PostQuitMessage(int nExitCode)
 {
-    currentQueue().postQuit(nExitCode);
+    vks::atWin32BoundaryVoid([&] {
+        currentQueue().postQuit(nExitCode);
+    });
 }
 
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
-    const std::optional<DWORD> owner = threadOfWindow(hWnd);
-    if (!owner) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    if (*owner == GetCurrentThreadId())
-        return callWindowProcedure(hWnd, Msg, wParam, lParam);
-    const std::shared_ptr<MessageQueue> queue = queueOfWindow(hWnd);
-    return queue ? sendToOtherThread(*queue, makeMessage(hWnd, Msg, wParam, lParam)) : 0;
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        const std::optional<DWORD> owner = threadOfWindow(hWnd);
+        if (!owner) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        if (*owner == GetCurrentThreadId())
+            return callWindowProcedure(hWnd, Msg, wParam, lParam);
+        const std::shared_ptr<MessageQueue> queue = queueOfWindow(hWnd);
+        return queue ? sendToOtherThread(*queue, makeMessage(hWnd, Msg, wParam, lParam)) : 0;
+    });
 }
 
 BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
 {
-    if (!lpMsg) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return -1;
-    }
-    const std::optional<MessageFilter> filter = filterFor(hWnd, wMsgFilterMin, wMsgFilterMax);
-    if (!filter)
-        return -1;
-    MessageQueue &queue = currentQueue();
-    QueueSnapshot seen;
-    while (!retrieveOnce(queue, *lpMsg, *filter, true, seen))
-        queue.waitForChange(seen);
-    return lpMsg->message == WM_QUIT ? FALSE : TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpMsg) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return -1;
+        }
+        const std::optional<MessageFilter> filter = filterFor(hWnd, wMsgFilterMin, wMsgFilterMax);
+        if (!filter)
+            return -1;
+        MessageQueue &queue = currentQueue();
+        QueueSnapshot seen;
+        while (!retrieveOnce(queue, *lpMsg, *filter, true, seen))
+            queue.waitForChange(seen);
+        return lpMsg->message == WM_QUIT ? FALSE : TRUE;
+    });
 }
 
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                          UINT wRemoveMsg)
 {
-    if (!lpMsg) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (wRemoveMsg & ~static_cast<UINT>(PM_REMOVE | PM_NOYIELD)) {
-        SetLastError(ERROR_INVALID_FLAGS);
-        return FALSE;
-    }
-    const std::optional<MessageFilter> filter = filterFor(hWnd, wMsgFilterMin, wMsgFilterMax);
-    if (!filter)
-        return FALSE;
-    QueueSnapshot seen;
-    return retrieveOnce(currentQueue(), *lpMsg, *filter, (wRemoveMsg & PM_REMOVE) != 0, seen)
-               ? TRUE
-               : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpMsg) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        if (wRemoveMsg & ~static_cast<UINT>(PM_REMOVE | PM_NOYIELD)) {
+            SetLastError(ERROR_INVALID_FLAGS);
+            return FALSE;
+        }
+        const std::optional<MessageFilter> filter = filterFor(hWnd, wMsgFilterMin, wMsgFilterMax);
+        if (!filter)
+            return FALSE;
+        QueueSnapshot seen;
+        return retrieveOnce(currentQueue(), *lpMsg, *filter, (wRemoveMsg & PM_REMOVE) != 0, seen)
+                   ? TRUE
+                   : FALSE;
+    });
 }
 
 LRESULT WINAPI DispatchMessageA(const MSG *lpMsg)
 {
-    if (!lpMsg) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
-        reinterpret_cast<TIMERPROC>(lpMsg->lParam)(lpMsg->hwnd, WM_TIMER, lpMsg->wParam,
-                                                   tickCountNow());
-        return 0;
-    }
-    if (!lpMsg->hwnd)
-        return 0;
-    const WNDPROC proc = procOfWindow(lpMsg->hwnd);
-    if (!proc) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    return proc(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        if (!lpMsg) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
+            reinterpret_cast<TIMERPROC>(lpMsg->lParam)(lpMsg->hwnd, WM_TIMER, lpMsg->wParam,
+                                                       tickCountNow());
+            return 0;
+        }
+        if (!lpMsg->hwnd)
+            return 0;
+        const WNDPROC proc = procOfWindow(lpMsg->hwnd);
+        if (!proc) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        return proc(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+    });
 }
 
 BOOL WINAPI TranslateMessage(const MSG *)
 {
-    // There is no keyboard input to turn into character messages.
-    return FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        // There is no keyboard input to turn into character messages.
+        return FALSE;
+    });
 }

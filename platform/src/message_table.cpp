@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "module.h"
+#include "vksboundary.h"
 #include "vksresource.h"
 
 namespace vks::detail {
@@ -94,21 +95,25 @@ using namespace vks::detail;
 BOOL VksRegisterMessageTable(const void *addressInModule, WORD languageId,
                              const VksMessageResource *entries, size_t count)
 {
-    HMODULE module = moduleContaining(addressInModule);
-    if (!module || (!entries && count))
-        return FALSE;
-    MessageTables &tables = messageTables();
-    std::lock_guard lock(tables.mutex);
-    Messages &messages = tables.modules[module][languageId];
-    for (size_t i = 0; i < count; ++i)
-        messages[entries[i].id] = entries[i].utf8 ? entries[i].utf8 : "";
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HMODULE module = moduleContaining(addressInModule);
+        if (!module || (!entries && count))
+            return FALSE;
+        MessageTables &tables = messageTables();
+        std::lock_guard lock(tables.mutex);
+        Messages &messages = tables.modules[module][languageId];
+        for (size_t i = 0; i < count; ++i)
+            messages[entries[i].id] = entries[i].utf8 ? entries[i].utf8 : "";
+        return TRUE;
+    });
 }
 
 BOOL VksUnregisterMessageTables(const void *addressInModule)
 {
-    HMODULE module = moduleContaining(addressInModule);
-    MessageTables &tables = messageTables();
-    std::lock_guard lock(tables.mutex);
-    return module && tables.modules.erase(module) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HMODULE module = moduleContaining(addressInModule);
+        MessageTables &tables = messageTables();
+        std::lock_guard lock(tables.mutex);
+        return module && tables.modules.erase(module) ? TRUE : FALSE;
+    });
 }

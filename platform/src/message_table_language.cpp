@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "posix/environment_posix.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -71,22 +72,30 @@ std::string hostLocale()
 
 LANGID WINAPI GetUserDefaultLangID(void)
 {
-    int fixed = fixedUserLanguage().load();
-    return fixed != kFromHost ? static_cast<LANGID>(fixed) : languageOfLocale(hostLocale());
+    return vks::atWin32Boundary<LANGID>(0, [&]() -> LANGID {
+        int fixed = fixedUserLanguage().load();
+        return fixed != kFromHost ? static_cast<LANGID>(fixed) : languageOfLocale(hostLocale());
+    });
 }
 
 LANGID WINAPI GetSystemDefaultLangID(void)
 {
-    // The system this platform stands for was installed in US English.
-    return kUsEnglish;
+    return vks::atWin32Boundary<LANGID>(0, [&]() -> LANGID {
+        // The system this platform stands for was installed in US English.
+        return kUsEnglish;
+    });
 }
 
 LCID WINAPI GetThreadLocale(void)
 {
-    return MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
+    return vks::atWin32Boundary<LCID>(0, [&]() -> LCID {
+        return MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
+    });
 }
 
 void VksHostSetUserLanguage(const WORD *langIdOrNull)
 {
-    fixedUserLanguage().store(langIdOrNull ? *langIdOrNull : kFromHost);
+    vks::atWin32BoundaryVoid([&] {
+        fixedUserLanguage().store(langIdOrNull ? *langIdOrNull : kFromHost);
+    });
 }

@@ -11,6 +11,7 @@
 #include "paths.h"
 #include "posix/dl_posix.h"
 #include "posix/fs_posix.h"
+#include "vksboundary.h"
 
 namespace vks::detail {
 
@@ -223,16 +224,18 @@ using namespace vks::detail;
 
 HMODULE WINAPI LoadLibraryExA(LPCSTR lpLibFileName, HANDLE hFile, DWORD dwFlags)
 {
-    // Only the plain load is provided; the altered search order needs nothing more here, as
-    // each shared object finds its own dependencies through its run path.
-    if (!lpLibFileName || !*lpLibFileName || hFile || (dwFlags & ~LOAD_WITH_ALTERED_SEARCH_PATH)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    HMODULE module = loadLibrary(lpLibFileName);
-    if (!module)
-        SetLastError(ERROR_MOD_NOT_FOUND);
-    return module;
+    return vks::atWin32Boundary<HMODULE>(nullptr, [&]() -> HMODULE {
+        // Only the plain load is provided; the altered search order needs nothing more here, as
+        // each shared object finds its own dependencies through its run path.
+        if (!lpLibFileName || !*lpLibFileName || hFile || (dwFlags & ~LOAD_WITH_ALTERED_SEARCH_PATH)) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+        HMODULE module = loadLibrary(lpLibFileName);
+        if (!module)
+            SetLastError(ERROR_MOD_NOT_FOUND);
+        return module;
+    });
 }
 
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName)
@@ -242,78 +245,86 @@ HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName)
 
 BOOL WINAPI FreeLibrary(HMODULE hLibModule)
 {
-    if (!hLibModule) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    void *handle = nullptr;
-    {
-        ModuleTable &table = moduleTable();
-        std::lock_guard lock(table.mutex);
-        auto found = table.modules.find(hLibModule);
-        if (found != table.modules.end()) {
-            handle = found->second.handle;
-            if (--found->second.count == 0)
-                table.modules.erase(found);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!hLibModule) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return FALSE;
         }
-    }
-    if (handle) {
-        // Outside the lock: unloading runs the module's finalisers.
-        posix::closeLibrary(handle);
-        return TRUE;
-    }
-    // The program and the modules it was linked with stay for the life of the process.
-    if (objectAt(hLibModule))
-        return TRUE;
-    SetLastError(ERROR_MOD_NOT_FOUND);
-    return FALSE;
+        void *handle = nullptr;
+        {
+            ModuleTable &table = moduleTable();
+            std::lock_guard lock(table.mutex);
+            auto found = table.modules.find(hLibModule);
+            if (found != table.modules.end()) {
+                handle = found->second.handle;
+                if (--found->second.count == 0)
+                    table.modules.erase(found);
+            }
+        }
+        if (handle) {
+            // Outside the lock: unloading runs the module's finalisers.
+            posix::closeLibrary(handle);
+            return TRUE;
+        }
+        // The program and the modules it was linked with stay for the life of the process.
+        if (objectAt(hLibModule))
+            return TRUE;
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return FALSE;
+    });
 }
 
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName)
 {
-    if (!hModule)
-        hModule = programModule();
-    if (!objectAt(hModule)) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return nullptr;
-    }
-    // No module here exports by ordinal.
-    FARPROC symbol = lpProcName && !IS_INTRESOURCE(lpProcName) ? symbolOf(hModule, lpProcName)
-                                                               : nullptr;
-    if (!symbol)
-        SetLastError(ERROR_PROC_NOT_FOUND);
-    return symbol;
+    return vks::atWin32Boundary<FARPROC>(nullptr, [&]() -> FARPROC {
+        if (!hModule)
+            hModule = programModule();
+        if (!objectAt(hModule)) {
+            SetLastError(ERROR_MOD_NOT_FOUND);
+            return nullptr;
+        }
+        // No module here exports by ordinal.
+        FARPROC symbol = lpProcName && !IS_INTRESOURCE(lpProcName) ? symbolOf(hModule, lpProcName)
+                                                                   : nullptr;
+        if (!symbol)
+            SetLastError(ERROR_PROC_NOT_FOUND);
+        return symbol;
+    });
 }
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName)
 {
-    if (!lpModuleName)
-        return programModule();
-    HMODULE module = *lpModuleName ? loadedModuleNamed(lpModuleName) : nullptr;
-    if (!module)
-        SetLastError(ERROR_MOD_NOT_FOUND);
-    return module;
+    return vks::atWin32Boundary<HMODULE>(nullptr, [&]() -> HMODULE {
+        if (!lpModuleName)
+            return programModule();
+        HMODULE module = *lpModuleName ? loadedModuleNamed(lpModuleName) : nullptr;
+        if (!module)
+            SetLastError(ERROR_MOD_NOT_FOUND);
+        return module;
+    });
 }
 
 DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize)
 {
-    std::optional<posix::LoadedObject> object = objectAt(hModule ? hModule : programModule());
-    if (!object) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return 0;
-    }
-    if (!lpFilename && nSize) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    std::string name = dosPathOf(object->path);
-    if (name.size() >= nSize) {
-        // Like Windows XP: cut to nSize characters without a NUL.
-        if (nSize)
-            std::memcpy(lpFilename, name.data(), nSize);
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return nSize;
-    }
-    std::memcpy(lpFilename, name.c_str(), name.size() + 1);
-    return static_cast<DWORD>(name.size());
+    return vks::atWin32Boundary<DWORD>(0, [&]() -> DWORD {
+        std::optional<posix::LoadedObject> object = objectAt(hModule ? hModule : programModule());
+        if (!object) {
+            SetLastError(ERROR_MOD_NOT_FOUND);
+            return 0;
+        }
+        if (!lpFilename && nSize) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        std::string name = dosPathOf(object->path);
+        if (name.size() >= nSize) {
+            // Like Windows XP: cut to nSize characters without a NUL.
+            if (nSize)
+                std::memcpy(lpFilename, name.data(), nSize);
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return nSize;
+        }
+        std::memcpy(lpFilename, name.c_str(), name.size() + 1);
+        return static_cast<DWORD>(name.size());
+    });
 }

@@ -11,6 +11,7 @@
 #include "codepage.h"
 #include "posix/environment_posix.h"
 #include "posix/fs_posix.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 
 namespace vks::detail {
@@ -433,21 +434,23 @@ std::string currentHostDirectory()
 
 BOOL VksHostSetDrive(char letter, const char *hostFolder)
 {
-    using namespace vks::detail;
-    if (!isAsciiLetter(letter))
-        return FALSE;
-    if (!hostFolder) {
-        if (asciiUpper(letter) == 'C')
-            driveMap().useDefaultDriveC();
-        else
-            driveMap().set(letter, std::nullopt);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        using namespace vks::detail;
+        if (!isAsciiLetter(letter))
+            return FALSE;
+        if (!hostFolder) {
+            if (asciiUpper(letter) == 'C')
+                driveMap().useDefaultDriveC();
+            else
+                driveMap().set(letter, std::nullopt);
+            return TRUE;
+        }
+        if (!*hostFolder)
+            return FALSE;
+        std::string folder = absoluteHostPath(hostFolder);
+        if (posix::fileKind(folder) != posix::FileKind::directory)
+            return FALSE;
+        driveMap().set(letter, Drive{folder, posix::canonicalPath(folder)});
         return TRUE;
-    }
-    if (!*hostFolder)
-        return FALSE;
-    std::string folder = absoluteHostPath(hostFolder);
-    if (posix::fileKind(folder) != posix::FileKind::directory)
-        return FALSE;
-    driveMap().set(letter, Drive{folder, posix::canonicalPath(folder)});
-    return TRUE;
+    });
 }

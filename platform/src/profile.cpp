@@ -12,6 +12,7 @@
 #include "profile_copy.h"
 #include "profile_path.h"
 #include "regional_settings.h"
+#include "vksboundary.h"
 #include "windows.h"
 
 namespace {
@@ -287,8 +288,9 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR
     try {
         return readProfileString(lpAppName, lpKeyName, lpDefault, lpReturnedString, nSize,
                                  lpFileName);
-    } catch (const std::exception &) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    } catch (...) {
+        // The default still reaches the caller, as when the file cannot be read.
+        SetLastError(vks::win32ErrorOfCurrentException());
         return copyProfileText(lpAppName ? defaultText(lpDefault) : "", lpReturnedString, nSize);
     }
 }
@@ -296,24 +298,18 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR
 UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault,
                                   LPCSTR lpFileName)
 {
-    try {
+    return vks::atWin32Boundary(static_cast<UINT>(nDefault), [&] {
         return readProfileInt(lpAppName, lpKeyName, nDefault, lpFileName);
-    } catch (const std::exception &) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return static_cast<UINT>(nDefault);
-    }
+    });
 }
 
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                        LPCSTR lpFileName)
 {
-    try {
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         vks::detail::prepareDriveForWrite();
         return writeProfileString(lpAppName, lpKeyName, lpString, lpFileName);
-    } catch (const std::exception &) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    });
 }
 
 // win.ini is read through GetPrivateProfileStringA alone, so that every answer it gives passes

@@ -9,6 +9,7 @@
 #include "paths.h"
 #include "posix/locale_posix.h"
 #include "regional_pictures.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 
 namespace vks::detail {
@@ -198,8 +199,10 @@ bool regionalIntlValue(std::string_view key, std::string &value)
 
 void VksHostSetRegionalLocale(const char *localeOrNull)
 {
-    auto &s = vks::detail::state();
-    std::lock_guard<std::mutex> guard(s.lock);
-    s.fixedLocale = localeOrNull ? std::optional<std::string>(localeOrNull) : std::nullopt;
-    s.keys.reset();
+    vks::atWin32BoundaryVoid([&] {
+        auto &s = vks::detail::state();
+        std::lock_guard<std::mutex> guard(s.lock);
+        s.fixedLocale = localeOrNull ? std::optional<std::string>(localeOrNull) : std::nullopt;
+        s.keys.reset();
+    });
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vksboundary.h"
 #include "window_class.h"
 #include "windows.h"
 
@@ -27,24 +28,26 @@ MessageNames &messageNames()
 
 UINT WINAPI RegisterWindowMessageA(LPCSTR lpString)
 {
-    if (!lpString || !*lpString) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    const std::string name(lpString);
-    if (name.size() > kMaxNameLength) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    MessageNames &table = messageNames();
-    std::lock_guard guard(table.lock);
-    for (std::size_t i = 0; i < table.names.size(); ++i)
-        if (vks::detail::sameNameIgnoringCase(table.names[i], name))
-            return kFirstRegistered + static_cast<UINT>(i);
-    if (table.names.size() > kLastRegistered - kFirstRegistered) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 0;
-    }
-    table.names.push_back(name);
-    return kFirstRegistered + static_cast<UINT>(table.names.size() - 1);
+    return vks::atWin32Boundary<UINT>(0, [&]() -> UINT {
+        if (!lpString || !*lpString) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        const std::string name(lpString);
+        if (name.size() > kMaxNameLength) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        MessageNames &table = messageNames();
+        std::lock_guard guard(table.lock);
+        for (std::size_t i = 0; i < table.names.size(); ++i)
+            if (vks::detail::sameNameIgnoringCase(table.names[i], name))
+                return kFirstRegistered + static_cast<UINT>(i);
+        if (table.names.size() > kLastRegistered - kFirstRegistered) {
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return 0;
+        }
+        table.names.push_back(name);
+        return kFirstRegistered + static_cast<UINT>(table.names.size() - 1);
+    });
 }

@@ -3,6 +3,7 @@
 
 #include "registry_handles.h"
 #include "registry_store.h"
+#include "vksboundary.h"
 
 namespace vks::detail {
 
@@ -85,106 +86,120 @@ using namespace vks::detail;
 
 LONG WINAPI RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult)
 {
-    return openHandle(hKey, lpSubKey, phkResult, openExisting);
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        return openHandle(hKey, lpSubKey, phkResult, openExisting);
+    });
 }
 
 LONG WINAPI RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult)
 {
-    return openHandle(hKey, lpSubKey, phkResult, createOrOpen);
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        return openHandle(hKey, lpSubKey, phkResult, createOrOpen);
+    });
 }
 
 LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
                              LPBYTE lpData, LPDWORD lpcbData)
 {
-    KeyLocation location;
-    if (!keyLocationOf(hKey, location))
-        return ERROR_INVALID_HANDLE;
-    if (lpReserved || (lpData && !lpcbData))
-        return ERROR_INVALID_PARAMETER;
-    std::shared_ptr<const RegistryTree> tree;
-    LONG result = loadRegistry(tree);
-    const RegistryKey *key = nullptr;
-    if (result != ERROR_SUCCESS || (result = keyOfHandle(*tree, location, key)) != ERROR_SUCCESS)
-        return result;
-    const RegistryValue *value = key->value(lpValueName ? lpValueName : "");
-    if (!value)
-        return ERROR_FILE_NOT_FOUND;
-    if (lpType)
-        *lpType = value->type;
-    if (!lpcbData)
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        KeyLocation location;
+        if (!keyLocationOf(hKey, location))
+            return ERROR_INVALID_HANDLE;
+        if (lpReserved || (lpData && !lpcbData))
+            return ERROR_INVALID_PARAMETER;
+        std::shared_ptr<const RegistryTree> tree;
+        LONG result = loadRegistry(tree);
+        const RegistryKey *key = nullptr;
+        if (result != ERROR_SUCCESS || (result = keyOfHandle(*tree, location, key)) != ERROR_SUCCESS)
+            return result;
+        const RegistryValue *value = key->value(lpValueName ? lpValueName : "");
+        if (!value)
+            return ERROR_FILE_NOT_FOUND;
+        if (lpType)
+            *lpType = value->type;
+        if (!lpcbData)
+            return ERROR_SUCCESS;
+        DWORD size = static_cast<DWORD>(value->data.size());
+        DWORD room = *lpcbData;
+        *lpcbData = size;
+        if (!lpData)
+            return ERROR_SUCCESS;
+        if (room < size)
+            return ERROR_MORE_DATA;
+        std::memcpy(lpData, value->data.data(), size);
         return ERROR_SUCCESS;
-    DWORD size = static_cast<DWORD>(value->data.size());
-    DWORD room = *lpcbData;
-    *lpcbData = size;
-    if (!lpData)
-        return ERROR_SUCCESS;
-    if (room < size)
-        return ERROR_MORE_DATA;
-    std::memcpy(lpData, value->data.data(), size);
-    return ERROR_SUCCESS;
+    });
 }
 
 LONG WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD /*Reserved*/, DWORD dwType,
                            const BYTE *lpData, DWORD cbData)
 {
-    KeyLocation location;
-    if (!keyLocationOf(hKey, location))
-        return ERROR_INVALID_HANDLE;
-    if (!lpData && cbData)
-        return ERROR_NOACCESS;
-    std::string data(reinterpret_cast<const char *>(lpData), lpData ? cbData : 0);
-    return updateRegistry(true, [&](RegistryTree &tree, bool &changed) -> LONG {
-        RegistryKey *key = nullptr;
-        if (LONG found = keyOfHandle(tree, location, key); found != ERROR_SUCCESS)
-            return found;
-        changed = key->setValue(lpValueName ? lpValueName : "", dwType, std::move(data));
-        return ERROR_SUCCESS;
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        KeyLocation location;
+        if (!keyLocationOf(hKey, location))
+            return ERROR_INVALID_HANDLE;
+        if (!lpData && cbData)
+            return ERROR_NOACCESS;
+        std::string data(reinterpret_cast<const char *>(lpData), lpData ? cbData : 0);
+        return updateRegistry(true, [&](RegistryTree &tree, bool &changed) -> LONG {
+            RegistryKey *key = nullptr;
+            if (LONG found = keyOfHandle(tree, location, key); found != ERROR_SUCCESS)
+                return found;
+            changed = key->setValue(lpValueName ? lpValueName : "", dwType, std::move(data));
+            return ERROR_SUCCESS;
+        });
     });
 }
 
 LONG WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey)
 {
-    KeyLocation base, target;
-    if (!keyLocationOf(hKey, base))
-        return ERROR_INVALID_HANDLE;
-    if (!lpSubKey)
-        return ERROR_INVALID_PARAMETER;
-    LONG result = splitSubKey(lpSubKey, base, target);
-    if (result != ERROR_SUCCESS)
-        return result;
-    if (target.path.empty())
-        return ERROR_ACCESS_DENIED;  // a predefined key
-    return updateRegistry(false, [&](RegistryTree &tree, bool &changed) -> LONG {
-        RegistryKey *key = nullptr;
-        if (LONG found = keyOfHandle(tree, base, key); found != ERROR_SUCCESS)
-            return found;
-        key = tree.find(target.root, target.path);
-        if (!key)
-            return ERROR_FILE_NOT_FOUND;
-        // NT refuses to delete a key that still has subkeys.
-        if (!key->subkeys.empty())
-            return ERROR_ACCESS_DENIED;
-        tree.remove(target.root, target.path);
-        changed = true;
-        return ERROR_SUCCESS;
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        KeyLocation base, target;
+        if (!keyLocationOf(hKey, base))
+            return ERROR_INVALID_HANDLE;
+        if (!lpSubKey)
+            return ERROR_INVALID_PARAMETER;
+        LONG result = splitSubKey(lpSubKey, base, target);
+        if (result != ERROR_SUCCESS)
+            return result;
+        if (target.path.empty())
+            return ERROR_ACCESS_DENIED;  // a predefined key
+        return updateRegistry(false, [&](RegistryTree &tree, bool &changed) -> LONG {
+            RegistryKey *key = nullptr;
+            if (LONG found = keyOfHandle(tree, base, key); found != ERROR_SUCCESS)
+                return found;
+            key = tree.find(target.root, target.path);
+            if (!key)
+                return ERROR_FILE_NOT_FOUND;
+            // NT refuses to delete a key that still has subkeys.
+            if (!key->subkeys.empty())
+                return ERROR_ACCESS_DENIED;
+            tree.remove(target.root, target.path);
+            changed = true;
+            return ERROR_SUCCESS;
+        });
     });
 }
 
 LONG WINAPI RegDeleteValueA(HKEY hKey, LPCSTR lpValueName)
 {
-    KeyLocation location;
-    if (!keyLocationOf(hKey, location))
-        return ERROR_INVALID_HANDLE;
-    return updateRegistry(false, [&](RegistryTree &tree, bool &changed) -> LONG {
-        RegistryKey *key = nullptr;
-        if (LONG found = keyOfHandle(tree, location, key); found != ERROR_SUCCESS)
-            return found;
-        changed = key->removeValue(lpValueName ? lpValueName : "");
-        return changed ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        KeyLocation location;
+        if (!keyLocationOf(hKey, location))
+            return ERROR_INVALID_HANDLE;
+        return updateRegistry(false, [&](RegistryTree &tree, bool &changed) -> LONG {
+            RegistryKey *key = nullptr;
+            if (LONG found = keyOfHandle(tree, location, key); found != ERROR_SUCCESS)
+                return found;
+            changed = key->removeValue(lpValueName ? lpValueName : "");
+            return changed ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+        });
     });
 }
 
 LONG WINAPI RegCloseKey(HKEY hKey)
 {
-    return closeKeyHandle(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    return vks::statusAtWin32Boundary([&]() -> LONG {
+        return closeKeyHandle(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    });
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "module.h"
+#include "vksboundary.h"
 #include "vksresource.h"
 
 namespace vks::detail {
@@ -82,49 +83,55 @@ using namespace vks::detail;
 BOOL VksRegisterStringTable(const void *addressInModule, const VksStringResource *entries,
                             size_t count)
 {
-    HMODULE module = moduleContaining(addressInModule);
-    if (!module || (!entries && count))
-        return FALSE;
-    for (size_t i = 0; i < count; ++i)
-        if (entries[i].id > kLargestId)
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HMODULE module = moduleContaining(addressInModule);
+        if (!module || (!entries && count))
             return FALSE;
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    ModuleResources &resources = reg.modules[module];
-    for (size_t i = 0; i < count; ++i)
-        resources.strings[entries[i].id] = entries[i].utf8 ? entries[i].utf8 : "";
-    return TRUE;
+        for (size_t i = 0; i < count; ++i)
+            if (entries[i].id > kLargestId)
+                return FALSE;
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        ModuleResources &resources = reg.modules[module];
+        for (size_t i = 0; i < count; ++i)
+            resources.strings[entries[i].id] = entries[i].utf8 ? entries[i].utf8 : "";
+        return TRUE;
+    });
 }
 
 BOOL VksUnregisterStringTables(const void *addressInModule)
 {
-    HMODULE module = moduleContaining(addressInModule);
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    return module && reg.modules.erase(module) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HMODULE module = moduleContaining(addressInModule);
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        return module && reg.modules.erase(module) ? TRUE : FALSE;
+    });
 }
 
 HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType)
 {
-    if (!lpType || !IS_INTRESOURCE(lpType) || lpType != RT_STRING) {
-        DWORD error = ERROR_SUCCESS;
-        HRSRC found = findRegisteredResource(hModule, lpName, lpType, error);
-        if (!found)
-            SetLastError(error);
-        return found;
-    }
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    auto resources = reg.modules.find(moduleOrProgram(hModule));
-    if (resources == reg.modules.end()) {
-        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
-        return nullptr;
-    }
-    UINT block = IS_INTRESOURCE(lpName) ? static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpName)) : 0;
-    const auto *first = block ? firstOfBlock(resources->second, block) : nullptr;
-    if (!first) {
-        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-        return nullptr;
-    }
-    return reinterpret_cast<HRSRC>(const_cast<std::pair<const UINT, std::string> *>(first));
+    return vks::atWin32Boundary<HRSRC>(nullptr, [&]() -> HRSRC {
+        if (!lpType || !IS_INTRESOURCE(lpType) || lpType != RT_STRING) {
+            DWORD error = ERROR_SUCCESS;
+            HRSRC found = findRegisteredResource(hModule, lpName, lpType, error);
+            if (!found)
+                SetLastError(error);
+            return found;
+        }
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        auto resources = reg.modules.find(moduleOrProgram(hModule));
+        if (resources == reg.modules.end()) {
+            SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
+            return nullptr;
+        }
+        UINT block = IS_INTRESOURCE(lpName) ? static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpName)) : 0;
+        const auto *first = block ? firstOfBlock(resources->second, block) : nullptr;
+        if (!first) {
+            SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+            return nullptr;
+        }
+        return reinterpret_cast<HRSRC>(const_cast<std::pair<const UINT, std::string> *>(first));
+    });
 }

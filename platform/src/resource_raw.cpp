@@ -7,6 +7,7 @@
 
 #include "module.h"
 #include "resource_table.h"
+#include "vksboundary.h"
 #include "vksresource.h"
 
 namespace vks::detail {
@@ -111,59 +112,71 @@ using namespace vks::detail;
 BOOL VksRegisterResource(const void *addressInModule, LPCSTR type, LPCSTR name,
                          const void *bytes, size_t size)
 {
-    HMODULE module = moduleContaining(addressInModule);
-    ResourceKey key;
-    if (!module || !toResourceId(type, key.first) || !toResourceId(name, key.second) ||
-        (!bytes && size))
-        return FALSE;
-    const auto *begin = static_cast<const unsigned char *>(bytes);
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    reg.modules[module][key].bytes.assign(begin, begin + size);
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HMODULE module = moduleContaining(addressInModule);
+        ResourceKey key;
+        if (!module || !toResourceId(type, key.first) || !toResourceId(name, key.second) ||
+            (!bytes && size))
+            return FALSE;
+        const auto *begin = static_cast<const unsigned char *>(bytes);
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        reg.modules[module][key].bytes.assign(begin, begin + size);
+        return TRUE;
+    });
 }
 
 BOOL VksUnregisterResources(const void *addressInModule)
 {
-    HMODULE module = moduleContaining(addressInModule);
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    return module && reg.modules.erase(module) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HMODULE module = moduleContaining(addressInModule);
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        return module && reg.modules.erase(module) ? TRUE : FALSE;
+    });
 }
 
 HGLOBAL WINAPI LoadResource(HMODULE, HRSRC hResInfo)
 {
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    const RegisteredResource *resource = hResInfo ? resourceOf(reg, hResInfo) : nullptr;
-    if (!resource) {
-        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
-        return nullptr;
-    }
-    // The bytes stay where they are while the module keeps them registered, as a loaded module's
-    // resources stay mapped.
-    return reinterpret_cast<HGLOBAL>(const_cast<unsigned char *>(resource->bytes.data()));
+    return vks::atWin32Boundary<HGLOBAL>(nullptr, [&]() -> HGLOBAL {
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        const RegisteredResource *resource = hResInfo ? resourceOf(reg, hResInfo) : nullptr;
+        if (!resource) {
+            SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
+            return nullptr;
+        }
+        // The bytes stay where they are while the module keeps them registered, as a loaded module's
+        // resources stay mapped.
+        return reinterpret_cast<HGLOBAL>(const_cast<unsigned char *>(resource->bytes.data()));
+    });
 }
 
 LPVOID WINAPI LockResource(HGLOBAL hResData)
 {
-    return hResData;
+    return vks::atWin32Boundary<LPVOID>(nullptr, [&]() -> LPVOID {
+        return hResData;
+    });
 }
 
 DWORD WINAPI SizeofResource(HMODULE, HRSRC hResInfo)
 {
-    Registry &reg = registry();
-    std::lock_guard lock(reg.mutex);
-    const RegisteredResource *resource = hResInfo ? resourceOf(reg, hResInfo) : nullptr;
-    if (!resource) {
-        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
-        return 0;
-    }
-    return static_cast<DWORD>(resource->bytes.size());
+    return vks::atWin32Boundary<DWORD>(0, [&]() -> DWORD {
+        Registry &reg = registry();
+        std::lock_guard lock(reg.mutex);
+        const RegisteredResource *resource = hResInfo ? resourceOf(reg, hResInfo) : nullptr;
+        if (!resource) {
+            SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
+            return 0;
+        }
+        return static_cast<DWORD>(resource->bytes.size());
+    });
 }
 
 BOOL WINAPI FreeResource(HGLOBAL)
 {
-    // Resources live as long as their module; Win32 keeps this call only for old programs.
-    return FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        // Resources live as long as their module; Win32 keeps this call only for old programs.
+        return FALSE;
+    });
 }

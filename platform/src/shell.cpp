@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "vksboundary.h"
 #include "windows.h"
 #include "shlobj.h"
 
@@ -57,20 +58,26 @@ std::atomic<ULONG> taskAllocatorReferences{1};
 
 ULONG WINAPI taskAllocatorAddRef(IMalloc *)
 {
-    return ++taskAllocatorReferences;
+    return vks::atWin32Boundary<ULONG>(0, [&]() -> ULONG {
+        return ++taskAllocatorReferences;
+    });
 }
 
 ULONG WINAPI taskAllocatorRelease(IMalloc *)
 {
-    ULONG count = taskAllocatorReferences.load();
-    while (count > 1 && !taskAllocatorReferences.compare_exchange_weak(count, count - 1)) {
-    }
-    return count > 1 ? count - 1 : 1;
+    return vks::atWin32Boundary<ULONG>(0, [&]() -> ULONG {
+        ULONG count = taskAllocatorReferences.load();
+        while (count > 1 && !taskAllocatorReferences.compare_exchange_weak(count, count - 1)) {
+        }
+        return count > 1 ? count - 1 : 1;
+    });
 }
 
 void WINAPI taskAllocatorFree(IMalloc *, void *pv)
 {
-    std::free(pv);
+    vks::atWin32BoundaryVoid([&] {
+        std::free(pv);
+    });
 }
 
 const IMallocVtbl taskAllocatorVtbl = {taskAllocatorAddRef, taskAllocatorRelease,
@@ -85,35 +92,41 @@ using namespace vks::detail;
 
 HRESULT WINAPI SHGetSpecialFolderLocation(HWND, int nFolder, LPITEMIDLIST *ppidl)
 {
-    if (!ppidl)
-        return E_INVALIDARG;
-    *ppidl = nullptr;
-    if (nFolder != CSIDL_PERSONAL)
-        return E_INVALIDARG;
-    std::string folder = posix::documentsFolder();
-    if (folder.empty() || posix::fileKind(folder) != posix::FileKind::directory)
-        return E_FAIL;
-    *ppidl = folderItemList(dosPathOf(folder));
-    return *ppidl ? S_OK : E_OUTOFMEMORY;
+    return vks::atWin32Boundary<HRESULT>(E_OUTOFMEMORY, [&]() -> HRESULT {
+        if (!ppidl)
+            return E_INVALIDARG;
+        *ppidl = nullptr;
+        if (nFolder != CSIDL_PERSONAL)
+            return E_INVALIDARG;
+        std::string folder = posix::documentsFolder();
+        if (folder.empty() || posix::fileKind(folder) != posix::FileKind::directory)
+            return E_FAIL;
+        *ppidl = folderItemList(dosPathOf(folder));
+        return *ppidl ? S_OK : E_OUTOFMEMORY;
+    });
 }
 
 BOOL WINAPI SHGetPathFromIDListA(LPCITEMIDLIST pidl, LPSTR pszPath)
 {
-    if (!pszPath)
-        return FALSE;
-    pszPath[0] = '\0';
-    const char *folder = pidl ? folderOf(pidl) : nullptr;
-    if (!folder || std::strlen(folder) >= MAX_PATH)
-        return FALSE;
-    std::strcpy(pszPath, folder);
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!pszPath)
+            return FALSE;
+        pszPath[0] = '\0';
+        const char *folder = pidl ? folderOf(pidl) : nullptr;
+        if (!folder || std::strlen(folder) >= MAX_PATH)
+            return FALSE;
+        std::strcpy(pszPath, folder);
+        return TRUE;
+    });
 }
 
 HRESULT WINAPI SHGetMalloc(LPMALLOC *ppMalloc)
 {
-    if (!ppMalloc)
-        return E_INVALIDARG;
-    *ppMalloc = &taskAllocator;
-    taskAllocator.AddRef();
-    return S_OK;
+    return vks::atWin32Boundary<HRESULT>(E_OUTOFMEMORY, [&]() -> HRESULT {
+        if (!ppMalloc)
+            return E_INVALIDARG;
+        *ppMalloc = &taskAllocator;
+        taskAllocator.AddRef();
+        return S_OK;
+    });
 }

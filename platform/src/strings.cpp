@@ -1,6 +1,7 @@
 // Kernel string helpers that Windows guards against bad pointers.
 #include <cstring>
 
+#include "vksboundary.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -20,13 +21,17 @@ bool isNeverMapped(const void *pointer)
 
 int WINAPI lstrlenA(LPCSTR lpString)
 {
-    if (vks::detail::isNeverMapped(lpString))
-        return 0;
-    return static_cast<int>(std::strlen(lpString));
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (vks::detail::isNeverMapped(lpString))
+            return 0;
+        return static_cast<int>(std::strlen(lpString));
+    });
 }
 
 BOOL WINAPI IsBadStringPtrA(LPCSTR lpsz, UINT_PTR ucchMax)
 {
-    (void)ucchMax;
-    return vks::detail::isNeverMapped(lpsz) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        (void)ucchMax;
+        return vks::detail::isNeverMapped(lpsz) ? TRUE : FALSE;
+    });
 }

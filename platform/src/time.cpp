@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "clock.h"
+#include "vksboundary.h"
 #include "windows.h"
 
 namespace {
@@ -136,88 +137,108 @@ BOOL invalidParameter()
 
 BOOL WINAPI SystemTimeToFileTime(const SYSTEMTIME *lpSystemTime, LPFILETIME lpFileTime)
 {
-    if (!lpSystemTime || !lpFileTime || !isValidRecord(*lpSystemTime))
-        return invalidParameter();
-    *lpFileTime = fileTimeOf(ticksOf(*lpSystemTime));
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpSystemTime || !lpFileTime || !isValidRecord(*lpSystemTime))
+            return invalidParameter();
+        *lpFileTime = fileTimeOf(ticksOf(*lpSystemTime));
+        return TRUE;
+    });
 }
 
 BOOL WINAPI FileTimeToSystemTime(const FILETIME *lpFileTime, LPSYSTEMTIME lpSystemTime)
 {
-    if (!lpFileTime || !lpSystemTime || (ticksOf(*lpFileTime) & kTopBit))
-        return invalidParameter();
-    *lpSystemTime = recordOf(ticksOf(*lpFileTime));
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpFileTime || !lpSystemTime || (ticksOf(*lpFileTime) & kTopBit))
+            return invalidParameter();
+        *lpSystemTime = recordOf(ticksOf(*lpFileTime));
+        return TRUE;
+    });
 }
 
 BOOL WINAPI DosDateTimeToFileTime(WORD wFatDate, WORD wFatTime, LPFILETIME lpFileTime)
 {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<WORD>(kFirstDosYear + (wFatDate >> 9));
-    t.wMonth = (wFatDate >> 5) & 0x0F;
-    t.wDay = wFatDate & 0x1F;
-    t.wHour = wFatTime >> 11;
-    t.wMinute = (wFatTime >> 5) & 0x3F;
-    t.wSecond = static_cast<WORD>((wFatTime & 0x1F) * 2);
-    // Like Windows, a failure here leaves the last error alone.
-    if (!lpFileTime || !isValidRecord(t))
-        return FALSE;
-    *lpFileTime = fileTimeOf(ticksOf(t));
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        SYSTEMTIME t{};
+        t.wYear = static_cast<WORD>(kFirstDosYear + (wFatDate >> 9));
+        t.wMonth = (wFatDate >> 5) & 0x0F;
+        t.wDay = wFatDate & 0x1F;
+        t.wHour = wFatTime >> 11;
+        t.wMinute = (wFatTime >> 5) & 0x3F;
+        t.wSecond = static_cast<WORD>((wFatTime & 0x1F) * 2);
+        // Like Windows, a failure here leaves the last error alone.
+        if (!lpFileTime || !isValidRecord(t))
+            return FALSE;
+        *lpFileTime = fileTimeOf(ticksOf(t));
+        return TRUE;
+    });
 }
 
 BOOL WINAPI FileTimeToDosDateTime(const FILETIME *lpFileTime, LPWORD lpFatDate, LPWORD lpFatTime)
 {
-    if (!lpFileTime || !lpFatDate || !lpFatTime || (ticksOf(*lpFileTime) & kTopBit))
-        return invalidParameter();
-    const SYSTEMTIME t = recordOf(ticksOf(*lpFileTime));
-    // Both ends of the seven-bit year, rather than wrapping 2108 round to 1980.
-    if (t.wYear < kFirstDosYear || t.wYear > kLastDosYear)
-        return invalidParameter();
-    *lpFatDate = static_cast<WORD>(((t.wYear - kFirstDosYear) << 9) | (t.wMonth << 5) | t.wDay);
-    *lpFatTime = static_cast<WORD>((t.wHour << 11) | (t.wMinute << 5) | (t.wSecond / 2));
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpFileTime || !lpFatDate || !lpFatTime || (ticksOf(*lpFileTime) & kTopBit))
+            return invalidParameter();
+        const SYSTEMTIME t = recordOf(ticksOf(*lpFileTime));
+        // Both ends of the seven-bit year, rather than wrapping 2108 round to 1980.
+        if (t.wYear < kFirstDosYear || t.wYear > kLastDosYear)
+            return invalidParameter();
+        *lpFatDate = static_cast<WORD>(((t.wYear - kFirstDosYear) << 9) | (t.wMonth << 5) | t.wDay);
+        *lpFatTime = static_cast<WORD>((t.wHour << 11) | (t.wMinute << 5) | (t.wSecond / 2));
+        return TRUE;
+    });
 }
 
 BOOL WINAPI LocalFileTimeToFileTime(const FILETIME *lpLocalFileTime, LPFILETIME lpFileTime)
 {
-    if (!lpLocalFileTime || !lpFileTime)
-        return invalidParameter();
-    *lpFileTime = fileTimeOf(ticksOf(*lpLocalFileTime) - localOffsetTicks());
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpLocalFileTime || !lpFileTime)
+            return invalidParameter();
+        *lpFileTime = fileTimeOf(ticksOf(*lpLocalFileTime) - localOffsetTicks());
+        return TRUE;
+    });
 }
 
 BOOL WINAPI FileTimeToLocalFileTime(const FILETIME *lpFileTime, LPFILETIME lpLocalFileTime)
 {
-    if (!lpFileTime || !lpLocalFileTime)
-        return invalidParameter();
-    *lpLocalFileTime = fileTimeOf(ticksOf(*lpFileTime) + localOffsetTicks());
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpFileTime || !lpLocalFileTime)
+            return invalidParameter();
+        *lpLocalFileTime = fileTimeOf(ticksOf(*lpFileTime) + localOffsetTicks());
+        return TRUE;
+    });
 }
 
 LONG WINAPI CompareFileTime(const FILETIME *lpFileTime1, const FILETIME *lpFileTime2)
 {
-    // A missing operand counts as the smaller, rather than being read.
-    if (!lpFileTime1 || !lpFileTime2)
-        return -1;
-    const Ticks a = ticksOf(*lpFileTime1);
-    const Ticks b = ticksOf(*lpFileTime2);
-    return a < b ? -1 : a > b ? 1 : 0;
+    return vks::atWin32Boundary<LONG>(0, [&]() -> LONG {
+        // A missing operand counts as the smaller, rather than being read.
+        if (!lpFileTime1 || !lpFileTime2)
+            return -1;
+        const Ticks a = ticksOf(*lpFileTime1);
+        const Ticks b = ticksOf(*lpFileTime2);
+        return a < b ? -1 : a > b ? 1 : 0;
+    });
 }
 
 void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime)
 {
-    if (lpSystemTime)
-        *lpSystemTime = recordOfClock(localNowTicks());
+    vks::atWin32BoundaryVoid([&] {
+        if (lpSystemTime)
+            *lpSystemTime = recordOfClock(localNowTicks());
+    });
 }
 
 void WINAPI GetSystemTime(LPSYSTEMTIME lpSystemTime)
 {
-    if (lpSystemTime)
-        *lpSystemTime = recordOfClock(utcNowTicks());
+    vks::atWin32BoundaryVoid([&] {
+        if (lpSystemTime)
+            *lpSystemTime = recordOfClock(utcNowTicks());
+    });
 }
 
 DWORD WINAPI GetTickCount(void)
 {
-    return vks::detail::tickCountNow();
+    return vks::atWin32Boundary<DWORD>(0, [&]() -> DWORD {
+        return vks::detail::tickCountNow();
+    });
 }

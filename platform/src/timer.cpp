@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "thread_queue.h"
+#include "vksboundary.h"
 #include "window_table.h"
 
 namespace vks::detail {
@@ -104,39 +105,43 @@ UINT_PTR newThreadTimerId()
 
 UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc)
 {
-    if (!hWnd) {
-        MessageQueue &queue = currentQueue();
-        // An id that names one of the thread's timers replaces it; any other gets a new id.
-        const UINT_PTR id =
-            nIDEvent && queue.hasTimer(nullptr, nIDEvent) ? nIDEvent : newThreadTimerId();
-        queue.setTimer(nullptr, id, uElapse, lpTimerFunc);
-        return id;
-    }
-    const std::shared_ptr<MessageQueue> queue = queueOfWindow(hWnd);
-    if (!queue) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    queue->setTimer(hWnd, nIDEvent, uElapse, lpTimerFunc);
-    // Non-zero for success: the id itself, unless the id is 0.
-    return nIDEvent ? nIDEvent : 1;
+    return vks::atWin32Boundary<UINT_PTR>(0, [&]() -> UINT_PTR {
+        if (!hWnd) {
+            MessageQueue &queue = currentQueue();
+            // An id that names one of the thread's timers replaces it; any other gets a new id.
+            const UINT_PTR id =
+                nIDEvent && queue.hasTimer(nullptr, nIDEvent) ? nIDEvent : newThreadTimerId();
+            queue.setTimer(nullptr, id, uElapse, lpTimerFunc);
+            return id;
+        }
+        const std::shared_ptr<MessageQueue> queue = queueOfWindow(hWnd);
+        if (!queue) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        queue->setTimer(hWnd, nIDEvent, uElapse, lpTimerFunc);
+        // Non-zero for success: the id itself, unless the id is 0.
+        return nIDEvent ? nIDEvent : 1;
+    });
 }
 
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent)
 {
-    MessageQueue *queue = &currentQueue();
-    std::shared_ptr<MessageQueue> windowQueue;
-    if (hWnd) {
-        windowQueue = queueOfWindow(hWnd);
-        if (!windowQueue) {
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        MessageQueue *queue = &currentQueue();
+        std::shared_ptr<MessageQueue> windowQueue;
+        if (hWnd) {
+            windowQueue = queueOfWindow(hWnd);
+            if (!windowQueue) {
+                SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+                return FALSE;
+            }
+            queue = windowQueue.get();
+        }
+        if (!queue->killTimer(hWnd, uIDEvent)) {
+            SetLastError(ERROR_INVALID_PARAMETER);
             return FALSE;
         }
-        queue = windowQueue.get();
-    }
-    if (!queue->killTimer(hWnd, uIDEvent)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return TRUE;
+        return TRUE;
+    });
 }

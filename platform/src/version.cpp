@@ -4,6 +4,7 @@
 #include <mutex>
 #include <optional>
 
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -51,68 +52,76 @@ OSVERSIONINFOA currentVersion()
 
 void VksHostSetVersion(const OSVERSIONINFOA *fixedOrNull)
 {
-    std::lock_guard guard(host().lock);
-    if (!fixedOrNull) {
-        host().version.reset();
-        return;
-    }
-    OSVERSIONINFOA copy = *fixedOrNull;
-    copy.szCSDVersion[sizeof copy.szCSDVersion - 1] = '\0';
-    host().version = copy;
+    vks::atWin32BoundaryVoid([&] {
+        std::lock_guard guard(host().lock);
+        if (!fixedOrNull) {
+            host().version.reset();
+            return;
+        }
+        OSVERSIONINFOA copy = *fixedOrNull;
+        copy.szCSDVersion[sizeof copy.szCSDVersion - 1] = '\0';
+        host().version = copy;
+    });
 }
 
 void VksHostSetKeyboardSubtype(const int *fixedOrNull)
 {
-    std::lock_guard guard(host().lock);
-    if (fixedOrNull)
-        host().keyboardSubtype = *fixedOrNull;
-    else
-        host().keyboardSubtype.reset();
+    vks::atWin32BoundaryVoid([&] {
+        std::lock_guard guard(host().lock);
+        if (fixedOrNull)
+            host().keyboardSubtype = *fixedOrNull;
+        else
+            host().keyboardSubtype.reset();
+    });
 }
 
 BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation)
 {
-    if (!lpVersionInformation) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    const DWORD size = lpVersionInformation->dwOSVersionInfoSize;
-    if (size != kVersionInfoSize && size != kVersionInfoExSize) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return FALSE;
-    }
-    const OSVERSIONINFOA version = currentVersion();
-    lpVersionInformation->dwMajorVersion = version.dwMajorVersion;
-    lpVersionInformation->dwMinorVersion = version.dwMinorVersion;
-    lpVersionInformation->dwBuildNumber = version.dwBuildNumber;
-    lpVersionInformation->dwPlatformId = version.dwPlatformId;
-    std::memcpy(lpVersionInformation->szCSDVersion, version.szCSDVersion,
-                sizeof version.szCSDVersion);
-    if (size == kVersionInfoExSize) {
-        // The extended record's own fields: no service pack, no suite, a workstation on NT.
-        auto *extended = reinterpret_cast<LPOSVERSIONINFOEXA>(lpVersionInformation);
-        extended->wServicePackMajor = 0;
-        extended->wServicePackMinor = 0;
-        extended->wSuiteMask = 0;
-        extended->wProductType =
-            version.dwPlatformId == VER_PLATFORM_WIN32_NT ? VER_NT_WORKSTATION : 0;
-        extended->wReserved = 0;
-    }
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpVersionInformation) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        const DWORD size = lpVersionInformation->dwOSVersionInfoSize;
+        if (size != kVersionInfoSize && size != kVersionInfoExSize) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return FALSE;
+        }
+        const OSVERSIONINFOA version = currentVersion();
+        lpVersionInformation->dwMajorVersion = version.dwMajorVersion;
+        lpVersionInformation->dwMinorVersion = version.dwMinorVersion;
+        lpVersionInformation->dwBuildNumber = version.dwBuildNumber;
+        lpVersionInformation->dwPlatformId = version.dwPlatformId;
+        std::memcpy(lpVersionInformation->szCSDVersion, version.szCSDVersion,
+                    sizeof version.szCSDVersion);
+        if (size == kVersionInfoExSize) {
+            // The extended record's own fields: no service pack, no suite, a workstation on NT.
+            auto *extended = reinterpret_cast<LPOSVERSIONINFOEXA>(lpVersionInformation);
+            extended->wServicePackMajor = 0;
+            extended->wServicePackMinor = 0;
+            extended->wSuiteMask = 0;
+            extended->wProductType =
+                version.dwPlatformId == VER_PLATFORM_WIN32_NT ? VER_NT_WORKSTATION : 0;
+            extended->wReserved = 0;
+        }
+        return TRUE;
+    });
 }
 
 int WINAPI GetKeyboardType(int nTypeFlag)
 {
-    switch (nTypeFlag) {
-    case 0:
-        return kEnhancedKeyboard;
-    case 1: {
-        std::lock_guard guard(host().lock);
-        return host().keyboardSubtype.value_or(0);
-    }
-    case 2:
-        return kFunctionKeys;
-    default:
-        return 0;
-    }
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        switch (nTypeFlag) {
+        case 0:
+            return kEnhancedKeyboard;
+        case 1: {
+            std::lock_guard guard(host().lock);
+            return host().keyboardSubtype.value_or(0);
+        }
+        case 2:
+            return kFunctionKeys;
+        default:
+            return 0;
+        }
+    });
 }

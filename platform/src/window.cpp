@@ -5,6 +5,7 @@
 #include <string>
 
 #include "thread_queue.h"
+#include "vksboundary.h"
 #include "window_class.h"
 #include "user32/window_state.h"
 #include "window_table.h"
@@ -155,152 +156,166 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
                             DWORD dwStyle, int X, int Y, int nWidth, int nHeight,
                             HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
 {
-    const std::optional<WindowClassInfo> wndClass = findWindowClass(lpClassName);
-    if (!wndClass) {
-        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-        return nullptr;
-    }
-    if (isChildStyle(dwStyle) && !hWndParent) {
-        SetLastError(ERROR_TLW_WITH_WSCHILD);
-        return nullptr;
-    }
-    const HWND hwnd = addWindow(newRecord(*wndClass, dwExStyle, dwStyle, X, Y, nWidth, nHeight,
-                                          hMenu, hInstance),
-                                hWndParent);
-    if (!hwnd)
-        return nullptr;
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
+        const std::optional<WindowClassInfo> wndClass = findWindowClass(lpClassName);
+        if (!wndClass) {
+            SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+            return nullptr;
+        }
+        if (isChildStyle(dwStyle) && !hWndParent) {
+            SetLastError(ERROR_TLW_WITH_WSCHILD);
+            return nullptr;
+        }
+        const HWND hwnd = addWindow(newRecord(*wndClass, dwExStyle, dwStyle, X, Y, nWidth, nHeight,
+                                              hMenu, hInstance),
+                                    hWndParent);
+        if (!hwnd)
+            return nullptr;
 
-    CREATESTRUCTA create{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, Y, X,
-                         static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};
-    const LPARAM createParam = reinterpret_cast<LPARAM>(&create);
-    // A refused creation sends no WM_DESTROY: the window never fully existed.
-    if (!SendMessageA(hwnd, WM_NCCREATE, 0, createParam) ||
-        SendMessageA(hwnd, WM_CREATE, 0, createParam) == -1) {
-        if (IsWindow(hwnd))
-            finishDestroy(hwnd);
-        return nullptr;
-    }
-    if ((dwStyle & WS_VISIBLE) && IsWindow(hwnd))
-        ShowWindow(hwnd, SW_SHOW);
-    return IsWindow(hwnd) ? hwnd : nullptr;
+        CREATESTRUCTA create{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, Y, X,
+                             static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};
+        const LPARAM createParam = reinterpret_cast<LPARAM>(&create);
+        // A refused creation sends no WM_DESTROY: the window never fully existed.
+        if (!SendMessageA(hwnd, WM_NCCREATE, 0, createParam) ||
+            SendMessageA(hwnd, WM_CREATE, 0, createParam) == -1) {
+            if (IsWindow(hwnd))
+                finishDestroy(hwnd);
+            return nullptr;
+        }
+        if ((dwStyle & WS_VISIBLE) && IsWindow(hwnd))
+            ShowWindow(hwnd, SW_SHOW);
+        return IsWindow(hwnd) ? hwnd : nullptr;
+    });
 }
 
 BOOL WINAPI DestroyWindow(HWND hWnd)
 {
-    std::vector<HWND> windows;
-    std::vector<HWND> owned;
-    switch (beginDestroy(hWnd, windows, owned)) {
-    case DestroyStart::Refused:
-        return FALSE;
-    case DestroyStart::AlreadyGoing:
-        // Asked again from its own WM_DESTROY, say: the first call finishes the work.
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        std::vector<HWND> windows;
+        std::vector<HWND> owned;
+        switch (beginDestroy(hWnd, windows, owned)) {
+        case DestroyStart::Refused:
+            return FALSE;
+        case DestroyStart::AlreadyGoing:
+            // Asked again from its own WM_DESTROY, say: the first call finishes the work.
+            return TRUE;
+        case DestroyStart::Go:
+            break;
+        }
+        for (HWND each : owned)
+            DestroyWindow(each);
+        passActivationFrom(hWnd);
+        sendDestroy(windows);
+        if (IsWindow(hWnd))
+            finishDestroy(hWnd);
         return TRUE;
-    case DestroyStart::Go:
-        break;
-    }
-    for (HWND each : owned)
-        DestroyWindow(each);
-    passActivationFrom(hWnd);
-    sendDestroy(windows);
-    if (IsWindow(hWnd))
-        finishDestroy(hWnd);
-    return TRUE;
+    });
 }
 
 BOOL WINAPI IsWindow(HWND hWnd)
 {
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    return table.find(hWnd) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        return table.find(hWnd) ? TRUE : FALSE;
+    });
 }
 
 HWND WINAPI GetParent(HWND hWnd)
 {
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    const WindowRecord *record = table.find(hWnd);
-    if (!record) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    if (record->style & WS_CHILD)
-        return record->parent;
-    // An owned pop-up answers its owner; an owned overlapped window answers NULL.
-    return (record->style & WS_POPUP) ? record->owner : nullptr;
-}
-
-HWND WINAPI GetWindow(HWND hWnd, UINT uCmd)
-{
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    const WindowRecord *record = table.find(hWnd);
-    if (!record) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    const std::vector<HWND> &siblings = table.siblingsOf(*record);
-    const auto self = std::find(siblings.begin(), siblings.end(), hWnd);
-    switch (uCmd) {
-    case GW_HWNDFIRST:
-        return siblings.front();
-    case GW_HWNDLAST:
-        return siblings.back();
-    case GW_HWNDNEXT:
-        return self + 1 < siblings.end() ? *(self + 1) : nullptr;
-    case GW_HWNDPREV:
-        return self > siblings.begin() ? *(self - 1) : nullptr;
-    case GW_OWNER:
-        return record->owner;
-    case GW_CHILD:
-        return record->children.empty() ? nullptr : record->children.front();
-    case GW_ENABLEDPOPUP:
-        for (HWND top : table.topLevel()) {
-            const WindowRecord *other = table.find(top);
-            if (other->owner == hWnd && (other->style & WS_POPUP) &&
-                (other->style & WS_VISIBLE) && !(other->style & WS_DISABLED))
-                return top;
-        }
-        return nullptr;
-    default:
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-}
-
-HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName)
-{
-    if (lpClassName && !findWindowClass(lpClassName)) {
-        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-        return nullptr;
-    }
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    for (HWND top : table.topLevel())
-        if (matchesFind(*table.find(top), lpClassName, lpWindowName))
-            return top;
-    return nullptr;
-}
-
-int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount)
-{
-    ATOM atom = 0;
-    {
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         WindowTable &table = windowTable();
         std::lock_guard guard(table.lock);
         const WindowRecord *record = table.find(hWnd);
         if (!record) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return nullptr;
+        }
+        if (record->style & WS_CHILD)
+            return record->parent;
+        // An owned pop-up answers its owner; an owned overlapped window answers NULL.
+        return (record->style & WS_POPUP) ? record->owner : nullptr;
+    });
+}
+
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd)
+{
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        const WindowRecord *record = table.find(hWnd);
+        if (!record) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return nullptr;
+        }
+        const std::vector<HWND> &siblings = table.siblingsOf(*record);
+        const auto self = std::find(siblings.begin(), siblings.end(), hWnd);
+        switch (uCmd) {
+        case GW_HWNDFIRST:
+            return siblings.front();
+        case GW_HWNDLAST:
+            return siblings.back();
+        case GW_HWNDNEXT:
+            return self + 1 < siblings.end() ? *(self + 1) : nullptr;
+        case GW_HWNDPREV:
+            return self > siblings.begin() ? *(self - 1) : nullptr;
+        case GW_OWNER:
+            return record->owner;
+        case GW_CHILD:
+            return record->children.empty() ? nullptr : record->children.front();
+        case GW_ENABLEDPOPUP:
+            for (HWND top : table.topLevel()) {
+                const WindowRecord *other = table.find(top);
+                if (other->owner == hWnd && (other->style & WS_POPUP) &&
+                    (other->style & WS_VISIBLE) && !(other->style & WS_DISABLED))
+                    return top;
+            }
+            return nullptr;
+        default:
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+    });
+}
+
+HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName)
+{
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
+        if (lpClassName && !findWindowClass(lpClassName)) {
+            SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+            return nullptr;
+        }
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        for (HWND top : table.topLevel())
+            if (matchesFind(*table.find(top), lpClassName, lpWindowName))
+                return top;
+        return nullptr;
+    });
+}
+
+int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount)
+{
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        ATOM atom = 0;
+        {
+            WindowTable &table = windowTable();
+            std::lock_guard guard(table.lock);
+            const WindowRecord *record = table.find(hWnd);
+            if (!record) {
+                SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+                return 0;
+            }
+            atom = record->classAtom;
+        }
+        if (!lpClassName || nMaxCount <= 0) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
             return 0;
         }
-        atom = record->classAtom;
-    }
-    if (!lpClassName || nMaxCount <= 0) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return 0;
-    }
-    const std::string name = windowClassName(atom);
-    const std::size_t count = std::min(name.size(), static_cast<std::size_t>(nMaxCount) - 1);
-    std::memcpy(lpClassName, name.data(), count);
-    lpClassName[count] = '\0';
-    return static_cast<int>(count);
+        const std::string name = windowClassName(atom);
+        const std::size_t count = std::min(name.size(), static_cast<std::size_t>(nMaxCount) - 1);
+        std::memcpy(lpClassName, name.data(), count);
+        lpClassName[count] = '\0';
+        return static_cast<int>(count);
+    });
 }

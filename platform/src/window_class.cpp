@@ -1,4 +1,5 @@
 // Window classes: RegisterClassA and its lookups. Classes are process-wide.
+#include "vksboundary.h"
 #include "window_class.h"
 
 #include <mutex>
@@ -94,62 +95,68 @@ using namespace vks::detail;
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass)
 {
-    if (!lpWndClass || !lpWndClass->lpszClassName || IS_INTRESOURCE(lpWndClass->lpszClassName) ||
-        !*lpWndClass->lpszClassName || lpWndClass->cbWndExtra < 0 ||
-        lpWndClass->cbClsExtra < 0) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    const std::string name(lpWndClass->lpszClassName);
-    if (name.size() > kMaxClassName) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    std::lock_guard guard(registry().lock);
-    if (findLocked(name.c_str())) {
-        SetLastError(ERROR_CLASS_ALREADY_EXISTS);
-        return 0;
-    }
-    if (registry().nextAtom == 0) {  // all 16,384 atoms used
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 0;
-    }
-    WindowClassInfo info;
-    info.atom = registry().nextAtom++;
-    info.name = name;
-    info.wc = *lpWndClass;
-    info.wc.lpszClassName = nullptr;  // the caller's string may not outlive the call
-    info.wc.lpszMenuName = nullptr;
-    registry().classes.push_back(std::move(info));
-    return registry().classes.back().atom;
+    return vks::atWin32Boundary<ATOM>(0, [&]() -> ATOM {
+        if (!lpWndClass || !lpWndClass->lpszClassName || IS_INTRESOURCE(lpWndClass->lpszClassName) ||
+            !*lpWndClass->lpszClassName || lpWndClass->cbWndExtra < 0 ||
+            lpWndClass->cbClsExtra < 0) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        const std::string name(lpWndClass->lpszClassName);
+        if (name.size() > kMaxClassName) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        std::lock_guard guard(registry().lock);
+        if (findLocked(name.c_str())) {
+            SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+            return 0;
+        }
+        if (registry().nextAtom == 0) {  // all 16,384 atoms used
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return 0;
+        }
+        WindowClassInfo info;
+        info.atom = registry().nextAtom++;
+        info.name = name;
+        info.wc = *lpWndClass;
+        info.wc.lpszClassName = nullptr;  // the caller's string may not outlive the call
+        info.wc.lpszMenuName = nullptr;
+        registry().classes.push_back(std::move(info));
+        return registry().classes.back().atom;
+    });
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE)
 {
-    std::lock_guard guard(registry().lock);
-    WindowClassInfo *info = findLocked(lpClassName);
-    if (!info) {
-        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-        return FALSE;
-    }
-    std::erase_if(registry().classes,
-                  [atom = info->atom](const WindowClassInfo &c) { return c.atom == atom; });
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        std::lock_guard guard(registry().lock);
+        WindowClassInfo *info = findLocked(lpClassName);
+        if (!info) {
+            SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+            return FALSE;
+        }
+        std::erase_if(registry().classes,
+                      [atom = info->atom](const WindowClassInfo &c) { return c.atom == atom; });
+        return TRUE;
+    });
 }
 
 BOOL WINAPI GetClassInfoA(HINSTANCE, LPCSTR lpClassName, LPWNDCLASSA lpWndClass)
 {
-    std::lock_guard guard(registry().lock);
-    const WindowClassInfo *info = findLocked(lpClassName);
-    if (!info) {
-        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-        return FALSE;
-    }
-    if (!lpWndClass) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    *lpWndClass = info->wc;
-    lpWndClass->lpszClassName = lpClassName;
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        std::lock_guard guard(registry().lock);
+        const WindowClassInfo *info = findLocked(lpClassName);
+        if (!info) {
+            SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+            return FALSE;
+        }
+        if (!lpWndClass) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        *lpWndClass = info->wc;
+        lpWndClass->lpszClassName = lpClassName;
+        return TRUE;
+    });
 }

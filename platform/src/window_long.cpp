@@ -2,6 +2,7 @@
 #include <cstring>
 #include <optional>
 
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -110,25 +111,33 @@ LONG_PTR withWindowLong(HWND hwnd, int index, std::size_t size, Access access)
 
 LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex)
 {
-    return static_cast<LONG>(withWindowLong(hWnd, nIndex, sizeof(LONG),
-                                            [](const WindowLong &field) { return field.read(); }));
+    return vks::atWin32Boundary<LONG>(0, [&]() -> LONG {
+        return static_cast<LONG>(withWindowLong(hWnd, nIndex, sizeof(LONG),
+                                                [](const WindowLong &field) { return field.read(); }));
+    });
 }
 
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong)
 {
-    return static_cast<LONG>(withWindowLong(
-        hWnd, nIndex, sizeof(LONG),
-        [dwNewLong](const WindowLong &field) { return field.write(dwNewLong); }));
+    return vks::atWin32Boundary<LONG>(0, [&]() -> LONG {
+        return static_cast<LONG>(withWindowLong(
+            hWnd, nIndex, sizeof(LONG),
+            [dwNewLong](const WindowLong &field) { return field.write(dwNewLong); }));
+    });
 }
 
 LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex)
 {
-    return withWindowLong(hWnd, nIndex, sizeof(LONG_PTR),
-                          [](const WindowLong &field) { return field.read(); });
+    return vks::atWin32Boundary<LONG_PTR>(0, [&]() -> LONG_PTR {
+        return withWindowLong(hWnd, nIndex, sizeof(LONG_PTR),
+                              [](const WindowLong &field) { return field.read(); });
+    });
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
 {
-    return withWindowLong(hWnd, nIndex, sizeof(LONG_PTR),
-                          [dwNewLong](const WindowLong &field) { return field.write(dwNewLong); });
+    return vks::atWin32Boundary<LONG_PTR>(0, [&]() -> LONG_PTR {
+        return withWindowLong(hWnd, nIndex, sizeof(LONG_PTR),
+                              [dwNewLong](const WindowLong &field) { return field.write(dwNewLong); });
+    });
 }

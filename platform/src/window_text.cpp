@@ -5,6 +5,7 @@
 #include <string>
 
 #include "user32/window_state.h"
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -51,71 +52,81 @@ bool ofCallingThread(HWND hwnd)
 
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (Msg) {
-    case WM_NCCREATE: {
-        const auto *create = reinterpret_cast<const CREATESTRUCTA *>(lParam);
-        if (create && create->lpszName)
-            storeText(hWnd, create->lpszName);
-        return TRUE;
-    }
-    case WM_SETTEXT:
-        return storeText(hWnd, reinterpret_cast<LPCSTR>(lParam)) ? TRUE : FALSE;
-    case WM_GETTEXT:
-        return copyText(storedText(hWnd).value_or(""), reinterpret_cast<LPSTR>(lParam), wParam);
-    case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(storedText(hWnd).value_or("").size());
-    case WM_CLOSE:
-        DestroyWindow(hWnd);
-        return 0;
-    case WM_SYSCOMMAND:
-        return defaultSysCommand(hWnd, wParam);
-    default:
-        return 0;
-    }
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        switch (Msg) {
+        case WM_NCCREATE: {
+            const auto *create = reinterpret_cast<const CREATESTRUCTA *>(lParam);
+            if (create && create->lpszName)
+                storeText(hWnd, create->lpszName);
+            return TRUE;
+        }
+        case WM_SETTEXT:
+            return storeText(hWnd, reinterpret_cast<LPCSTR>(lParam)) ? TRUE : FALSE;
+        case WM_GETTEXT:
+            return copyText(storedText(hWnd).value_or(""), reinterpret_cast<LPSTR>(lParam), wParam);
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(storedText(hWnd).value_or("").size());
+        case WM_CLOSE:
+            DestroyWindow(hWnd);
+            return 0;
+        case WM_SYSCOMMAND:
+            return defaultSysCommand(hWnd, wParam);
+        default:
+            return 0;
+        }
+    });
 }
 
 LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
                                LPARAM lParam)
 {
-    return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
+    });
 }
 
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString)
 {
-    if (!IsWindow(hWnd)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
-    if (!ofCallingThread(hWnd))
-        return storeText(hWnd, lpString) ? TRUE : FALSE;
-    return SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!IsWindow(hWnd)) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return FALSE;
+        }
+        if (!ofCallingThread(hWnd))
+            return storeText(hWnd, lpString) ? TRUE : FALSE;
+        return SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)) ? TRUE : FALSE;
+    });
 }
 
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount)
 {
-    if (!IsWindow(hWnd)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    if (!lpString || nMaxCount <= 0)
-        return 0;
-    if (!ofCallingThread(hWnd))
-        return copyText(storedText(hWnd).value_or(""), lpString, static_cast<WPARAM>(nMaxCount));
-    lpString[0] = '\0';
-    // A window procedure answering WM_GETTEXT itself is held to the buffer's size.
-    const LRESULT copied = SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
-                                        reinterpret_cast<LPARAM>(lpString));
-    lpString[nMaxCount - 1] = '\0';
-    return static_cast<int>(std::clamp<LRESULT>(copied, 0, nMaxCount - 1));
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (!IsWindow(hWnd)) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        if (!lpString || nMaxCount <= 0)
+            return 0;
+        if (!ofCallingThread(hWnd))
+            return copyText(storedText(hWnd).value_or(""), lpString, static_cast<WPARAM>(nMaxCount));
+        lpString[0] = '\0';
+        // A window procedure answering WM_GETTEXT itself is held to the buffer's size.
+        const LRESULT copied = SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
+                                            reinterpret_cast<LPARAM>(lpString));
+        lpString[nMaxCount - 1] = '\0';
+        return static_cast<int>(std::clamp<LRESULT>(copied, 0, nMaxCount - 1));
+    });
 }
 
 int WINAPI GetWindowTextLengthA(HWND hWnd)
 {
-    if (!IsWindow(hWnd)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    if (!ofCallingThread(hWnd))
-        return static_cast<int>(storedText(hWnd).value_or("").size());
-    return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0));
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (!IsWindow(hWnd)) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        if (!ofCallingThread(hWnd))
+            return static_cast<int>(storedText(hWnd).value_or("").size());
+        return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0));
+    });
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "vksboundary.h"
 #include "wide_text.h"
 #include "windows.h"
 
@@ -297,22 +298,25 @@ int formatInto(char *buffer, const char *format, va_list *args)
 
 int WINAPI wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist)
 {
-    if (!lpOut)
-        return 0;
-    if (!lpFmt) {
-        lpOut[0] = '\0';
-        return 0;
-    }
-    // The list is walked through a pointer, which an array-typed va_list cannot be passed as.
-    va_list args;
-    va_copy(args, arglist);
-    const int length = vks::detail::formatInto(lpOut, lpFmt, &args);
-    va_end(args);
-    return length;
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (!lpOut)
+            return 0;
+        if (!lpFmt) {
+            lpOut[0] = '\0';
+            return 0;
+        }
+        // The list is walked through a pointer, which an array-typed va_list cannot be passed as.
+        va_list args;
+        va_copy(args, arglist);
+        const int length = vks::detail::formatInto(lpOut, lpFmt, &args);
+        va_end(args);
+        return length;
+    });
 }
 
 int WINAPIV wsprintfA(LPSTR lpOut, LPCSTR lpFmt, ...)
 {
+    // The argument list cannot enter a closure; wvsprintfA holds the boundary.
     va_list args;
     va_start(args, lpFmt);
     const int length = wvsprintfA(lpOut, lpFmt, args);

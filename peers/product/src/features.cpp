@@ -8,6 +8,7 @@
 
 #include "product.h"
 #include "product_host.h"
+#include "vksboundary.h"
 
 namespace {
 
@@ -63,9 +64,12 @@ int hasFeature(int feature)
 
 void ProductSetFeatures(const int *features, size_t count)
 {
-    std::set<int> chosen;
-    if (features)
-        chosen.insert(features, features + count);
-    std::lock_guard lock(featureSet().mutex);
-    featureSet().features = std::move(chosen);
+    // Without room for the new set, the features stay as they were.
+    vks::atWin32BoundaryVoid([&] {
+        std::set<int> chosen;
+        if (features)
+            chosen.insert(features, features + count);
+        std::lock_guard lock(featureSet().mutex);
+        featureSet().features = std::move(chosen);
+    });
 }

@@ -12,12 +12,19 @@
 #include "log_handles.h"
 #include "message_text.h"
 #include "syslog_sink.h"
+#include "vksboundary.h"
 
 #define VKSLOG_EXPORT extern "C" __attribute__((visibility("default")))
 
 using namespace vkslog;
 
 namespace {
+
+// What escapes an entry as an exception is told as the entry's last error.
+void reportFailure(DWORD code)
+{
+    fail(code);
+}
 
 // Only this computer's log exists.
 bool isLocal(char const *server)
@@ -133,191 +140,219 @@ void reportToSyslog(const SourceConfig &config, const LogEntry &entry)
 
 VKSLOG_EXPORT int VKSGetWin95EventLogConfig(void *source, WIN95EVENTLOGCONFIG *config)
 {
-    if (!config || config->cbSize != sizeof *config)
-        return fail(ERROR_INVALID_PARAMETER);
-    bool fits = true;
-    if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
-            SourceConfig current = currentConfig(handle);
-            config->dwMaxLogFiles = current.maxLogFiles;
-            config->dwTypesSupported = current.typesSupported;
-            fits = copyField(current.logFolder, config->szLogFolder, sizeof config->szLogFolder) &&
-                   copyField(current.backupFolder, config->szBackupFolder, sizeof config->szBackupFolder) &&
-                   copyField(current.logPrefix, config->szLogPrefix, sizeof config->szLogPrefix);
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    return fits ? TRUE : fail(ERROR_INSUFFICIENT_BUFFER);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!config || config->cbSize != sizeof *config)
+            return fail(ERROR_INVALID_PARAMETER);
+        bool fits = true;
+        if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
+                SourceConfig current = currentConfig(handle);
+                config->dwMaxLogFiles = current.maxLogFiles;
+                config->dwTypesSupported = current.typesSupported;
+                fits = copyField(current.logFolder, config->szLogFolder, sizeof config->szLogFolder) &&
+                       copyField(current.backupFolder, config->szBackupFolder, sizeof config->szBackupFolder) &&
+                       copyField(current.logPrefix, config->szLogPrefix, sizeof config->szLogPrefix);
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        return fits ? TRUE : fail(ERROR_INSUFFICIENT_BUFFER);
+    });
 }
 
 VKSLOG_EXPORT int VKSGetWin95LogFilename(void *source, char *buffer, int size)
 {
-    if (!buffer || size <= 0)
-        return fail(ERROR_INVALID_PARAMETER);
-    std::string path;
-    if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
-            SourceConfig current = currentConfig(handle);
-            SYSTEMTIME now{};
-            GetLocalTime(&now);
-            path = dayFilePath(current.logFolder, current.logPrefix, now);
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    return copyField(path, buffer, static_cast<size_t>(size)) ? TRUE : fail(ERROR_INSUFFICIENT_BUFFER);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!buffer || size <= 0)
+            return fail(ERROR_INVALID_PARAMETER);
+        std::string path;
+        if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
+                SourceConfig current = currentConfig(handle);
+                SYSTEMTIME now{};
+                GetLocalTime(&now);
+                path = dayFilePath(current.logFolder, current.logPrefix, now);
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        return copyField(path, buffer, static_cast<size_t>(size)) ? TRUE : fail(ERROR_INSUFFICIENT_BUFFER);
+    });
 }
 
 VKSLOG_EXPORT int VKSSetWin95EventLogConfig(void *source, WIN95EVENTLOGCONFIG *config)
 {
-    if (!config || config->cbSize != sizeof *config)
-        return fail(ERROR_INVALID_PARAMETER);
-    SourceConfig changed;
-    std::string name;
-    if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
-            changed = currentConfig(handle);
-            name = handle.sourceName;
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    changed.maxLogFiles = config->dwMaxLogFiles;
-    changed.typesSupported = config->dwTypesSupported;
-    changed.logFolder = withoutFinalBackslash(field(config->szLogFolder, sizeof config->szLogFolder));
-    changed.backupFolder =
-        withoutFinalBackslash(field(config->szBackupFolder, sizeof config->szBackupFolder));
-    changed.logPrefix = field(config->szLogPrefix, sizeof config->szLogPrefix);
-    if (changed.logFolder.empty() || changed.logPrefix.empty())
-        return fail(ERROR_INVALID_PARAMETER);
-    LONG result = writeSourceConfig(name, changed);
-    if (result != ERROR_SUCCESS)
-        return fail(static_cast<DWORD>(result));
-    withHandle(source, kSourceHandles, [&](LogHandle &handle) { handle.config = changed; });
-    return TRUE;
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!config || config->cbSize != sizeof *config)
+            return fail(ERROR_INVALID_PARAMETER);
+        SourceConfig changed;
+        std::string name;
+        if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
+                changed = currentConfig(handle);
+                name = handle.sourceName;
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        changed.maxLogFiles = config->dwMaxLogFiles;
+        changed.typesSupported = config->dwTypesSupported;
+        changed.logFolder = withoutFinalBackslash(field(config->szLogFolder, sizeof config->szLogFolder));
+        changed.backupFolder =
+            withoutFinalBackslash(field(config->szBackupFolder, sizeof config->szBackupFolder));
+        changed.logPrefix = field(config->szLogPrefix, sizeof config->szLogPrefix);
+        if (changed.logFolder.empty() || changed.logPrefix.empty())
+            return fail(ERROR_INVALID_PARAMETER);
+        LONG result = writeSourceConfig(name, changed);
+        if (result != ERROR_SUCCESS)
+            return fail(static_cast<DWORD>(result));
+        withHandle(source, kSourceHandles, [&](LogHandle &handle) { handle.config = changed; });
+        return TRUE;
+    });
 }
 
 VKSLOG_EXPORT int VKSDeleteAllWin95LogFiles(char const *folder, char const *prefix)
 {
-    if (!folder || !*folder || !prefix || !*prefix)
-        return fail(ERROR_INVALID_PARAMETER);
-    DWORD result = deleteDayFiles(folder, prefix);
-    return result == ERROR_SUCCESS ? TRUE : fail(result);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!folder || !*folder || !prefix || !*prefix)
+            return fail(ERROR_INVALID_PARAMETER);
+        DWORD result = deleteDayFiles(folder, prefix);
+        return result == ERROR_SUCCESS ? TRUE : fail(result);
+    });
 }
 
 VKSLOG_EXPORT int VKSInstallEventSourceConfig(char const *server, char const *sourceName,
                                               REGISTRYEVENTLOGCONFIG *config)
 {
-    if (!isLocal(server))
-        return fail(ERROR_NOT_SUPPORTED);
-    if (!sourceName || !*sourceName || std::strchr(sourceName, '\\') || !config)
-        return fail(ERROR_INVALID_PARAMETER);
-    SourceConfig source;
-    source.messageFile = field(config->szMessageFile, sizeof config->szMessageFile);
-    source.logFolder = withoutFinalBackslash(field(config->szLogFolder, sizeof config->szLogFolder));
-    source.backupFolder =
-        withoutFinalBackslash(field(config->szBackupFolder, sizeof config->szBackupFolder));
-    source.logPrefix = field(config->szLogPrefix, sizeof config->szLogPrefix);
-    source.maxLogFiles = config->dwMaxLogFiles;
-    source.typesSupported = config->dwTypesSupported;
-    source.categoryCount = config->dwCategoryCount;
-    if (source.messageFile.empty() || source.logFolder.empty() || source.logPrefix.empty())
-        return fail(ERROR_INVALID_PARAMETER);
-    LONG result = writeSourceConfig(sourceName, source);
-    return result == ERROR_SUCCESS ? TRUE : fail(static_cast<DWORD>(result));
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!isLocal(server))
+            return fail(ERROR_NOT_SUPPORTED);
+        if (!sourceName || !*sourceName || std::strchr(sourceName, '\\') || !config)
+            return fail(ERROR_INVALID_PARAMETER);
+        SourceConfig source;
+        source.messageFile = field(config->szMessageFile, sizeof config->szMessageFile);
+        source.logFolder = withoutFinalBackslash(field(config->szLogFolder, sizeof config->szLogFolder));
+        source.backupFolder =
+            withoutFinalBackslash(field(config->szBackupFolder, sizeof config->szBackupFolder));
+        source.logPrefix = field(config->szLogPrefix, sizeof config->szLogPrefix);
+        source.maxLogFiles = config->dwMaxLogFiles;
+        source.typesSupported = config->dwTypesSupported;
+        source.categoryCount = config->dwCategoryCount;
+        if (source.messageFile.empty() || source.logFolder.empty() || source.logPrefix.empty())
+            return fail(ERROR_INVALID_PARAMETER);
+        LONG result = writeSourceConfig(sourceName, source);
+        return result == ERROR_SUCCESS ? TRUE : fail(static_cast<DWORD>(result));
+    });
 }
 
 VKSLOG_EXPORT int VKSUninstallEventSourceConfig(char const *server, char const *sourceName)
 {
-    if (!isLocal(server))
-        return fail(ERROR_NOT_SUPPORTED);
-    if (!sourceName || !*sourceName)
-        return fail(ERROR_INVALID_PARAMETER);
-    LONG result = removeSource(sourceName);
-    return result == ERROR_SUCCESS ? TRUE : fail(static_cast<DWORD>(result));
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!isLocal(server))
+            return fail(ERROR_NOT_SUPPORTED);
+        if (!sourceName || !*sourceName)
+            return fail(ERROR_INVALID_PARAMETER);
+        LONG result = removeSource(sourceName);
+        return result == ERROR_SUCCESS ? TRUE : fail(static_cast<DWORD>(result));
+    });
 }
 
 VKSLOG_EXPORT int VKSBindRing0EventLog(void *, void *)
 {
-    return fail(ERROR_NOT_SUPPORTED);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        return fail(ERROR_NOT_SUPPORTED);
+    });
 }
 
 VKSLOG_EXPORT int VKSUnbindRing0EventLog(void *)
 {
-    return fail(ERROR_NOT_SUPPORTED);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        return fail(ERROR_NOT_SUPPORTED);
+    });
 }
 
 VKSLOG_EXPORT int VKSClearEventLog(void *log, char const *backupFile)
 {
-    DWORD result = ERROR_SUCCESS;
-    if (!withHandle(log, bitOf(LogHandle::Kind::log), [&](LogHandle &handle) {
-            if (backupFile && *backupFile)
-                result = writeBackup(handle, backupFile);
-            if (result == ERROR_SUCCESS)
-                result = deleteDayFiles(handle.config.logFolder, handle.config.logPrefix);
-            handle.readStarted = false;
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    return result == ERROR_SUCCESS ? TRUE : fail(result);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        DWORD result = ERROR_SUCCESS;
+        if (!withHandle(log, bitOf(LogHandle::Kind::log), [&](LogHandle &handle) {
+                if (backupFile && *backupFile)
+                    result = writeBackup(handle, backupFile);
+                if (result == ERROR_SUCCESS)
+                    result = deleteDayFiles(handle.config.logFolder, handle.config.logPrefix);
+                handle.readStarted = false;
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        return result == ERROR_SUCCESS ? TRUE : fail(result);
+    });
 }
 
 VKSLOG_EXPORT int VKSDeregisterEventSource(void *source)
 {
-    return closeHandle(source, kSourceHandles) ? TRUE : fail(ERROR_INVALID_HANDLE);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        return closeHandle(source, kSourceHandles) ? TRUE : fail(ERROR_INVALID_HANDLE);
+    });
 }
 
 VKSLOG_EXPORT void *VKSRegisterEventSource(char const *server, char const *sourceName)
 {
-    if (!isLocal(server)) {
-        fail(ERROR_NOT_SUPPORTED);
-        return nullptr;
-    }
-    if (!sourceName || !*sourceName) {
-        fail(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    LogHandle handle;
-    handle.kind = LogHandle::Kind::source;
-    handle.sourceName = sourceName;
-    LONG result = readSourceConfig(sourceName, handle.config);
-    if (result != ERROR_SUCCESS) {
-        fail(static_cast<DWORD>(result));
-        return nullptr;
-    }
-    return openHandle(std::move(handle));
+    return vks::atWin32Boundary<void *>(nullptr, reportFailure, [&]() -> void * {
+        if (!isLocal(server)) {
+            fail(ERROR_NOT_SUPPORTED);
+            return nullptr;
+        }
+        if (!sourceName || !*sourceName) {
+            fail(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+        LogHandle handle;
+        handle.kind = LogHandle::Kind::source;
+        handle.sourceName = sourceName;
+        LONG result = readSourceConfig(sourceName, handle.config);
+        if (result != ERROR_SUCCESS) {
+            fail(static_cast<DWORD>(result));
+            return nullptr;
+        }
+        return openHandle(std::move(handle));
+    });
 }
 
 VKSLOG_EXPORT int VKSReportEvent(void *source, WORD type, WORD category, DWORD eventId,
                                  void * /*userId*/, WORD stringCount, DWORD dataSize,
                                  char const **strings, void *data)
 {
-    if ((stringCount && !strings) || (dataSize && !data))
-        return fail(ERROR_INVALID_PARAMETER);
-    for (WORD i = 0; i < stringCount; ++i)
-        if (!strings[i])
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if ((stringCount && !strings) || (dataSize && !data))
             return fail(ERROR_INVALID_PARAMETER);
-    LogEntry entry;
-    SourceConfig config;
-    if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
-            config = currentConfig(handle);
-            entry.source = handle.sourceName;
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    GetLocalTime(&entry.time);
-    entry.type = type;
-    entry.category = category;
-    entry.eventId = eventId;
-    entry.strings.assign(strings, strings + stringCount);
-    entry.data.assign(static_cast<const char *>(data), data ? dataSize : 0);
-    entry.message = messageText(config.messageFile, eventId, entry.source, entry.strings);
-    DWORD result = appendEntry(dayFilePath(config.logFolder, config.logPrefix, entry.time), entry);
-    reportToSyslog(config, entry);
-    return result == ERROR_SUCCESS ? TRUE : fail(result);
+        for (WORD i = 0; i < stringCount; ++i)
+            if (!strings[i])
+                return fail(ERROR_INVALID_PARAMETER);
+        LogEntry entry;
+        SourceConfig config;
+        if (!withHandle(source, kSourceHandles, [&](LogHandle &handle) {
+                config = currentConfig(handle);
+                entry.source = handle.sourceName;
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        GetLocalTime(&entry.time);
+        entry.type = type;
+        entry.category = category;
+        entry.eventId = eventId;
+        entry.strings.assign(strings, strings + stringCount);
+        entry.data.assign(static_cast<const char *>(data), data ? dataSize : 0);
+        entry.message = messageText(config.messageFile, eventId, entry.source, entry.strings);
+        DWORD result = appendEntry(dayFilePath(config.logFolder, config.logPrefix, entry.time), entry);
+        reportToSyslog(config, entry);
+        return result == ERROR_SUCCESS ? TRUE : fail(result);
+    });
 }
 
 VKSLOG_EXPORT void VksLogSetSyslog(const char *socketPathOrOff)
 {
-    setSyslogTarget(socketPathOrOff);
+    vks::atWin32BoundaryVoid([&] {
+        setSyslogTarget(socketPathOrOff);
+    });
 }
 
 VKSLOG_EXPORT int VKSViewEventLog(void *source)
 {
-    if (!withHandle(source, kSourceHandles, [](LogHandle &) {}))
-        return fail(ERROR_INVALID_HANDLE);
-    // No event viewer exists on this system; the log files are text a person can read.
-    return fail(ERROR_NOT_SUPPORTED);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!withHandle(source, kSourceHandles, [](LogHandle &) {}))
+            return fail(ERROR_INVALID_HANDLE);
+        // No event viewer exists on this system; the log files are text a person can read.
+        return fail(ERROR_NOT_SUPPORTED);
+    });
 }
 
 VKSLOG_EXPORT DWORD VKSGetLastError(void *)
@@ -327,112 +362,128 @@ VKSLOG_EXPORT DWORD VKSGetLastError(void *)
 
 VKSLOG_EXPORT int VKSCloseEventLog(void *log)
 {
-    return closeHandle(log, kReadHandles) ? TRUE : fail(ERROR_INVALID_HANDLE);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        return closeHandle(log, kReadHandles) ? TRUE : fail(ERROR_INVALID_HANDLE);
+    });
 }
 
 VKSLOG_EXPORT int VKSGetNumberOfEventLogRecords(void *log, DWORD *count)
 {
-    if (!count)
-        return fail(ERROR_INVALID_PARAMETER);
-    if (!withHandle(log, kReadHandles, [&](LogHandle &handle) {
-            *count = static_cast<DWORD>(entriesOf(handle).size());
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    return TRUE;
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!count)
+            return fail(ERROR_INVALID_PARAMETER);
+        if (!withHandle(log, kReadHandles, [&](LogHandle &handle) {
+                *count = static_cast<DWORD>(entriesOf(handle).size());
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        return TRUE;
+    });
 }
 
 VKSLOG_EXPORT int VKSGetOldestEventLogRecord(void *log, DWORD *recordNumber)
 {
-    if (!recordNumber)
-        return fail(ERROR_INVALID_PARAMETER);
-    if (!withHandle(log, kReadHandles, [&](LogHandle &handle) {
-            *recordNumber = entriesOf(handle).empty() ? 0 : 1;
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    return TRUE;
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!recordNumber)
+            return fail(ERROR_INVALID_PARAMETER);
+        if (!withHandle(log, kReadHandles, [&](LogHandle &handle) {
+                *recordNumber = entriesOf(handle).empty() ? 0 : 1;
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        return TRUE;
+    });
 }
 
 VKSLOG_EXPORT void *VKSOpenEventLog(char const *server, char const *sourceName)
 {
-    void *opened = VKSRegisterEventSource(server, sourceName);
-    if (!opened)
-        return nullptr;
-    withHandle(opened, kSourceHandles, [](LogHandle &handle) { handle.kind = LogHandle::Kind::log; });
-    return opened;
+    return vks::atWin32Boundary<void *>(nullptr, reportFailure, [&]() -> void * {
+        void *opened = VKSRegisterEventSource(server, sourceName);
+        if (!opened)
+            return nullptr;
+        withHandle(opened, kSourceHandles, [](LogHandle &handle) { handle.kind = LogHandle::Kind::log; });
+        return opened;
+    });
 }
 
 VKSLOG_EXPORT int VKSReadEventLog(void *log, DWORD flags, DWORD recordOffset, void *buffer,
                                   DWORD bytesToRead, DWORD *bytesRead, DWORD *bytesNeeded)
 {
-    if (!bytesRead || !bytesNeeded || (!buffer && bytesToRead) ||
-        !isOneOf(flags, EVENTLOG_SEQUENTIAL_READ, EVENTLOG_SEEK_READ) ||
-        !isOneOf(flags, EVENTLOG_FORWARDS_READ, EVENTLOG_BACKWARDS_READ))
-        return fail(ERROR_INVALID_PARAMETER);
-    *bytesRead = 0;
-    *bytesNeeded = 0;
-    DWORD result = ERROR_SUCCESS;
-    if (!withHandle(log, kReadHandles, [&](LogHandle &handle) {
-            std::vector<LogEntry> entries = entriesOf(handle);
-            long long count = static_cast<long long>(entries.size());
-            long long record = 0;
-            if ((result = readStart(handle, flags, recordOffset, count, record)) != ERROR_SUCCESS)
-                return;
-            long long step = (flags & EVENTLOG_FORWARDS_READ) ? 1 : -1;
-            auto *out = static_cast<char *>(buffer);
-            for (; record >= 1 && record <= count; record += step) {
-                std::string bytes = recordBytes(entries[static_cast<size_t>(record - 1)],
-                                                static_cast<DWORD>(record));
-                if (bytes.size() > bytesToRead - *bytesRead) {
-                    if (*bytesRead == 0) {
-                        *bytesNeeded = static_cast<DWORD>(bytes.size());
-                        result = ERROR_INSUFFICIENT_BUFFER;
-                        return;
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!bytesRead || !bytesNeeded || (!buffer && bytesToRead) ||
+            !isOneOf(flags, EVENTLOG_SEQUENTIAL_READ, EVENTLOG_SEEK_READ) ||
+            !isOneOf(flags, EVENTLOG_FORWARDS_READ, EVENTLOG_BACKWARDS_READ))
+            return fail(ERROR_INVALID_PARAMETER);
+        *bytesRead = 0;
+        *bytesNeeded = 0;
+        DWORD result = ERROR_SUCCESS;
+        if (!withHandle(log, kReadHandles, [&](LogHandle &handle) {
+                std::vector<LogEntry> entries = entriesOf(handle);
+                long long count = static_cast<long long>(entries.size());
+                long long record = 0;
+                if ((result = readStart(handle, flags, recordOffset, count, record)) != ERROR_SUCCESS)
+                    return;
+                long long step = (flags & EVENTLOG_FORWARDS_READ) ? 1 : -1;
+                auto *out = static_cast<char *>(buffer);
+                for (; record >= 1 && record <= count; record += step) {
+                    std::string bytes = recordBytes(entries[static_cast<size_t>(record - 1)],
+                                                    static_cast<DWORD>(record));
+                    if (bytes.size() > bytesToRead - *bytesRead) {
+                        if (*bytesRead == 0) {
+                            *bytesNeeded = static_cast<DWORD>(bytes.size());
+                            result = ERROR_INSUFFICIENT_BUFFER;
+                            return;
+                        }
+                        break;
                     }
-                    break;
+                    std::memcpy(out + *bytesRead, bytes.data(), bytes.size());
+                    *bytesRead += static_cast<DWORD>(bytes.size());
                 }
-                std::memcpy(out + *bytesRead, bytes.data(), bytes.size());
-                *bytesRead += static_cast<DWORD>(bytes.size());
-            }
-            handle.readStarted = true;
-            handle.nextRecord = record;
-        }))
-        return fail(ERROR_INVALID_HANDLE);
-    return result == ERROR_SUCCESS ? TRUE : fail(result);
+                handle.readStarted = true;
+                handle.nextRecord = record;
+            }))
+            return fail(ERROR_INVALID_HANDLE);
+        return result == ERROR_SUCCESS ? TRUE : fail(result);
+    });
 }
 
 VKSLOG_EXPORT int VKSBackupEventLog(void *log, char const *backupFile)
 {
-    if (!backupFile || !*backupFile)
-        return fail(ERROR_INVALID_PARAMETER);
-    DWORD result = ERROR_SUCCESS;
-    if (!withHandle(log, kReadHandles, [&](LogHandle &handle) { result = writeBackup(handle, backupFile); }))
-        return fail(ERROR_INVALID_HANDLE);
-    return result == ERROR_SUCCESS ? TRUE : fail(result);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        if (!backupFile || !*backupFile)
+            return fail(ERROR_INVALID_PARAMETER);
+        DWORD result = ERROR_SUCCESS;
+        if (!withHandle(log, kReadHandles, [&](LogHandle &handle) { result = writeBackup(handle, backupFile); }))
+            return fail(ERROR_INVALID_HANDLE);
+        return result == ERROR_SUCCESS ? TRUE : fail(result);
+    });
 }
 
 VKSLOG_EXPORT int VKSNotifyChangeEventLog(void *, void *)
 {
-    return fail(ERROR_NOT_SUPPORTED);
+    return vks::atWin32Boundary<int>(FALSE, reportFailure, [&]() -> int {
+        return fail(ERROR_NOT_SUPPORTED);
+    });
 }
 
 VKSLOG_EXPORT void *VKSOpenBackupEventLog(char const *server, char const *backupFile)
 {
-    if (!isLocal(server)) {
-        fail(ERROR_NOT_SUPPORTED);
-        return nullptr;
-    }
-    if (!backupFile || !*backupFile) {
-        fail(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    LogHandle handle;
-    handle.kind = LogHandle::Kind::backup;
-    DWORD error = ERROR_SUCCESS;
-    std::error_code ignored;
-    if (!hostPathOf(backupFile, handle.backupHostPath, error) ||
-        !std::filesystem::is_regular_file(handle.backupHostPath, ignored)) {
-        fail(error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND);
-        return nullptr;
-    }
-    return openHandle(std::move(handle));
+    return vks::atWin32Boundary<void *>(nullptr, reportFailure, [&]() -> void * {
+        if (!isLocal(server)) {
+            fail(ERROR_NOT_SUPPORTED);
+            return nullptr;
+        }
+        if (!backupFile || !*backupFile) {
+            fail(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+        LogHandle handle;
+        handle.kind = LogHandle::Kind::backup;
+        DWORD error = ERROR_SUCCESS;
+        std::error_code ignored;
+        if (!hostPathOf(backupFile, handle.backupHostPath, error) ||
+            !std::filesystem::is_regular_file(handle.backupHostPath, ignored)) {
+            fail(error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND);
+            return nullptr;
+        }
+        return openHandle(std::move(handle));
+    });
 }

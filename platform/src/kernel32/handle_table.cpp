@@ -1,5 +1,6 @@
 // The kernel-object handle table and CloseHandle.
 #include "kernel32/handle_table.h"
+#include "vksboundary.h"
 
 #include <cstdint>
 #include <mutex>
@@ -63,9 +64,11 @@ bool removeHandle(HANDLE handle)
 
 BOOL WINAPI CloseHandle(HANDLE hObject)
 {
-    if (!vks::detail::removeHandle(hObject)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!vks::detail::removeHandle(hObject)) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return FALSE;
+        }
+        return TRUE;
+    });
 }

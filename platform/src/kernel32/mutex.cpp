@@ -8,6 +8,7 @@
 #include "kernel32/handle_table.h"
 #include "kernel32/object_folder.h"
 #include "posix/named_object_posix.h"
+#include "vksboundary.h"
 #include "windows.h"
 
 using namespace vks::detail;
@@ -147,34 +148,38 @@ HANDLE openNamedMutex(const std::string &name, BOOL initialOwner)
 HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner,
                            LPCSTR lpName)
 {
-    (void)lpMutexAttributes;
-    if (!lpName || !*lpName) {
-        auto mutex = std::make_shared<Mutex>(std::string{});
-        if (bInitialOwner)
-            mutex->own();
-        HANDLE handle = addHandle(mutex);
-        SetLastError(ERROR_SUCCESS);
-        return handle;
-    }
-    std::string name;
-    DWORD error = ERROR_SUCCESS;
-    if (!objectNameOf(lpName, name, error)) {
-        SetLastError(error);
-        return nullptr;
-    }
-    return openNamedMutex(name, bInitialOwner);
+    return vks::atWin32Boundary<HANDLE>(nullptr, [&]() -> HANDLE {
+        (void)lpMutexAttributes;
+        if (!lpName || !*lpName) {
+            auto mutex = std::make_shared<Mutex>(std::string{});
+            if (bInitialOwner)
+                mutex->own();
+            HANDLE handle = addHandle(mutex);
+            SetLastError(ERROR_SUCCESS);
+            return handle;
+        }
+        std::string name;
+        DWORD error = ERROR_SUCCESS;
+        if (!objectNameOf(lpName, name, error)) {
+            SetLastError(error);
+            return nullptr;
+        }
+        return openNamedMutex(name, bInitialOwner);
+    });
 }
 
 BOOL WINAPI ReleaseMutex(HANDLE hMutex)
 {
-    auto mutex = std::dynamic_pointer_cast<Mutex>(objectOfHandle(hMutex));
-    if (!mutex) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    if (!mutex->release()) {
-        SetLastError(ERROR_NOT_OWNER);
-        return FALSE;
-    }
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        auto mutex = std::dynamic_pointer_cast<Mutex>(objectOfHandle(hMutex));
+        if (!mutex) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return FALSE;
+        }
+        if (!mutex->release()) {
+            SetLastError(ERROR_NOT_OWNER);
+            return FALSE;
+        }
+        return TRUE;
+    });
 }

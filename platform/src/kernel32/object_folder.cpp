@@ -7,6 +7,7 @@
 
 #include "posix/environment_posix.h"
 #include "posix/named_object_posix.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 
 namespace vks::detail {
@@ -86,10 +87,12 @@ std::string fileNameOfObject(const std::string &name)
 
 void VksHostSetObjectFolder(const char *hostFolder)
 {
-    vks::detail::ChosenFolder &chosen = vks::detail::chosenFolder();
-    std::lock_guard guard(chosen.lock);
-    if (hostFolder && hostFolder[0] == '/')
-        chosen.folder = hostFolder;
-    else
-        chosen.folder.reset();
+    vks::atWin32BoundaryVoid([&] {
+        vks::detail::ChosenFolder &chosen = vks::detail::chosenFolder();
+        std::lock_guard guard(chosen.lock);
+        if (hostFolder && hostFolder[0] == '/')
+            chosen.folder = hostFolder;
+        else
+            chosen.folder.reset();
+    });
 }

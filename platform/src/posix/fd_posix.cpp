@@ -3,11 +3,9 @@
 #endif
 
 #include "posix/fd_posix.h"
+#include "posix/write_calls_posix.h"
 
 #include <cerrno>
-
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace vks::detail::posix {
 
@@ -15,7 +13,7 @@ bool writeAll(int fd, const std::string &bytes)
 {
     size_t done = 0;
     while (done < bytes.size()) {
-        ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
+        long put = writeCalls().write(fd, bytes.data() + done, bytes.size() - done);
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0)
@@ -29,7 +27,7 @@ bool lockExclusive(int fd)
 {
     int locked;
     do
-        locked = flock(fd, LOCK_EX);
+        locked = writeCalls().lockExclusive(fd);
     while (locked != 0 && errno == EINTR);
     return locked == 0;
 }

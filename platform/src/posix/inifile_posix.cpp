@@ -8,6 +8,7 @@
 #include "posix/errno_posix.h"
 #include "posix/fd_posix.h"
 #include "posix/fs_posix.h"
+#include "posix/write_calls_posix.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -387,7 +388,7 @@ bool IniFileLock::replace(const std::string &bytes, FileSnapshot &written, DWORD
         close(fd_);
         fd_ = -1;
     }
-    ok = ok && rename(temp.c_str(), path_.c_str()) == 0;
+    ok = ok && posix::writeCalls().rename(temp.c_str(), path_.c_str()) == 0;
     if (!ok) {
         error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
         if (fd >= 0)

@@ -6,10 +6,12 @@
 #include "shared_append.h"
 #include "posix/errno_posix.h"
 #include "posix/fd_posix.h"
+#include "posix/write_calls_posix.h"
 
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vks::detail {
@@ -24,8 +26,18 @@ bool appendWhole(const std::string &hostPath, const std::string &bytes, DWORD &e
         error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
         return false;
     }
-    // One write under the lock; a short one (a full disk) is finished while the lock holds.
-    bool ok = posix::lockExclusive(fd) && posix::writeAll(fd, bytes);
+    // One write under the lock; a short one is finished while the lock holds. When the rest
+    // cannot follow (a full disk), the part already written is cut off again, so that readers
+    // never meet half a record.
+    bool ok = posix::lockExclusive(fd);
+    struct stat before {};
+    ok = ok && fstat(fd, &before) == 0;
+    if (ok && !posix::writeAll(fd, bytes)) {
+        int reason = errno;
+        posix::writeCalls().truncate(fd, before.st_size);
+        errno = reason;
+        ok = false;
+    }
     if (!ok)
         error = posix::win32ErrorOf(errno, ERROR_WRITE_FAULT);
     close(fd);  // closing drops the lock

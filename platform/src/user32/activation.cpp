@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "user32/window_state.h"
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -82,6 +83,8 @@ void passActivationFrom(HWND hwnd)
 
 HWND WINAPI GetActiveWindow(void)
 {
-    const HWND active = activeWindows().of(GetCurrentThreadId());
-    return IsWindow(active) ? active : nullptr;
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
+        const HWND active = activeWindows().of(GetCurrentThreadId());
+        return IsWindow(active) ? active : nullptr;
+    });
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "user32/message_box_dialog.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "window_table.h"
 #include "windows.h"
@@ -90,37 +91,41 @@ void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, co
                                                 UINT style, void *context),
                                   void *context)
 {
-    AnswererSetting &setting = answererSetting();
-    std::lock_guard guard(setting.lock);
-    setting.answer = answer;
-    setting.context = answer ? context : nullptr;
+    vks::atWin32BoundaryVoid([&] {
+        AnswererSetting &setting = answererSetting();
+        std::lock_guard guard(setting.lock);
+        setting.answer = answer;
+        setting.context = answer ? context : nullptr;
+    });
 }
 
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
 {
-    if (hWnd && !IsWindow(hWnd)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    if (messageBoxButtons(uType).empty()) {
-        SetLastError(ERROR_INVALID_MSGBOX_STYLE);
-        return 0;
-    }
-    const std::string text = lpText ? lpText : "";
-    const std::string caption = lpCaption ? lpCaption : "Error";
-    const HWND box = createMessageBoxWindow(hWnd, text, caption, uType);
-    if (!box)
-        return 0;
-    const std::vector<HWND> disabled = disableForBox(box, hWnd, uType);
-    ShowWindow(box, SW_SHOWNORMAL);
-    if (const int answer = askAnswerer(hWnd, text, caption, uType))
-        SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-    const int result = runModalLoop(box);
-    // The owners are enabled again before the box goes, so that activation returns to them.
-    for (HWND hwnd : disabled)
-        EnableWindow(hwnd, TRUE);
-    if (IsWindow(box))
-        DestroyWindow(box);
-    forgetMessageBox(box);
-    return result;
+    return vks::atWin32Boundary<int>(0, [&]() -> int {
+        if (hWnd && !IsWindow(hWnd)) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        if (messageBoxButtons(uType).empty()) {
+            SetLastError(ERROR_INVALID_MSGBOX_STYLE);
+            return 0;
+        }
+        const std::string text = lpText ? lpText : "";
+        const std::string caption = lpCaption ? lpCaption : "Error";
+        const HWND box = createMessageBoxWindow(hWnd, text, caption, uType);
+        if (!box)
+            return 0;
+        const std::vector<HWND> disabled = disableForBox(box, hWnd, uType);
+        ShowWindow(box, SW_SHOWNORMAL);
+        if (const int answer = askAnswerer(hWnd, text, caption, uType))
+            SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+        const int result = runModalLoop(box);
+        // The owners are enabled again before the box goes, so that activation returns to them.
+        for (HWND hwnd : disabled)
+            EnableWindow(hwnd, TRUE);
+        if (IsWindow(box))
+            DestroyWindow(box);
+        forgetMessageBox(box);
+        return result;
+    });
 }

@@ -2,6 +2,7 @@
 #include "user32/message_box_dialog.h"
 
 #include "user32/window_state.h"
+#include "vksboundary.h"
 
 #include <algorithm>
 #include <mutex>
@@ -107,29 +108,33 @@ void end(HWND box, int result)
 
 LRESULT CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_COMMAND:
-        // Any result identifier ends the box, whether or not it has that button.
-        if (isResultId(LOWORD(wParam)))
-            end(box, LOWORD(wParam));
-        return 0;
-    case WM_CLOSE:
-        if (const int result = openBoxes().with(
-                box, [](BoxState *state) { return state ? closeResult(state->buttons) : 0; }))
-            end(box, result);
-        return 0;
-    case DM_GETDEFID:
-        return openBoxes().with(box, [](BoxState *state) -> LRESULT {
-            return state && state->defaultId ? MAKELONG(state->defaultId, DC_HASDEFID) : 0;
-        });
-    default:
-        return DefWindowProcA(box, message, wParam, lParam);
-    }
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        switch (message) {
+        case WM_COMMAND:
+            // Any result identifier ends the box, whether or not it has that button.
+            if (isResultId(LOWORD(wParam)))
+                end(box, LOWORD(wParam));
+            return 0;
+        case WM_CLOSE:
+            if (const int result = openBoxes().with(
+                    box, [](BoxState *state) { return state ? closeResult(state->buttons) : 0; }))
+                end(box, result);
+            return 0;
+        case DM_GETDEFID:
+            return openBoxes().with(box, [](BoxState *state) -> LRESULT {
+                return state && state->defaultId ? MAKELONG(state->defaultId, DC_HASDEFID) : 0;
+            });
+        default:
+            return DefWindowProcA(box, message, wParam, lParam);
+        }
+    });
 }
 
 LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    });
 }
 
 // Registers a class the system provides, once; an existing class of that name is kept.

@@ -2,6 +2,7 @@
 #include <mutex>
 #include <optional>
 
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -31,26 +32,30 @@ std::optional<bool> setDisabled(HWND hwnd, bool disabled)
 
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable)
 {
-    // Like Windows: a window being disabled is first told to leave any mode it is in.
-    if (!bEnable && IsWindow(hWnd))
-        SendMessageA(hWnd, WM_CANCELMODE, 0, 0);
-    const std::optional<bool> wasDisabled = setDisabled(hWnd, !bEnable);
-    if (!wasDisabled)
-        return FALSE;
-    if (*wasDisabled == !bEnable)
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        // Like Windows: a window being disabled is first told to leave any mode it is in.
+        if (!bEnable && IsWindow(hWnd))
+            SendMessageA(hWnd, WM_CANCELMODE, 0, 0);
+        const std::optional<bool> wasDisabled = setDisabled(hWnd, !bEnable);
+        if (!wasDisabled)
+            return FALSE;
+        if (*wasDisabled == !bEnable)
+            return *wasDisabled ? TRUE : FALSE;
+        SendMessageA(hWnd, WM_ENABLE, bEnable ? TRUE : FALSE, 0);
         return *wasDisabled ? TRUE : FALSE;
-    SendMessageA(hWnd, WM_ENABLE, bEnable ? TRUE : FALSE, 0);
-    return *wasDisabled ? TRUE : FALSE;
+    });
 }
 
 BOOL WINAPI IsWindowEnabled(HWND hWnd)
 {
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    const WindowRecord *record = table.find(hWnd);
-    if (!record) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
-    return (record->style & WS_DISABLED) ? FALSE : TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        const WindowRecord *record = table.find(hWnd);
+        if (!record) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return FALSE;
+        }
+        return (record->style & WS_DISABLED) ? FALSE : TRUE;
+    });
 }

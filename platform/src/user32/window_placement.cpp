@@ -2,6 +2,7 @@
 #include <mutex>
 
 #include "user32/size_state.h"
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -52,57 +53,63 @@ bool storePlacement(HWND hwnd, const WINDOWPLACEMENT &placement)
 
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect)
 {
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    const WindowRecord *record = findOrFail(table, hWnd);
-    if (!record)
-        return FALSE;
-    if (!lpRect) {
-        SetLastError(ERROR_NOACCESS);
-        return FALSE;
-    }
-    RECT rect = record->rect;
-    // Each parent's origin moves its children's rectangles into its own coordinates.
-    for (const WindowRecord *parent = record->parent ? table.find(record->parent) : nullptr;
-         parent; parent = parent->parent ? table.find(parent->parent) : nullptr) {
-        rect.left += parent->rect.left;
-        rect.right += parent->rect.left;
-        rect.top += parent->rect.top;
-        rect.bottom += parent->rect.top;
-    }
-    *lpRect = rect;
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        const WindowRecord *record = findOrFail(table, hWnd);
+        if (!record)
+            return FALSE;
+        if (!lpRect) {
+            SetLastError(ERROR_NOACCESS);
+            return FALSE;
+        }
+        RECT rect = record->rect;
+        // Each parent's origin moves its children's rectangles into its own coordinates.
+        for (const WindowRecord *parent = record->parent ? table.find(record->parent) : nullptr;
+             parent; parent = parent->parent ? table.find(parent->parent) : nullptr) {
+            rect.left += parent->rect.left;
+            rect.right += parent->rect.left;
+            rect.top += parent->rect.top;
+            rect.bottom += parent->rect.top;
+        }
+        *lpRect = rect;
+        return TRUE;
+    });
 }
 
 BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT *lpwndpl)
 {
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    const WindowRecord *record = findOrFail(table, hWnd);
-    if (!record)
-        return FALSE;
-    if (!lpwndpl) {
-        SetLastError(ERROR_NOACCESS);
-        return FALSE;
-    }
-    const SizeState state = sizeStateOf(*record);
-    lpwndpl->length = sizeof(WINDOWPLACEMENT);
-    lpwndpl->flags = record->restoreToMaximized ? WPF_RESTORETOMAXIMIZED : 0;
-    lpwndpl->showCmd = showCommandOf(state);
-    lpwndpl->ptMinPosition = record->minPosition;
-    lpwndpl->ptMaxPosition = record->maxPosition;
-    lpwndpl->rcNormalPosition = state == SizeState::Normal ? record->rect : record->normalRect;
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        const WindowRecord *record = findOrFail(table, hWnd);
+        if (!record)
+            return FALSE;
+        if (!lpwndpl) {
+            SetLastError(ERROR_NOACCESS);
+            return FALSE;
+        }
+        const SizeState state = sizeStateOf(*record);
+        lpwndpl->length = sizeof(WINDOWPLACEMENT);
+        lpwndpl->flags = record->restoreToMaximized ? WPF_RESTORETOMAXIMIZED : 0;
+        lpwndpl->showCmd = showCommandOf(state);
+        lpwndpl->ptMinPosition = record->minPosition;
+        lpwndpl->ptMaxPosition = record->maxPosition;
+        lpwndpl->rcNormalPosition = state == SizeState::Normal ? record->rect : record->normalRect;
+        return TRUE;
+    });
 }
 
 BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT *lpwndpl)
 {
-    if (!lpwndpl || lpwndpl->length != sizeof(WINDOWPLACEMENT)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (!storePlacement(hWnd, *lpwndpl))
-        return FALSE;
-    ShowWindow(hWnd, static_cast<int>(lpwndpl->showCmd));
-    return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpwndpl || lpwndpl->length != sizeof(WINDOWPLACEMENT)) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        if (!storePlacement(hWnd, *lpwndpl))
+            return FALSE;
+        ShowWindow(hWnd, static_cast<int>(lpwndpl->showCmd));
+        return TRUE;
+    });
 }

@@ -4,6 +4,7 @@
 
 #include "user32/size_state.h"
 #include "user32/window_state.h"
+#include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
 
@@ -94,42 +95,46 @@ void raise(HWND hwnd)
 
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow)
 {
-    const std::optional<ShowCommand> show = decode(nCmdShow);
-    const std::optional<ShowStart> start =
-        beginShow(hWnd, nCmdShow, show.value_or(ShowCommand{true, false, std::nullopt}));
-    if (!start)
-        return FALSE;
-    const BOOL wasVisible = start->wasVisible ? TRUE : FALSE;
-    if (!show)
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        const std::optional<ShowCommand> show = decode(nCmdShow);
+        const std::optional<ShowStart> start =
+            beginShow(hWnd, nCmdShow, show.value_or(ShowCommand{true, false, std::nullopt}));
+        if (!start)
+            return FALSE;
+        const BOOL wasVisible = start->wasVisible ? TRUE : FALSE;
+        if (!show)
+            return wasVisible;
+        // Like Windows: a change of size state, and maximising, go without WM_SHOWWINDOW.
+        if (show->show != start->wasVisible && !start->stateChanged &&
+            nCmdShow != SW_SHOWMAXIMIZED)
+            SendMessageA(hWnd, WM_SHOWWINDOW, show->show ? TRUE : FALSE, 0);
+        if (!IsWindow(hWnd))
+            return wasVisible;
+        setVisibleBit(hWnd, show->show);
+        if (!show->show) {
+            passActivationFrom(hWnd);
+            return wasVisible;
+        }
+        if (start->topLevel) {
+            raise(hWnd);
+            if (show->activate && IsWindowEnabled(hWnd))
+                activateWindow(hWnd);
+        }
         return wasVisible;
-    // Like Windows: a change of size state, and maximising, go without WM_SHOWWINDOW.
-    if (show->show != start->wasVisible && !start->stateChanged &&
-        nCmdShow != SW_SHOWMAXIMIZED)
-        SendMessageA(hWnd, WM_SHOWWINDOW, show->show ? TRUE : FALSE, 0);
-    if (!IsWindow(hWnd))
-        return wasVisible;
-    setVisibleBit(hWnd, show->show);
-    if (!show->show) {
-        passActivationFrom(hWnd);
-        return wasVisible;
-    }
-    if (start->topLevel) {
-        raise(hWnd);
-        if (show->activate && IsWindowEnabled(hWnd))
-            activateWindow(hWnd);
-    }
-    return wasVisible;
+    });
 }
 
 BOOL WINAPI IsWindowVisible(HWND hWnd)
 {
-    WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    for (const WindowRecord *record = table.find(hWnd); record;
-         record = record->parent ? table.find(record->parent) : nullptr)
-        if (!(record->style & WS_VISIBLE))
-            return FALSE;
-    return table.find(hWnd) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        WindowTable &table = windowTable();
+        std::lock_guard guard(table.lock);
+        for (const WindowRecord *record = table.find(hWnd); record;
+             record = record->parent ? table.find(record->parent) : nullptr)
+            if (!(record->style & WS_VISIBLE))
+                return FALSE;
+        return table.find(hWnd) ? TRUE : FALSE;
+    });
 }
 
 namespace vks::detail {

@@ -2,6 +2,7 @@
 #include <mutex>
 
 #include "user32/help_log.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -25,27 +26,31 @@ void VksHostSetHelpViewer(BOOL (*view)(HWND owner, const char *file, UINT comman
                                        void *context),
                           void *context)
 {
-    HelpViewer &viewer = helpViewer();
-    std::lock_guard guard(viewer.lock);
-    viewer.view = view;
-    viewer.context = view ? context : nullptr;
+    vks::atWin32BoundaryVoid([&] {
+        HelpViewer &viewer = helpViewer();
+        std::lock_guard guard(viewer.lock);
+        viewer.view = view;
+        viewer.context = view ? context : nullptr;
+    });
 }
 
 BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData)
 {
-    HelpViewer &viewer = helpViewer();
-    BOOL (*view)(HWND, const char *, UINT, ULONG_PTR, void *);
-    void *context;
-    {
-        std::lock_guard guard(viewer.lock);
-        view = viewer.view;
-        context = viewer.context;
-    }
-    const char *file = lpszHelp ? lpszHelp : "";
-    if (view)
-        return view(hWndMain, file, uCommand, dwData, context);
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return vks::detail::appendToHelpLog(
-        vks::detail::helpLogLine(now, hWndMain, file, uCommand, dwData));
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        HelpViewer &viewer = helpViewer();
+        BOOL (*view)(HWND, const char *, UINT, ULONG_PTR, void *);
+        void *context;
+        {
+            std::lock_guard guard(viewer.lock);
+            view = viewer.view;
+            context = viewer.context;
+        }
+        const char *file = lpszHelp ? lpszHelp : "";
+        if (view)
+            return view(hWndMain, file, uCommand, dwData, context);
+        SYSTEMTIME now{};
+        GetLocalTime(&now);
+        return vks::detail::appendToHelpLog(
+            vks::detail::helpLogLine(now, hWndMain, file, uCommand, dwData));
+    });
 }
