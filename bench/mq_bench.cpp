@@ -2,6 +2,8 @@
 // round trip on the platform, in the same run. Prints the ratio of the two at the end.
 #include <benchmark/benchmark.h>
 
+#include "recording_reporter.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -73,24 +75,6 @@ void BM_QueueRoundTrip(benchmark::State &state)
 BENCHMARK(BM_RawRoundTrip);
 BENCHMARK(BM_QueueRoundTrip);
 
-// Keeps each benchmark's CPU time per iteration as well as printing it. CPU time rather than
-// wall time, because the machine that runs the benchmark is often shared.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                nanosecondsPerIteration[run.benchmark_name()] =
-                    run.GetAdjustedCPUTime() * 1e9 /
-                    benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> nanosecondsPerIteration;
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -98,7 +82,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RecordingReporter reporter;
+    RecordingReporter reporter(RecordingReporter::Clock::Cpu);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -3,6 +3,8 @@
 // already holds. Prints the ratios at the end. Wall time: the named path waits on the kernel.
 #include <benchmark/benchmark.h>
 
+#include "recording_reporter.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -45,22 +47,6 @@ BENCHMARK(BM_UnnamedCreateClose);
 BENCHMARK(BM_NamedCreateClose);
 BENCHMARK(BM_NamedOpenHeldName);
 
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                nanosecondsPerIteration[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() * 1e9 /
-                    benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> nanosecondsPerIteration;
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -73,7 +59,7 @@ int main(int argc, char **argv)
     if (!mkdtemp(folder))
         return 1;
     VksHostSetObjectFolder(folder);
-    RecordingReporter reporter;
+    RecordingReporter reporter(RecordingReporter::Clock::Wall);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     VksHostSetObjectFolder(nullptr);
