@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "library_env.h"
+#include "vkslog_fixture.h"
 #include "vkshost.h"
 #include "vkslog.h"
 #include "vkstest.h"
@@ -19,46 +20,15 @@ constexpr char kDayFile[] = "WINDOWS\\vks32\\MESSAGES\\MSG1209.LOG";
 constexpr DWORD kCopyFinished = 0x40001000;
 constexpr DWORD kStarredLast = 0x40001001;
 
-std::string applicationFolder()
-{
-    const std::string &program = vkstest::LibraryEnvironment::executableDosPath();
-    return program.substr(0, program.find_last_of('\\'));
-}
-
-#define VKS_ENTRY(name) decltype(&::name) name = reinterpret_cast<decltype(&::name)>(entry(#name))
-
 // VKSLog.dll loaded by path, with a source whose message file is the test message module.
-class VkslogMessageText : public ::testing::Test {
+class VkslogMessageText : public LoadedVkslog {
 protected:
-    VkslogMessageText()
-        : module_(LoadLibraryExA((applicationFolder() + "\\VKSLog.dll").c_str(), nullptr,
-                                 LOAD_WITH_ALTERED_SEARCH_PATH))
-    {
-        VksHostSetLocalTime(&kNow);
-        WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-        VksHostSetUserLanguage(&english);
-    }
-    ~VkslogMessageText() override
-    {
-        VKSUninstallEventSourceConfig(nullptr, kSource);
-        VksHostSetUserLanguage(nullptr);
-        VksHostSetLocalTime(nullptr);
-        FreeLibrary(module_);
-    }
-
-    void *entry(const char *name) { return reinterpret_cast<void *>(GetProcAddress(module_, name)); }
+    ~VkslogMessageText() override { VKSUninstallEventSourceConfig(nullptr, kSource); }
 
     // The message text the library keeps for one reported event.
     std::string reportAndRead(DWORD id, std::vector<const char *> strings)
     {
-        REGISTRYEVENTLOGCONFIG config{};
-        config.dwMaxLogFiles = 10;
-        config.dwTypesSupported = 7;
-        snprintf(config.szMessageFile, sizeof config.szMessageFile, "%s", VKS_LOG_MESSAGES);
-        snprintf(config.szLogFolder, sizeof config.szLogFolder, "%s", kLogFolder);
-        snprintf(config.szBackupFolder, sizeof config.szBackupFolder, "%s", kLogFolder);
-        snprintf(config.szLogPrefix, sizeof config.szLogPrefix, "MSG");
-        EXPECT_TRUE(VKSInstallEventSourceConfig(nullptr, kSource, &config));
+        EXPECT_TRUE(installSource(kSource, VKS_LOG_MESSAGES, kLogFolder, "MSG"));
         void *source = VKSRegisterEventSource(nullptr, kSource);
         EXPECT_NE(nullptr, source);
         EXPECT_TRUE(VKSReportEvent(source, EVENTLOG_INFORMATION_TYPE, 0, id, nullptr,
@@ -79,11 +49,6 @@ protected:
         return message;
     }
 
-    static constexpr SYSTEMTIME kNow = {2026, 12, 3, 9, 14, 5, 6, 0};
-
-    vkstest::ScopedDriveC drive_;
-    HMODULE module_;
-    VKS_ENTRY(VKSInstallEventSourceConfig);
     VKS_ENTRY(VKSUninstallEventSourceConfig);
     VKS_ENTRY(VKSRegisterEventSource);
     VKS_ENTRY(VKSDeregisterEventSource);

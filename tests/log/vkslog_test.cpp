@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "library_env.h"
+#include "vkslog_fixture.h"
 #include "vkshost.h"
 #include "vkslog.h"
 #include "windows.h"
@@ -25,45 +26,12 @@ constexpr char kDayFile[] = "WINDOWS\\vks32\\VELMORA\\VEL1209.LOG";
 constexpr DWORD kText = 0x4000006D;
 constexpr DWORD kBanner = 0x4000006F;
 
-// The application directory: where the test program, VKSLog.dll and VKSUTIL.DLL are.
-std::string applicationFolder()
-{
-    const std::string &program = vkstest::LibraryEnvironment::executableDosPath();
-    return program.substr(0, program.find_last_of('\\'));
-}
-
-#define VKS_ENTRY(name) decltype(&::name) name = reinterpret_cast<decltype(&::name)>(entry(#name))
-
 // VKSLog.dll loaded by path, with its entries bound by name.
-class VkslogTest : public ::testing::Test {
+class VkslogTest : public LoadedVkslog {
 protected:
-    VkslogTest()
-        : module_(LoadLibraryExA((applicationFolder() + "\\VKSLog.dll").c_str(), nullptr,
-                                 LOAD_WITH_ALTERED_SEARCH_PATH))
-    {
-        VksHostSetLocalTime(&kNow);
-        WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-        VksHostSetUserLanguage(&english);
-    }
-    ~VkslogTest() override
-    {
-        VksHostSetUserLanguage(nullptr);
-        VksHostSetLocalTime(nullptr);
-        FreeLibrary(module_);
-    }
-
-    void *entry(const char *name) { return reinterpret_cast<void *>(GetProcAddress(module_, name)); }
-
     void install()
     {
-        REGISTRYEVENTLOGCONFIG config{};
-        config.dwMaxLogFiles = 10;
-        config.dwTypesSupported = 7;
-        snprintf(config.szMessageFile, sizeof config.szMessageFile, "%s\\VKSUTIL.DLL", applicationFolder().c_str());
-        snprintf(config.szLogFolder, sizeof config.szLogFolder, "%s", kLogFolder);
-        snprintf(config.szBackupFolder, sizeof config.szBackupFolder, "%s", kLogFolder);
-        snprintf(config.szLogPrefix, sizeof config.szLogPrefix, "VEL");
-        ASSERT_TRUE(VKSInstallEventSourceConfig(nullptr, kSource, &config));
+        ASSERT_TRUE(installSource(kSource, applicationFolder() + "\\VKSUTIL.DLL", kLogFolder, "VEL"));
     }
 
     void report(void *source, DWORD id, std::vector<const char *> strings, WORD type = EVENTLOG_INFORMATION_TYPE)
@@ -72,10 +40,6 @@ protected:
                                    strings.data(), nullptr));
     }
 
-    static constexpr SYSTEMTIME kNow = {2026, 12, 3, 9, 14, 5, 6, 0};
-
-    vkstest::ScopedDriveC drive_;
-    HMODULE module_;
     VKS_ENTRY(VKSInstallEventSourceConfig);
     VKS_ENTRY(VKSUninstallEventSourceConfig);
     VKS_ENTRY(VKSRegisterEventSource);
