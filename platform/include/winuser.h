@@ -439,9 +439,9 @@ HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTe
    ERROR_RESOURCE_NAME_NOT_FOUND when there is none. */
 HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
                                DLGPROC lpDialogFunc, LPARAM dwInitParam);
-/* Modal: the owner is disabled while the dialog runs its own loop (window messages dispatched,
-   thread messages dropped) until EndDialog; the owner is enabled again before the dialog is
-   destroyed. Returns EndDialog's result, or -1 when the dialog cannot be made; WM_QUIT ends it
+/* Modal: the owner is disabled before the dialog is made, the dialog is shown after
+   WM_INITDIALOG and runs its own loop (window messages dispatched, thread messages dropped)
+   until EndDialog; the owner is enabled again before the dialog is destroyed. Returns EndDialog's result, or -1 when the dialog cannot be made; WM_QUIT ends it
    with 0 and is posted again. */
 INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDialogTemplate,
                                        HWND hWndParent, DLGPROC lpDialogFunc,

@@ -149,6 +149,66 @@ TEST(DialogTemplateReader, ReadsTheHeaderTheFontAndEachItem)
     }
 }
 
+// Template bytes as Windows documents DLGTEMPLATEEX, written field by field.
+class TemplateWriter {
+public:
+    TemplateWriter &word(unsigned value)
+    {
+        bytes_.push_back(static_cast<char>(value & 0xFF));
+        bytes_.push_back(static_cast<char>((value >> 8) & 0xFF));
+        return *this;
+    }
+    TemplateWriter &dword(unsigned long value)
+    {
+        return word(static_cast<unsigned>(value & 0xFFFF))
+            .word(static_cast<unsigned>(value >> 16));
+    }
+    TemplateWriter &text(const char *ascii)
+    {
+        for (; *ascii; ++ascii)
+            word(static_cast<unsigned char>(*ascii));
+        return word(0);
+    }
+    TemplateWriter &align()
+    {
+        while (bytes_.size() % 4)
+            bytes_.push_back(0);
+        return *this;
+    }
+    const std::string &bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+TEST(DialogTemplateReader, ReadsNamedClassesOrdinalTextsAndSkipsCreationData)
+{
+    TemplateWriter out;
+    out.word(1).word(0xFFFF).dword(5).dword(WS_EX_CONTEXTHELP).dword(WS_POPUP).word(2);
+    out.word(1).word(2).word(30).word(40);
+    out.text("MENU").text("OwnClass").text("Title");  // no DS_SETFONT: no font follows
+    out.align().dword(0).dword(0).dword(WS_CHILD).word(1).word(2).word(3).word(4).dword(0x12345);
+    out.text("Custom").word(0xFFFF).word(9).word(3);
+    out.word(0xAAAA).word(0xBB);  // three bytes of creation data, then the padding
+    out.align().dword(0).dword(0).dword(WS_CHILD).word(5).word(6).word(7).word(8).dword(7);
+    out.word(0xFFFF).word(0x85).text("Last").word(0);
+    const auto dialog = vks::detail::readDialogTemplate(out.bytes().data(), out.bytes().size());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(5u, dialog->helpId);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_CONTEXTHELP), dialog->exStyle);
+    EXPECT_EQ("OwnClass", dialog->className);
+    EXPECT_EQ("Title", dialog->caption);
+    EXPECT_FALSE(dialog->hasFont);
+    ASSERT_EQ(2u, dialog->items.size());
+    EXPECT_EQ(0x12345u, dialog->items[0].id);
+    EXPECT_EQ("Custom", dialog->items[0].className);
+    EXPECT_EQ("", dialog->items[0].text) << "a resource number as text gives no text";
+    EXPECT_EQ(7u, dialog->items[1].id);
+    EXPECT_EQ("ComboBox", dialog->items[1].className);
+    EXPECT_EQ("Last", dialog->items[1].text);
+    EXPECT_EQ(8, dialog->items[1].cy);
+}
+
 TEST(DialogTemplateReader, RefusesEveryCutShortTemplateAndAForeignSignature)
 {
     const std::string bytes = templateBytes(kLayout);
@@ -321,12 +381,14 @@ TEST_F(DialogTest, TheDefaultButtonIsTheFirstDefPushButtonUntilSet)
 TEST_F(DialogTest, ModalRunDisablesTheOwnerUntilEndDialog)
 {
     const HWND owner = vkstest::ScopedWindowClass().create("owner", WS_VISIBLE);
-    bool ownerEnabledWhileRunning = true, shownWhileRunning = false;
+    bool ownerEnabledWhileRunning = true, ownerEnabledAtInit = true, shownWhileRunning = false;
     HWND seenDialog = nullptr;
     RECT placed{};
     script_.act = [&](HWND dialog, UINT message, WPARAM) -> INT_PTR {
-        if (message == WM_INITDIALOG)
+        if (message == WM_INITDIALOG) {
+            ownerEnabledAtInit = IsWindowEnabled(owner);
             PostMessageA(dialog, WM_APP, 0, 0);
+        }
         if (message == WM_APP) {
             seenDialog = dialog;
             ownerEnabledWhileRunning = IsWindowEnabled(owner);
@@ -337,6 +399,7 @@ TEST_F(DialogTest, ModalRunDisablesTheOwnerUntilEndDialog)
         return FALSE;
     };
     EXPECT_EQ(42, DialogBoxParamA(nullptr, MAKEINTRESOURCEA(kLayout), owner, scriptedProc, 0));
+    EXPECT_FALSE(ownerEnabledAtInit) << "the owner is disabled before the dialog is made";
     EXPECT_FALSE(ownerEnabledWhileRunning);
     EXPECT_TRUE(shownWhileRunning);
     EXPECT_TRUE(IsWindowEnabled(owner));
@@ -425,6 +488,10 @@ TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
         EXPECT_EQ(row.error, GetLastError());
     }
     EXPECT_TRUE(script_.seen.empty());
+
+    const HWND owner = vkstest::ScopedWindowClass().create("owner", WS_VISIBLE);
+    EXPECT_EQ(-1, DialogBoxIndirectParamA(nullptr, asTemplate(broken), owner, scriptedProc, 0));
+    EXPECT_TRUE(IsWindowEnabled(owner)) << "a dialog that cannot be made leaves its owner enabled";
 }
 
 TEST_F(DialogTest, AControlOfAnUnknownClassFailsTheDialogAndLeavesNoWindow)

@@ -9,25 +9,24 @@ using namespace vks::detail;
 
 namespace {
 
-// Disables the owner for the run, shows the dialog and runs it; enables the owner again before
-// the dialog goes, so that activation returns to it.
-INT_PTR runModal(HWND dialog, HWND owner)
+// As Windows does, the owner is disabled before the dialog is made, so that WM_INITDIALOG already
+// sees it disabled; it is enabled again before the dialog goes, so that activation returns to it.
+template <typename Create>
+INT_PTR runModal(HWND owner, Create create)
 {
-    if (!dialog)
-        return -1;
-    const bool disabledOwner = owner && IsWindowEnabled(owner);
+    const bool disabledOwner = owner && IsWindow(owner) && IsWindowEnabled(owner);
     if (disabledOwner)
         EnableWindow(owner, FALSE);
-    INT_PTR result = 0;
-    if (!dialogEnded(dialog, result)) {
+    const HWND dialog = create();
+    INT_PTR result = -1;
+    if (dialog && !dialogEnded(dialog, result)) {
         ShowWindow(dialog, SW_SHOWNORMAL);
         result = runDialogLoop(dialog);
     }
     if (disabledOwner)
         EnableWindow(owner, TRUE);
-    if (IsWindow(dialog))
+    if (dialog && IsWindow(dialog))
         DestroyWindow(dialog);
-    forgetDialog(dialog);
     return result;
 }
 
@@ -37,10 +36,11 @@ INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDia
                                        HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam)
 {
     return vks::atWin32Boundary<INT_PTR>(-1, [&]() -> INT_PTR {
-        const HWND dialog = createDialogFromTemplate(
-            hInstance, hDialogTemplate, std::numeric_limits<std::size_t>::max(), hWndParent,
-            lpDialogFunc, dwInitParam);
-        return runModal(dialog, hWndParent);
+        return runModal(hWndParent, [&] {
+            return createDialogFromTemplate(hInstance, hDialogTemplate,
+                                            std::numeric_limits<std::size_t>::max(), hWndParent,
+                                            lpDialogFunc, dwInitParam);
+        });
     });
 }
 
@@ -48,9 +48,10 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
                                DLGPROC lpDialogFunc, LPARAM dwInitParam)
 {
     return vks::atWin32Boundary<INT_PTR>(-1, [&]() -> INT_PTR {
-        const HWND dialog = createDialogFromResource(hInstance, lpTemplateName, hWndParent,
-                                                     lpDialogFunc, dwInitParam);
-        return runModal(dialog, hWndParent);
+        return runModal(hWndParent, [&] {
+            return createDialogFromResource(hInstance, lpTemplateName, hWndParent, lpDialogFunc,
+                                            dwInitParam);
+        });
     });
 }
 
