@@ -10,6 +10,9 @@
 VKS_BEGIN_EXTERN_C
 
 /* Last error: one value per thread. */
+/* nNumber * nNumerator / nDenominator through a 64-bit product, rounded half away from zero;
+   -1 when nDenominator is 0 or the result does not fit in an int. */
+int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator);
 DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD dwErrCode);
 

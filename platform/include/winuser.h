@@ -398,6 +398,60 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
    answerer, when set, is asked once the box is shown (<vkshost.h>). */
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
+/* ---- Dialogs from templates ------------------------------------------------------------ */
+
+typedef INT_PTR(CALLBACK *DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+/* Templates are extended ones (DLGTEMPLATEEX, dlgVer 1, signature 0xFFFF), passed as this type. */
+typedef struct DLGTEMPLATE DLGTEMPLATE;
+typedef const DLGTEMPLATE *LPCDLGTEMPLATEA;
+
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+#define DS_CONTROL 0x400L
+#define DS_CENTER 0x800L
+#define DS_SHELLFONT (DS_SETFONT | 0x08L)
+
+/* Dialog units. The headless window manager has no fonts, so base units are fixed: a template
+   without a font uses the system font's 8 x 16 pixels (what GetDialogBaseUnits returns); a
+   template with a font of p points uses MulDiv(6, p, 8) x MulDiv(13, p, 8), so 8-point
+   "MS Shell Dlg" at 96 DPI gives 6 x 13 pixels per 4 x 8 dialog units. A rectangle converts as
+   Windows converts it: x values MulDiv(v, baseX, 4), y values MulDiv(v, baseY, 8). Dialogs have
+   no frame here, so the converted size is both the window's and the client area's. */
+LONG WINAPI GetDialogBaseUnits(void);
+/* Converts in place with the dialog's base units; FALSE with ERROR_INVALID_WINDOW_HANDLE for a
+   window that is no dialog made from a template. */
+BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
+
+/* A dialog of class "#32770" (or the template's class) owned by hWndParent, at the template's
+   position offset by the owner's origin. Messages in Windows' order: WM_SETFONT (with a NULL
+   font, as there are none) when the template names a font, the controls in template order
+   (children in Z-order as listed), WM_INITDIALOG with the first visible, enabled WS_TABSTOP
+   control and dwInitParam. WS_VISIBLE in the template shows
+   the dialog last. The dialog procedure sees every message after creation; a FALSE answer
+   leaves it to the dialog's defaults: DM_GETDEFID/DM_SETDEFID (MAKELONG(id, DC_HASDEFID), 0
+   without a default; the default is the first BS_DEFPUSHBUTTON control until set), WM_CLOSE
+   as WM_COMMAND IDCANCEL, the rest to DefWindowProcA. NULL for a bad owner, a bad template
+   (ERROR_INVALID_PARAMETER) or a control that cannot be made. */
+HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTemplate,
+                                       HWND hWndParent, DLGPROC lpDialogFunc,
+                                       LPARAM dwInitParam);
+/* The template is the RT_DIALOG resource of hInstance (NULL: the program) by number or name;
+   ERROR_RESOURCE_NAME_NOT_FOUND when there is none. */
+HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam);
+/* Modal: the owner is disabled before the dialog is made, the dialog is shown after
+   WM_INITDIALOG and runs its own loop (window messages dispatched, thread messages dropped)
+   until EndDialog; the owner is enabled again before the dialog is destroyed. Returns EndDialog's result, or -1 when the dialog cannot be made; WM_QUIT ends it
+   with 0 and is posted again. */
+INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDialogTemplate,
+                                       HWND hWndParent, DLGPROC lpDialogFunc,
+                                       LPARAM dwInitParam);
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam);
+/* Records the result and ends the modal loop; a modeless dialog stays until destroyed. FALSE
+   with ERROR_INVALID_WINDOW_HANDLE for a window that is no dialog. */
+BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "user32/dialog_state.h"
 #include "user32/message_box_dialog.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -61,30 +62,6 @@ std::vector<HWND> disableForBox(HWND box, HWND owner, UINT type)
     return disabled;
 }
 
-// Dispatches the thread's window messages until the box has a result or is gone.
-int runModalLoop(HWND box)
-{
-    MSG msg;
-    for (;;) {
-        if (const int result = messageBoxResult(box))
-            return result;
-        if (!IsWindow(box))
-            return 0;
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // The outer loop must still see the quit request.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return 0;
-        }
-        if (got == -1)
-            return 0;
-        if (!msg.hwnd)
-            continue;  // modal loops drop thread messages
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 }  // namespace
 
 void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, const char *caption,
@@ -119,7 +96,7 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
         ShowWindow(box, SW_SHOWNORMAL);
         if (const int answer = askAnswerer(hWnd, text, caption, uType))
             SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-        const int result = runModalLoop(box);
+        const int result = static_cast<int>(runDialogLoop(box));
         // The owners are enabled again before the box goes, so that activation returns to them.
         for (HWND hwnd : disabled)
             EnableWindow(hwnd, TRUE);

@@ -1,6 +1,7 @@
 // The message box's window: its class, its children and its dialog procedure.
 #include "user32/message_box_dialog.h"
 
+#include "user32/dialog_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 
@@ -20,8 +21,6 @@ constexpr int kButtonHeight = 23;
 
 struct BoxState {
     std::vector<int> buttons;
-    int defaultId = 0;
-    int result = 0;
 };
 
 class OpenBoxes {
@@ -36,12 +35,11 @@ public:
         std::lock_guard guard(lock_);
         boxes_.erase(box);
     }
-    template <typename Visit>
-    auto with(HWND box, Visit visit)
+    std::vector<int> buttons(HWND box)
     {
         std::lock_guard guard(lock_);
         const auto found = boxes_.find(box);
-        return visit(found == boxes_.end() ? nullptr : &found->second);
+        return found == boxes_.end() ? std::vector<int>{} : found->second.buttons;
     }
 
 private:
@@ -95,66 +93,23 @@ int closeResult(const std::vector<int> &buttons)
     return buttons == std::vector<int>{IDOK} ? IDOK : 0;
 }
 
-void end(HWND box, int result)
+// The box's dialog procedure: TRUE for what it handles, FALSE for the dialog's defaults.
+INT_PTR CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
 {
-    openBoxes().with(box, [result](BoxState *state) {
-        if (state && !state->result)
-            state->result = result;
-        return 0;
-    });
-    // Wakes the modal loop if it waits for a message.
-    PostMessageA(box, WM_NULL, 0, 0);
-}
-
-LRESULT CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+    return vks::atWin32Boundary<INT_PTR>(FALSE, [&]() -> INT_PTR {
         switch (message) {
         case WM_COMMAND:
             // Any result identifier ends the box, whether or not it has that button.
             if (isResultId(LOWORD(wParam)))
-                end(box, LOWORD(wParam));
-            return 0;
+                endDialog(box, LOWORD(wParam));
+            return TRUE;
         case WM_CLOSE:
-            if (const int result = openBoxes().with(
-                    box, [](BoxState *state) { return state ? closeResult(state->buttons) : 0; }))
-                end(box, result);
-            return 0;
-        case DM_GETDEFID:
-            return openBoxes().with(box, [](BoxState *state) -> LRESULT {
-                return state && state->defaultId ? MAKELONG(state->defaultId, DC_HASDEFID) : 0;
-            });
+            if (const int result = closeResult(openBoxes().buttons(box)))
+                endDialog(box, result);
+            return TRUE;
         default:
-            return DefWindowProcA(box, message, wParam, lParam);
+            return FALSE;
         }
-    });
-}
-
-LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    });
-}
-
-// Registers a class the system provides, once; an existing class of that name is kept.
-void ensureClass(const char *name, WNDPROC proc)
-{
-    WNDCLASSA wc{};
-    if (GetClassInfoA(nullptr, name, &wc))
-        return;
-    wc.lpfnWndProc = proc;
-    wc.lpszClassName = name;
-    RegisterClassA(&wc);
-}
-
-void registerClasses()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        ensureClass("#32770", messageBoxProc);
-        ensureClass("Static", controlProc);
-        ensureClass("Button", controlProc);
     });
 }
 
@@ -218,7 +173,7 @@ std::vector<int> messageBoxButtons(UINT type)
 HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::string &caption,
                             UINT type)
 {
-    registerClasses();
+    registerDialogClass();
     const std::vector<int> buttons = messageBoxButtons(type);
     const POINT origin = boxOrigin(owner);
     const HWND box = CreateWindowExA(0, "#32770", caption.c_str(),
@@ -226,21 +181,19 @@ HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::stri
                                      kBoxWidth, kBoxHeight, owner, nullptr, nullptr, nullptr);
     if (!box)
         return nullptr;
-    openBoxes().add(box, BoxState{buttons, defaultButton(buttons, type), 0});
+    attachDialog(box, messageBoxProc, BaseUnits{});
+    openBoxes().add(box, BoxState{buttons});
+    SendMessageA(box, DM_SETDEFID, static_cast<WPARAM>(defaultButton(buttons, type)), 0);
     createChild("Static", text.c_str(), 0, 12, 12, kBoxWidth - 24,
                 kBoxHeight - kButtonHeight - 36, box, kTextId);
     createButtons(box, buttons);
     return box;
 }
 
-int messageBoxResult(HWND box)
-{
-    return openBoxes().with(box, [](BoxState *state) { return state ? state->result : 0; });
-}
-
 void forgetMessageBox(HWND box)
 {
     openBoxes().remove(box);
+    forgetDialog(box);
 }
 
 }  // namespace vks::detail

@@ -1,4 +1,4 @@
-// Internal: the window of a message box, a dialog of class "#32770" with its text and buttons.
+// Internal: the window of a message box, a "#32770" dialog with its text and buttons.
 #pragma once
 
 #include <string>
@@ -14,8 +14,6 @@ std::vector<int> messageBoxButtons(UINT type);
 // Creates the hidden box; null when it cannot be made.
 HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::string &caption,
                             UINT type);
-// The result that ended the box, or 0 while it is open.
-int messageBoxResult(HWND box);
 // Forgets the box's state once its window is gone.
 void forgetMessageBox(HWND box);
 

@@ -1,0 +1,204 @@
+// The dialog window class: each dialog's procedure first, then the defaults of DefDlgProc.
+#include "user32/dialog_state.h"
+
+#include <mutex>
+#include <unordered_map>
+
+#include "vksboundary.h"
+
+namespace vks::detail {
+
+namespace {
+
+struct DialogRecord {
+    DLGPROC proc = nullptr;
+    BaseUnits units;
+    int defaultId = 0;
+    bool ended = false;
+    INT_PTR result = 0;
+};
+
+class OpenDialogs {
+public:
+    void add(HWND dialog, DialogRecord record)
+    {
+        std::lock_guard guard(lock_);
+        dialogs_[dialog] = record;
+    }
+    void remove(HWND dialog)
+    {
+        std::lock_guard guard(lock_);
+        dialogs_.erase(dialog);
+    }
+    // A copy, so that no lock is held while a procedure runs.
+    bool find(HWND dialog, DialogRecord &record)
+    {
+        std::lock_guard guard(lock_);
+        const auto found = dialogs_.find(dialog);
+        if (found == dialogs_.end())
+            return false;
+        record = found->second;
+        return true;
+    }
+    template <typename Change>
+    bool change(HWND dialog, Change apply)
+    {
+        std::lock_guard guard(lock_);
+        const auto found = dialogs_.find(dialog);
+        if (found == dialogs_.end())
+            return false;
+        apply(found->second);
+        return true;
+    }
+
+private:
+    std::mutex lock_;
+    std::unordered_map<HWND, DialogRecord> dialogs_;
+};
+
+OpenDialogs &openDialogs()
+{
+    static OpenDialogs &dialogs = *new OpenDialogs;
+    return dialogs;
+}
+
+LRESULT defaultDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case DM_GETDEFID: {
+        DialogRecord record;
+        openDialogs().find(dialog, record);
+        return record.defaultId ? MAKELONG(record.defaultId, DC_HASDEFID) : 0;
+    }
+    case DM_SETDEFID:
+        openDialogs().change(dialog, [wParam](DialogRecord &record) {
+            record.defaultId = static_cast<int>(wParam);
+        });
+        return TRUE;
+    case WM_CLOSE:
+        // As the Cancel button would, so that the dialog procedure decides.
+        SendMessageA(dialog, WM_COMMAND, MAKELONG(IDCANCEL, 0),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+        return 0;
+    default:
+        return DefWindowProcA(dialog, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK dialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        DialogRecord record;
+        INT_PTR answer = 0;
+        if (openDialogs().find(dialog, record) && record.proc)
+            answer = record.proc(dialog, message, wParam, lParam);
+        // Forgotten with its window, so that a reused handle is no dialog; a modal run reads
+        // its result before it destroys the window.
+        if (message == WM_NCDESTROY)
+            openDialogs().remove(dialog);
+        return answer ? answer : defaultDialogAnswer(dialog, message, wParam, lParam);
+    });
+}
+
+LRESULT CALLBACK plainControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    });
+}
+
+// Registers a class the system provides, once; an existing class of that name is kept.
+void ensureClass(const char *name, WNDPROC proc)
+{
+    WNDCLASSA wc{};
+    if (GetClassInfoA(nullptr, name, &wc))
+        return;
+    wc.lpfnWndProc = proc;
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+}  // namespace
+
+void registerDialogClass()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        ensureClass("#32770", dialogWindowProc);
+        // Plain windows for the controls message boxes and templates use most, unless the
+        // real control classes are already registered.
+        ensureClass("Static", plainControlProc);
+        ensureClass("Button", plainControlProc);
+    });
+}
+
+void attachDialog(HWND dialog, DLGPROC proc, BaseUnits units)
+{
+    openDialogs().add(dialog, DialogRecord{proc, units, 0, false, 0});
+}
+
+bool isDialog(HWND dialog)
+{
+    DialogRecord record;
+    return openDialogs().find(dialog, record);
+}
+
+BaseUnits dialogBaseUnits(HWND dialog)
+{
+    DialogRecord record;
+    openDialogs().find(dialog, record);
+    return record.units;
+}
+
+bool endDialog(HWND dialog, INT_PTR result)
+{
+    const bool found = openDialogs().change(dialog, [result](DialogRecord &record) {
+        if (!record.ended) {
+            record.ended = true;
+            record.result = result;
+        }
+    });
+    if (found)
+        PostMessageA(dialog, WM_NULL, 0, 0);  // wakes the modal loop if it waits
+    return found;
+}
+
+bool dialogEnded(HWND dialog, INT_PTR &result)
+{
+    DialogRecord record;
+    if (!openDialogs().find(dialog, record) || !record.ended)
+        return false;
+    result = record.result;
+    return true;
+}
+
+void forgetDialog(HWND dialog)
+{
+    openDialogs().remove(dialog);
+}
+
+INT_PTR runDialogLoop(HWND dialog)
+{
+    MSG msg;
+    for (;;) {
+        INT_PTR result = 0;
+        if (dialogEnded(dialog, result))
+            return result;
+        if (!IsWindow(dialog))
+            return 0;
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The outer loop must still see the quit request.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return 0;
+        }
+        if (got == -1)
+            return 0;
+        if (!msg.hwnd)
+            continue;  // modal loops drop thread messages
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace vks::detail

@@ -1,0 +1,33 @@
+// Internal: the "#32770" dialog window class and what each dialog keeps (its procedure, default
+// button, base units and result). Message boxes and template dialogs share it.
+#pragma once
+
+#include "windows.h"
+
+namespace vks::detail {
+
+// Pixels per 4 horizontal and per 8 vertical dialog units.
+struct BaseUnits {
+    int x = 8;
+    int y = 16;
+};
+
+// Registers "#32770" once, with plain "Static" and "Button" classes where none exist yet; an
+// existing class of any of these names is kept.
+void registerDialogClass();
+
+// Makes hwnd a dialog with this procedure and these base units (pixels per 4 x 8 units).
+void attachDialog(HWND dialog, DLGPROC proc, BaseUnits units);
+bool isDialog(HWND dialog);
+BaseUnits dialogBaseUnits(HWND dialog);
+// Records the result once; false for a window that is no dialog.
+bool endDialog(HWND dialog, INT_PTR result);
+// The result EndDialog recorded, or nothing while the dialog runs.
+bool dialogEnded(HWND dialog, INT_PTR &result);
+// Forgets the dialog's state once its window is gone.
+void forgetDialog(HWND dialog);
+
+// Runs the thread's window messages until the dialog ends or is gone; 0 after WM_QUIT.
+INT_PTR runDialogLoop(HWND dialog);
+
+}  // namespace vks::detail

@@ -1,0 +1,13 @@
+// Internal: the base units of a template's font and a control's rectangle in pixels.
+#pragma once
+
+#include "user32/dialog_state.h"
+#include "user32/dialog_template.h"
+
+namespace vks::detail {
+
+BaseUnits baseUnitsFor(const DialogTemplate &dialog);
+// Each coordinate converted on its own, as Windows converts a control's position and size.
+RECT toPixels(const BaseUnits &units, short x, short y, short cx, short cy);
+
+}  // namespace vks::detail
