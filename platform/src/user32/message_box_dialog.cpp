@@ -130,13 +130,6 @@ LRESULT CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     });
 }
 
-LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    });
-}
-
 // Registers a class the system provides, once; an existing class of that name is kept.
 void ensureClass(const char *name, WNDPROC proc)
 {
@@ -153,8 +146,6 @@ void registerClasses()
     static std::once_flag once;
     std::call_once(once, [] {
         ensureClass("#32770", messageBoxProc);
-        ensureClass("Static", controlProc);
-        ensureClass("Button", controlProc);
     });
 }
 
@@ -176,12 +167,13 @@ HWND createChild(const char *className, const char *text, DWORD style, int x, in
                            nullptr);
 }
 
-void createButtons(HWND box, const std::vector<int> &buttons)
+void createButtons(HWND box, const std::vector<int> &buttons, int defaultId)
 {
     const int count = static_cast<int>(buttons.size());
     int x = (kBoxWidth - count * kButtonWidth - (count - 1) * 8) / 2;
     for (int id : buttons) {
-        createChild("Button", buttonText(id), WS_TABSTOP, x, kBoxHeight - kButtonHeight - 12,
+        const DWORD type = id == defaultId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        createChild("Button", buttonText(id), WS_TABSTOP | type, x, kBoxHeight - kButtonHeight - 12,
                     kButtonWidth, kButtonHeight, box, id);
         x += kButtonWidth + 8;
     }
@@ -226,10 +218,11 @@ HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::stri
                                      kBoxWidth, kBoxHeight, owner, nullptr, nullptr, nullptr);
     if (!box)
         return nullptr;
-    openBoxes().add(box, BoxState{buttons, defaultButton(buttons, type), 0});
+    const int defaultId = defaultButton(buttons, type);
+    openBoxes().add(box, BoxState{buttons, defaultId, 0});
     createChild("Static", text.c_str(), 0, 12, 12, kBoxWidth - 24,
                 kBoxHeight - kButtonHeight - 36, box, kTextId);
-    createButtons(box, buttons);
+    createButtons(box, buttons, defaultId);
     return box;
 }
 
