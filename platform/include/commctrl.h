@@ -21,10 +21,12 @@ VKS_BEGIN_EXTERN_C
 #define UDS_NOTHOUSANDS 0x0080
 
 /* UDM_SETRANGE takes MAKELONG(upper, lower) in lParam and UDM_GETRANGE returns it that way.
-   UDM_SETPOS clamps the position to the range and returns the one before; UDM_GETPOS returns
-   MAKELONG(position, error), reading the buddy's text first with UDS_SETBUDDYINT (error non-zero
-   when that text is no number in the range). With UDS_SETBUDDYINT the buddy's text follows the
-   position, in decimal without separators. UDM_SETBUDDY returns the previous buddy. */
+   UDM_SETPOS clamps the position to the range and returns the one before. UDM_GETPOS returns
+   MAKELONG(position, error), the position brought inside the range; with UDS_SETBUDDYINT it
+   reads the buddy's text first, and error is zero only when that text is a number in the range
+   (always non-zero without UDS_SETBUDDYINT). UDS_SETBUDDYINT counts as given at creation: the
+   buddy's text then follows the position, in decimal without separators, and is left alone
+   when it already shows it. UDM_SETBUDDY returns the previous buddy. */
 #define UDM_SETRANGE (WM_USER + 101)
 #define UDM_GETRANGE (WM_USER + 102)
 #define UDM_SETPOS (WM_USER + 103)

@@ -42,9 +42,7 @@ protected:
 
     static int position(HWND control)
     {
-        const LRESULT packed = SendMessageA(control, UDM_GETPOS, 0, 0);
-        EXPECT_EQ(0, HIWORD(packed)) << "error flag";
-        return static_cast<short>(LOWORD(packed));
+        return static_cast<short>(LOWORD(SendMessageA(control, UDM_GETPOS, 0, 0)));
     }
 
     static std::string text(HWND control)
@@ -108,7 +106,7 @@ TEST_F(UpDownControl, BuddyTextFollowsThePositionAndIsReadBack)
     EXPECT_EQ("-6", text(buddy));
 
     SetWindowTextA(buddy, "42");
-    EXPECT_EQ(42, position(control));
+    EXPECT_EQ(MAKELONG(42, 0), SendMessageA(control, UDM_GETPOS, 0, 0));
 
     const struct {
         const char *what;
@@ -121,6 +119,69 @@ TEST_F(UpDownControl, BuddyTextFollowsThePositionAndIsReadBack)
         EXPECT_NE(0, HIWORD(packed));
         EXPECT_EQ(42, LOWORD(packed)) << "the last good position";
     }
+}
+
+TEST_F(UpDownControl, ReportsAnErrorUnlessThePositionCameFromTheBuddy)
+{
+    const struct {
+        const char *what;
+        DWORD style;
+        bool withBuddy;
+        WORD wantError;
+    } kCases[] = {
+        {"no buddy", 0, false, 1},
+        {"buddy without its integer", 0, true, 1},
+        {"buddy integer without a buddy", UDS_SETBUDDYINT, false, 1},
+        {"buddy integer", UDS_SETBUDDYINT, true, 0},
+    };
+    for (const auto &row : kCases) {
+        SCOPED_TRACE(row.what);
+        const HWND control = upDown(row.style);
+        const HWND buddy = child("Edit", "", 0, 200);
+        if (row.withBuddy)
+            SendMessageA(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+        SendMessageA(control, UDM_SETRANGE, 0, MAKELONG(10, 0));
+        SendMessageA(control, UDM_SETPOS, 0, MAKELONG(3, 0));
+        EXPECT_EQ(MAKELONG(3, row.wantError), SendMessageA(control, UDM_GETPOS, 0, 0));
+        DestroyWindow(control);
+        DestroyWindow(buddy);
+    }
+}
+
+TEST_F(UpDownControl, BuddyIntegerCountsAsGivenAtCreation)
+{
+    const HWND control = upDown();
+    const HWND buddy = child("Edit", "", 0, 200);
+    SendMessageA(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    SetWindowLongA(control, GWL_STYLE, GetWindowLongA(control, GWL_STYLE) | UDS_SETBUDDYINT);
+    SendMessageA(control, UDM_SETPOS, 0, MAKELONG(20, 0));
+    EXPECT_EQ("", text(buddy));
+}
+
+TEST_F(UpDownControl, BuddyShowingThePositionIsNotSetAgain)
+{
+    const HWND control = upDown(UDS_SETBUDDYINT);
+    const HWND buddy = child("Edit", "50", 0, 200);
+    SendMessageA(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    SendMessageA(control, UDM_SETRANGE, 0, MAKELONG(100, 0));
+    takeNotes();
+    SendMessageA(control, UDM_SETPOS, 0, MAKELONG(50, 0));
+    EXPECT_TRUE(takeNotes().empty()) << "the buddy reported a change";
+    SendMessageA(control, UDM_SETPOS, 0, MAKELONG(51, 0));
+    const std::vector<Note> kWant = {command(buddy, EN_UPDATE, 200),
+                                     command(buddy, EN_CHANGE, 200)};
+    EXPECT_EQ(kWant, takeNotes());
+}
+
+TEST_F(UpDownControl, PositionIsBroughtInsideARangeSetLater)
+{
+    const HWND control = upDown();
+    SendMessageA(control, UDM_SETRANGE, 0, MAKELONG(100, 0));
+    SendMessageA(control, UDM_SETPOS, 0, MAKELONG(50, 0));
+    SendMessageA(control, UDM_SETRANGE, 0, MAKELONG(1, 40));
+    EXPECT_EQ(40, position(control));
+    EXPECT_EQ(40, SendMessageA(control, UDM_SETPOS, 0, MAKELONG(0, 0)));
+    EXPECT_EQ(1, position(control));
 }
 
 TEST_F(UpDownControl, ClickAsksTheParentThenScrolls)

@@ -17,6 +17,7 @@ struct UpDownState {
     int position = 0;
     HWND buddy = nullptr;
     bool pressed = false;
+    bool buddyInt = false;  // UDS_SETBUDDYINT counts as it was at creation only
 };
 
 UpDownState &state(HWND upDown)
@@ -44,9 +45,14 @@ int limitValue(int value)
 void showInBuddy(HWND upDown)
 {
     const UpDownState &s = state(upDown);
-    if (!(style(upDown) & UDS_SETBUDDYINT) || !s.buddy)
+    if (!s.buddyInt || !s.buddy)
         return;
-    SetWindowTextA(s.buddy, std::to_string(s.position).c_str());
+    // An unchanged text is not set again, so the buddy sends no change notifications.
+    const std::string wanted = std::to_string(s.position);
+    char shown[16] = {};
+    GetWindowTextA(s.buddy, shown, sizeof shown);
+    if (wanted != shown)
+        SetWindowTextA(s.buddy, wanted.c_str());
 }
 
 // The buddy's text as a number in the range; false when it is none.
@@ -64,13 +70,14 @@ bool readBuddy(HWND upDown)
     return true;
 }
 
+// The error flag is set whenever the position was not read from a buddy, as on Windows; a
+// position left outside a range set since is brought inside it.
 LRESULT getPosition(HWND upDown)
 {
     UpDownState &s = state(upDown);
-    bool ok = true;
-    if ((style(upDown) & UDS_SETBUDDYINT) && s.buddy)
-        ok = readBuddy(upDown);
-    return MAKELONG(s.position, ok ? 0 : 1);
+    const bool read = s.buddyInt && s.buddy && readBuddy(upDown);
+    s.position = clampToRange(s, s.position);
+    return MAKELONG(s.position, read ? 0 : 1);
 }
 
 LRESULT setPosition(HWND upDown, LPARAM packed)
@@ -179,6 +186,8 @@ LRESULT CALLBACK upDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         switch (message) {
         case WM_NCCREATE:
             attachControlState<UpDownState>(hwnd);
+            if (const auto *create = reinterpret_cast<const CREATESTRUCTA *>(lParam))
+                state(hwnd).buddyInt = (create->style & UDS_SETBUDDYINT) != 0;
             return DefWindowProcA(hwnd, message, wParam, lParam);
         case WM_NCDESTROY:
             detachControlState<UpDownState>(hwnd);
