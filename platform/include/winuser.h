@@ -513,8 +513,9 @@ typedef struct tagNMHDR {
 #define BS_TYPEMASK 0x000F
 #define BS_NOTIFY 0x4000
 
-/* Button messages. BM_SETSTYLE replaces the type bits only. BM_CLICK sends BN_CLICKED to the
-   parent, unless the button is disabled. */
+/* Button messages. BM_SETSTYLE replaces the type bits only. BM_CLICK sends the button
+   WM_LBUTTONDOWN and WM_LBUTTONUP, and a press released on the button sends BN_CLICKED to the
+   parent; a disabled button ignores BM_CLICK. */
 #define BM_SETSTYLE 0x00F4
 #define BM_CLICK 0x00F5
 

@@ -74,6 +74,27 @@ TEST_F(ButtonControl, ClickTellsTheParentUnlessDisabled)
     EXPECT_TRUE(takeNotes().empty());
 }
 
+WNDPROC buttonProcBefore = nullptr;
+
+LRESULT CALLBACK subclassedButton(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)
+        vkstest::seenMessages().push_back({hwnd, message, wParam});
+    return CallWindowProcA(buttonProcBefore, hwnd, message, wParam, lParam);
+}
+
+TEST_F(ButtonControl, ClickComesAsTheMouseToASubclass)
+{
+    const HWND button = child("Button", "OK", BS_PUSHBUTTON, IDOK);
+    buttonProcBefore = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassedButton)));
+    ASSERT_NE(nullptr, buttonProcBefore);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    const std::vector<vkstest::Seen> kWant = {{button, WM_LBUTTONDOWN}, {button, WM_LBUTTONUP}};
+    EXPECT_EQ(kWant, vkstest::takeSeen());
+    EXPECT_EQ(std::vector<Note>{command(button, BN_CLICKED, IDOK)}, takeNotes());
+}
+
 TEST_F(StaticControl, KeepsItsStyleAndText)
 {
     const struct {

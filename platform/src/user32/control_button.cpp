@@ -63,10 +63,11 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             setType(hwnd, wParam);
             return 0;
         case BM_CLICK:
-            // A disabled button is not clicked, whoever asks.
+            // Sent as mouse messages, so a subclass sees the click as the mouse's; a disabled
+            // button is not clicked, whoever asks.
             if (IsWindowEnabled(hwnd)) {
-                press(hwnd);
-                release(hwnd);
+                SendMessageA(hwnd, WM_LBUTTONDOWN, 0, 0);
+                SendMessageA(hwnd, WM_LBUTTONUP, 0, 0);
             }
             return 0;
         case WM_LBUTTONDOWN:
