@@ -451,6 +451,130 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
 /* Records the result and ends the modal loop; a modeless dialog stays until destroyed. FALSE
    with ERROR_INVALID_WINDOW_HANDLE for a window that is no dialog. */
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+/* The standard controls, registered when the process starts: "Edit", "Static" and "Button".
+   They notify their parent through WM_COMMAND: wParam MAKEWPARAM(id, code), lParam the control. */
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
+#define WM_NOTIFY 0x004E
+#define WM_KEYDOWN 0x0100
+#define WM_CHAR 0x0102
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
+#define WM_LBUTTONUP 0x0202
+
+#ifndef MAKEWPARAM
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#endif
+#ifndef MAKELPARAM
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#endif
+
+/* What WM_NOTIFY carries in lParam. */
+typedef struct tagNMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+} NMHDR, *LPNMHDR;
+
+/* WM_GETDLGCODE answers. */
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+
+/* Scroll requests in the low word of WM_HSCROLL and WM_VSCROLL. */
+#define SB_THUMBPOSITION 4
+#define SB_ENDSCROLL 8
+
+/* Edit styles. */
+#define ES_LEFT 0x0000
+#define ES_CENTER 0x0001
+#define ES_RIGHT 0x0002
+#define ES_MULTILINE 0x0004
+#define ES_UPPERCASE 0x0008
+#define ES_LOWERCASE 0x0010
+#define ES_PASSWORD 0x0020
+#define ES_AUTOVSCROLL 0x0040
+#define ES_AUTOHSCROLL 0x0080
+#define ES_NOHIDESEL 0x0100
+#define ES_READONLY 0x0800
+#define ES_WANTRETURN 0x1000
+#define ES_NUMBER 0x2000
+
+/* Edit messages. EM_GETSEL stores the start and end through wParam and lParam when they are not
+   null and returns MAKELONG(start, end); EM_SETSEL clamps both to the text, and a start of -1
+   drops the selection. EM_LIMITTEXT limits what the user types (30,000 bytes until set; 0 means
+   0x7FFFFFFE, or 0xFFFFFFFF for a multiline edit); WM_SETTEXT is not held to it. */
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_REPLACESEL 0x00C2
+#define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_GETLIMITTEXT 0x00D5
+
+/* Edit notifications. EN_UPDATE then EN_CHANGE follow every change of the text, typed or set by
+   WM_SETTEXT, but not the text given at creation; EN_MAXTEXT replaces them when a typed
+   character would pass the limit. */
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
+
+/* Static styles: the type in the low five bits, kept as given. */
+#define SS_LEFT 0x0000
+#define SS_CENTER 0x0001
+#define SS_RIGHT 0x0002
+#define SS_ICON 0x0003
+#define SS_BLACKRECT 0x0004
+#define SS_GRAYRECT 0x0005
+#define SS_WHITERECT 0x0006
+#define SS_BLACKFRAME 0x0007
+#define SS_GRAYFRAME 0x0008
+#define SS_WHITEFRAME 0x0009
+#define SS_SIMPLE 0x000B
+#define SS_LEFTNOWORDWRAP 0x000C
+#define SS_ETCHEDHORZ 0x0010
+#define SS_ETCHEDVERT 0x0011
+#define SS_ETCHEDFRAME 0x0012
+#define SS_TYPEMASK 0x001F
+#define SS_NOPREFIX 0x0080
+#define SS_NOTIFY 0x0100
+#define SS_CENTERIMAGE 0x0200
+#define SS_SUNKEN 0x1000
+
+/* Button styles: the type in the low four bits. */
+#define BS_PUSHBUTTON 0x0000
+#define BS_DEFPUSHBUTTON 0x0001
+#define BS_CHECKBOX 0x0002
+#define BS_AUTOCHECKBOX 0x0003
+#define BS_RADIOBUTTON 0x0004
+#define BS_3STATE 0x0005
+#define BS_AUTO3STATE 0x0006
+#define BS_GROUPBOX 0x0007
+#define BS_USERBUTTON 0x0008
+#define BS_AUTORADIOBUTTON 0x0009
+#define BS_PUSHBOX 0x000A
+#define BS_OWNERDRAW 0x000B
+#define BS_TYPEMASK 0x000F
+#define BS_NOTIFY 0x4000
+
+/* Button messages. BM_SETSTYLE replaces the type bits only. BM_CLICK sends the button
+   WM_LBUTTONDOWN and WM_LBUTTONUP, and a press released on the button sends BN_CLICKED to the
+   parent; a disabled button ignores BM_CLICK. */
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK 0x00F5
+
+/* Button notifications. */
+#define BN_CLICKED 0
+
 
 VKS_END_EXTERN_C
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "codepage.h"
+#include "user32/control_classes.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -22,9 +23,23 @@ struct ClassRegistry {
     ATOM nextAtom = kFirstClassAtom;
 };
 
+// The system's controls exist before any program code asks for a class, as on Windows.
+ClassRegistry *withSystemClasses(ClassRegistry *classes)
+{
+    for (const WNDCLASSA &wc : systemControlClasses()) {
+        WindowClassInfo info;
+        info.atom = classes->nextAtom++;
+        info.name = wc.lpszClassName;
+        info.wc = wc;
+        info.wc.lpszClassName = nullptr;
+        classes->classes.push_back(std::move(info));
+    }
+    return classes;
+}
+
 ClassRegistry &registry()
 {
-    static ClassRegistry &classes = *new ClassRegistry;
+    static ClassRegistry &classes = *withSystemClasses(new ClassRegistry);
     return classes;
 }
 

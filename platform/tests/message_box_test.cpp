@@ -205,12 +205,18 @@ TEST_F(MessageBox, TaskModalWithoutOwnerDisablesTheThreadsEnabledTopLevelWindows
 TEST_F(MessageBox, DefaultButtonFollowsTheStyle)
 {
     LRESULT defId = 0;
+    LRESULT yesCode = 0;
+    LRESULT noCode = 0;
     ScopedAnswerer answerer([&](const BoxView &view) {
         defId = SendMessageA(view.box, DM_GETDEFID, 0, 0);
+        yesCode = SendMessageA(GetDlgItem(view.box, IDYES), WM_GETDLGCODE, 0, 0);
+        noCode = SendMessageA(GetDlgItem(view.box, IDNO), WM_GETDLGCODE, 0, 0);
         return IDYES;
     });
     MessageBoxA(nullptr, "Text", "Caption", MB_YESNO | MB_DEFBUTTON2);
     EXPECT_EQ(MAKELONG(IDNO, DC_HASDEFID), defId);
+    EXPECT_EQ(DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON, yesCode);
+    EXPECT_EQ(DLGC_BUTTON | DLGC_DEFPUSHBUTTON, noCode) << "the default button looks it";
 }
 
 TEST_F(MessageBox, QuitEndsTheBoxWithZeroAndStaysForTheOuterLoop)

@@ -131,12 +131,13 @@ HWND createChild(const char *className, const char *text, DWORD style, int x, in
                            nullptr);
 }
 
-void createButtons(HWND box, const std::vector<int> &buttons)
+void createButtons(HWND box, const std::vector<int> &buttons, int defaultId)
 {
     const int count = static_cast<int>(buttons.size());
     int x = (kBoxWidth - count * kButtonWidth - (count - 1) * 8) / 2;
     for (int id : buttons) {
-        createChild("Button", buttonText(id), WS_TABSTOP, x, kBoxHeight - kButtonHeight - 12,
+        const DWORD type = id == defaultId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        createChild("Button", buttonText(id), WS_TABSTOP | type, x, kBoxHeight - kButtonHeight - 12,
                     kButtonWidth, kButtonHeight, box, id);
         x += kButtonWidth + 8;
     }
@@ -181,12 +182,13 @@ HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::stri
                                      kBoxWidth, kBoxHeight, owner, nullptr, nullptr, nullptr);
     if (!box)
         return nullptr;
+    const int defaultId = defaultButton(buttons, type);
     attachDialog(box, messageBoxProc, BaseUnits{});
     openBoxes().add(box, BoxState{buttons});
-    SendMessageA(box, DM_SETDEFID, static_cast<WPARAM>(defaultButton(buttons, type)), 0);
+    SendMessageA(box, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
     createChild("Static", text.c_str(), 0, 12, 12, kBoxWidth - 24,
                 kBoxHeight - kButtonHeight - 36, box, kTextId);
-    createButtons(box, buttons);
+    createButtons(box, buttons, defaultId);
     return box;
 }
 

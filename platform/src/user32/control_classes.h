@@ -1,0 +1,42 @@
+// Internal: the standard controls' window classes and the helpers they share.
+#pragma once
+
+#include <vector>
+
+#include "windows.h"
+
+namespace vks::detail {
+
+// The classes the system provides, registered with the process's first class lookup.
+std::vector<WNDCLASSA> systemControlClasses();
+
+LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK upDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Sends WM_COMMAND with the control's identifier and the code to its parent.
+void notifyParent(HWND control, WORD code);
+
+// A control's own state lives on the heap, its address in the window's first extra bytes,
+// from WM_NCCREATE to WM_NCDESTROY.
+template <typename State>
+State *controlState(HWND control)
+{
+    return reinterpret_cast<State *>(GetWindowLongPtrA(control, 0));
+}
+
+template <typename State>
+void attachControlState(HWND control)
+{
+    SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(new State));
+}
+
+template <typename State>
+void detachControlState(HWND control)
+{
+    delete controlState<State>(control);
+    SetWindowLongPtrA(control, 0, 0);
+}
+
+}  // namespace vks::detail

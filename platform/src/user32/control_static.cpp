@@ -1,0 +1,16 @@
+// The "Static" control: a text whose SS_* style is kept as given.
+#include "user32/control_classes.h"
+#include "vksboundary.h"
+
+namespace vks::detail {
+
+LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        if (message == WM_GETDLGCODE)
+            return DLGC_STATIC;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    });
+}
+
+}  // namespace vks::detail
