@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "scoped_object_folder.h"
+#include "vkstest.h"
 #include "windows.h"
 
 namespace {
@@ -179,19 +180,6 @@ TEST_F(Mutexes, ClosedAndUnknownHandlesAreRefused)
 // What a child process found, as its exit status.
 enum ChildResult { kExisted = 10, kNew = 11, kFailed = 12 };
 
-// Runs `work` in a forked child and returns its exit status (-1 when it did not exit).
-template <typename Work>
-int inChild(Work work)
-{
-    pid_t pid = fork();
-    if (pid == 0)
-        _exit(work());
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
 int openInChild(const char *name)
 {
     SetLastError(0xdeadbeef);
@@ -210,12 +198,12 @@ TEST_F(Mutexes, AnotherProcessSeesTheNameWhileAHandleIsOpen)
 {
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "TrayExit");
     ASSERT_NE(nullptr, mutex);
-    EXPECT_EQ(kExisted, inChild([] { return openInChild("TrayExit"); }));
-    EXPECT_EQ(kNew, inChild([] { return openInChild("OtherName"); }));
+    EXPECT_EQ(kExisted, vkstest::exitStatusOfChild([] { return openInChild("TrayExit"); }));
+    EXPECT_EQ(kNew, vkstest::exitStatusOfChild([] { return openInChild("OtherName"); }));
 
     ASSERT_TRUE(ReleaseMutex(mutex));
     ASSERT_TRUE(CloseHandle(mutex));
-    EXPECT_EQ(kNew, inChild([] { return openInChild("TrayExit"); }));
+    EXPECT_EQ(kNew, vkstest::exitStatusOfChild([] { return openInChild("TrayExit"); }));
 }
 
 // A child that holds a name and is killed leaves it free; while it lives, the name exists here.
@@ -259,8 +247,8 @@ TEST_F(Mutexes, AForkedChildClosingItsCopyLeavesTheParentsName)
 {
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "Inherited");
     ASSERT_NE(nullptr, mutex);
-    EXPECT_EQ(0, inChild([mutex] { return CloseHandle(mutex) ? 0 : 1; }));
-    EXPECT_EQ(kExisted, inChild([] { return openInChild("Inherited"); }));
+    EXPECT_EQ(0, vkstest::exitStatusOfChild([mutex] { return CloseHandle(mutex) ? 0 : 1; }));
+    EXPECT_EQ(kExisted, vkstest::exitStatusOfChild([] { return openInChild("Inherited"); }));
     CloseHandle(mutex);
 }
 

@@ -20,19 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs `work` in a child process and returns its exit status (-1 when it did not exit).
-template <typename Work>
-int exitStatusOfChild(Work work)
-{
-    pid_t pid = fork();
-    if (pid == 0)
-        _exit(work());
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
 std::vector<std::string> splitLines(const std::string &bytes, const std::string &ending)
 {
     std::vector<std::string> lines;
@@ -132,7 +119,7 @@ TEST(ProfileProcesses, WritesWithoutRightsAreDeniedAndChangeNothing)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        int status = exitStatusOfChild([&] {
+        int status = vkstest::exitStatusOfChild([&] {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 return 100;
             if (GetPrivateProfileIntA("s", "k", 7, row.file) != row.read)
@@ -190,7 +177,7 @@ TEST(ProfileProcesses, KilledWritersLeaveNothingBehindAfterTheNextWrite)
         close(written[0]);
     }
 
-    int restarted = exitStatusOfChild([] {
+    int restarted = vkstest::exitStatusOfChild([] {
         return WritePrivateProfileStringA("s", "after", "restart", "killed.ini") ? 0 : 1;
     });
     EXPECT_EQ(0, restarted);
@@ -225,7 +212,7 @@ TEST(ProfileProcesses, TemporaryFilesOfGoneWritersAreRemoved)
             drive.write("WINDOWS\\" + name, "x");
     drive.write("WINDOWS\\.orphans.ini." + dead + "-7.tmp", "[s]\r\nk=half");
 
-    EXPECT_EQ(0, exitStatusOfChild([] {
+    EXPECT_EQ(0, vkstest::exitStatusOfChild([] {
         return WritePrivateProfileStringA("s", "k", "2", "orphans.ini") ? 0 : 1;
     }));
     std::vector<std::string> left = regularFilesIn(drive.host("WINDOWS"));

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <string>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "windows.h"
 
 namespace vkstest {
@@ -59,5 +62,18 @@ public:
     explicit ScopedCodePage(UINT codePage);
     ~ScopedCodePage();
 };
+
+// Runs `work` in a forked child and returns its exit status (-1 when it did not exit).
+template <typename Work>
+int exitStatusOfChild(Work work)
+{
+    pid_t pid = fork();
+    if (pid == 0)
+        _exit(work());
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
 
 }  // namespace vkstest
