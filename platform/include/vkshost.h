@@ -71,6 +71,23 @@ void VksHostSetHelpViewer(BOOL (*view)(HWND owner, const char *file, UINT comman
                                        void *context),
                           void *context);
 
+/* Hears MessageBeep: `beep` is called with the sound asked for and `context` on the thread that
+   asked. Null: beeps go nowhere. */
+void VksHostSetBeepListener(void (*beep)(UINT type, void *context), void *context);
+
+/* Presses or releases a mouse button as a user would, at screen point x, y: `message` is
+   WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN or WM_MBUTTONUP. The
+   window under the point gets what Windows gives it (WM_MOUSEACTIVATE and activation of its
+   top-level window when that is inactive, WM_SETCURSOR naming the button message, then the
+   button message posted in client coordinates). FALSE when no window of the calling thread is
+   there. */
+BOOL VksHostMouseButton(int x, int y, UINT message);
+
+/* Writes the window and its visible children (frames, texts, focus, enabled state, the default
+   button) as an SVG picture to the host file svgPath, so a person can see a window that has no
+   screen. FALSE with the error when the window is no window or the file cannot be written. */
+BOOL VksHostSnapshotWindow(HWND window, const char *svgPath);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -576,6 +576,189 @@ typedef struct tagNMHDR {
 #define BN_CLICKED 0
 
 
+/* ---- Focus, activation and the dialog manager's keyboard -------------------------------- */
+
+#define WM_MOVE 0x0003
+#define WM_SIZE 0x0005
+#define WM_MOUSEACTIVATE 0x0021
+#define WM_WINDOWPOSCHANGING 0x0046
+#define WM_WINDOWPOSCHANGED 0x0047
+#define WM_NCACTIVATE 0x0086
+#define WM_KEYUP 0x0101
+#define WM_SYSKEYDOWN 0x0104
+#define WM_NEXTDLGCTL 0x0028
+#define WM_CHANGEUISTATE 0x0127
+
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_ESCAPE 0x1B
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_F1 0x70
+
+/* WM_MOUSEACTIVATE answers. */
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
+
+/* The window that receives keyboard input on the calling thread; SetFocus returns the previous
+   one (NULL with ERROR_INVALID_WINDOW_HANDLE for a bad window). WM_KILLFOCUS goes to the old
+   window, then WM_SETFOCUS to the new, each naming the other; focusing a window of an inactive
+   top-level window activates that one first. */
+HWND WINAPI SetFocus(HWND hWnd);
+HWND WINAPI GetFocus(void);
+/* Activates a top-level window of the calling thread; returns the previous active window. */
+HWND WINAPI SetActiveWindow(HWND hWnd);
+HWND WINAPI GetForegroundWindow(void);
+BOOL WINAPI SetForegroundWindow(HWND hWnd);
+BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd);
+/* The next (or, with bPrevious, the previous) visible, enabled WS_TABSTOP control after hCtl in
+   the dialog's Z-order, wrapping around; hCtl NULL starts at the beginning. */
+HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+/* Handles the message for the dialog when it is keyboard input meant for it (Tab, Shift+Tab,
+   arrows within a group, Enter, Escape); TRUE when it did. */
+BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
+#define IsDialogMessage IsDialogMessageA
+LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
+                                   LPARAM lParam);
+BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
+UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
+SHORT WINAPI GetKeyState(int nVirtKey);
+
+/* ---- Positions, sizes and Z-order ------------------------------------------------------- */
+
+#define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
+#define HWND_TOPMOST ((HWND)-1)
+#define HWND_NOTOPMOST ((HWND)-2)
+
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define SWP_NOCOPYBITS 0x0100
+#define SWP_NOOWNERZORDER 0x0200
+#define SWP_NOSENDCHANGING 0x0400
+
+/* WM_SIZE's wParam. */
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+
+/* What WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED carry in lParam. */
+typedef struct tagWINDOWPOS {
+  HWND hwnd;
+  HWND hwndInsertAfter;
+  int x;
+  int y;
+  int cx;
+  int cy;
+  UINT flags;
+} WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
+
+/* The client area (origin 0, 0); windows have no frame here, so it is the window's size. */
+BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);
+BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint);
+BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+/* Converts points from one window's client coordinates to another's (NULL: the screen); returns
+   MAKELONG(dx, dy) of the offset. */
+int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
+/* Children take their parent's client coordinates, top-level windows screen coordinates. */
+BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
+BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
+                         UINT uFlags);
+BOOL WINAPI BringWindowToTop(HWND hWnd);
+/* The deepest visible window under the screen point / the child of hWndParent under the client
+   point (hWndParent itself when no child is there, NULL when outside it). */
+HWND WINAPI WindowFromPoint(POINT Point);
+HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point);
+
+/* ---- Painting ------------------------------------------------------------------------- */
+
+DECLARE_HANDLE(HDC);
+DECLARE_HANDLE(HRGN);
+
+typedef struct tagPAINTSTRUCT {
+  HDC hdc;
+  BOOL fErase;
+  RECT rcPaint;
+  BOOL fRestore;
+  BOOL fIncUpdate;
+  BYTE rgbReserved[32];
+} PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
+
+#define RDW_INVALIDATE 0x0001
+#define RDW_INTERNALPAINT 0x0002
+#define RDW_ERASE 0x0004
+#define RDW_VALIDATE 0x0008
+#define RDW_NOINTERNALPAINT 0x0010
+#define RDW_NOERASE 0x0020
+#define RDW_NOCHILDREN 0x0040
+#define RDW_ALLCHILDREN 0x0080
+#define RDW_UPDATENOW 0x0100
+#define RDW_ERASENOW 0x0200
+#define RDW_FRAME 0x0400
+#define RDW_NOFRAME 0x0800
+
+/* A window with an update region gets WM_PAINT from GetMessageA/PeekMessageA once its thread's
+   queue holds nothing else to post; BeginPaint validates it. A null rectangle means the whole
+   client area. */
+BOOL WINAPI InvalidateRect(HWND hWnd, const RECT *lpRect, BOOL bErase);
+BOOL WINAPI ValidateRect(HWND hWnd, const RECT *lpRect);
+BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+BOOL WINAPI UpdateWindow(HWND hWnd);
+BOOL WINAPI RedrawWindow(HWND hWnd, const RECT *lprcUpdate, HRGN hrgnUpdate, UINT flags);
+HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
+
+/* ---- Cursors, the mouse and the beep --------------------------------------------------- */
+
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IDC_IBEAM MAKEINTRESOURCEA(32513)
+#define IDC_WAIT MAKEINTRESOURCEA(32514)
+#define IDC_CROSS MAKEINTRESOURCEA(32515)
+#define IDC_HELP MAKEINTRESOURCEA(32651)
+
+/* WM_NCHITTEST answers, which WM_SETCURSOR carries in its low word. */
+#define HTERROR (-2)
+#define HTTRANSPARENT (-1)
+#define HTNOWHERE 0
+#define HTCLIENT 1
+#define HTCAPTION 2
+
+/* hInstance NULL: the system cursors (IDC_*); the same handle for every call. */
+HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
+#define LoadCursor LoadCursorA
+/* Returns the previous cursor. */
+HCURSOR WINAPI SetCursor(HCURSOR hCursor);
+HCURSOR WINAPI GetCursor(void);
+/* Screen coordinates. Moving the cursor over a window sends it WM_SETCURSOR and posts
+   WM_MOUSEMOVE, as a real mouse move would. */
+BOOL WINAPI GetCursorPos(LPPOINT lpPoint);
+BOOL WINAPI SetCursorPos(int X, int Y);
+HWND WINAPI SetCapture(HWND hWnd);
+BOOL WINAPI ReleaseCapture(void);
+HWND WINAPI GetCapture(void);
+
+/* uType: an MB_ICON* sound, MB_OK, or 0xFFFFFFFF for the simple beep. There is no loudspeaker:
+   each beep is recorded for the host (VksHostBeeps in <vkshost.h>). */
+BOOL WINAPI MessageBeep(UINT uType);
+
+/* ---- Help requests ---------------------------------------------------------------------- */
+
+#define SC_CONTEXTHELP 0xF180
+
+
 VKS_END_EXTERN_C
 
 #endif
