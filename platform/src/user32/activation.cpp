@@ -41,13 +41,13 @@ ActiveWindows &activeWindows()
     return windows;
 }
 
-void changeActivation(DWORD threadId, HWND from, HWND to)
+void changeActivation(DWORD threadId, HWND from, HWND to, WORD state = WA_ACTIVE)
 {
     activeWindows().exchange(threadId, to);
     if (from && IsWindow(from))
         SendMessageA(from, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(to));
     if (to && IsWindow(to))
-        SendMessageA(to, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(from));
+        SendMessageA(to, WM_ACTIVATE, state, reinterpret_cast<LPARAM>(from));
 }
 
 bool canTakeActivation(HWND hwnd)
@@ -59,7 +59,7 @@ bool canTakeActivation(HWND hwnd)
 
 namespace vks::detail {
 
-void activateWindow(HWND hwnd)
+void activateWindow(HWND hwnd, WORD state)
 {
     const std::optional<DWORD> threadId = threadOfWindow(hwnd);
     if (!threadId)
@@ -67,7 +67,7 @@ void activateWindow(HWND hwnd)
     const HWND previous = activeWindows().of(*threadId);
     if (previous == hwnd)
         return;
-    changeActivation(*threadId, IsWindow(previous) ? previous : nullptr, hwnd);
+    changeActivation(*threadId, IsWindow(previous) ? previous : nullptr, hwnd, state);
 }
 
 void passActivationFrom(HWND hwnd)

@@ -15,8 +15,9 @@ constexpr LONG kMinimizedHeight = 28;
 LRESULT defaultSysCommand(HWND hwnd, WPARAM command);
 
 // Makes hwnd the active window of its thread: the old one gets WM_ACTIVATE with WA_INACTIVE,
-// then hwnd gets it with WA_ACTIVE, each naming the other.
-void activateWindow(HWND hwnd);
+// then hwnd gets it with `state` (WA_ACTIVE, or WA_CLICKACTIVE for a mouse click), each naming
+// the other.
+void activateWindow(HWND hwnd, WORD state = WA_ACTIVE);
 // When hwnd is its thread's active window, activation passes to its owner if that is visible and
 // enabled, else to no window.
 void passActivationFrom(HWND hwnd);
