@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "thread_queue.h"
+#include "user32/paint_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
@@ -82,7 +83,14 @@ bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bo
                   QueueSnapshot &seen)
 {
     answerSentMessages(queue);
-    return queue.retrieve(msg, filter, remove, seen);
+    if (queue.retrievePosted(msg, filter, remove, seen))
+        return true;
+    // WM_PAINT is never taken out of the queue: it comes back until the window is valid.
+    if (HWND hwnd = windowToPaint(queue.threadId(), filter)) {
+        msg = makeMessage(hwnd, WM_PAINT, 0, 0);
+        return true;
+    }
+    return queue.retrieveTimer(msg, filter, remove);
 }
 
 }  // namespace

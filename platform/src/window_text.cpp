@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "user32/paint_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
@@ -71,6 +72,10 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_SYSCOMMAND:
             return defaultSysCommand(hWnd, wParam);
+        case WM_PAINT:
+            return defaultPaint(hWnd);
+        case WM_ERASEBKGND:
+            return defaultEraseBackground(hWnd);
         default:
             return 0;
         }

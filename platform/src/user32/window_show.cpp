@@ -2,6 +2,7 @@
 #include <mutex>
 #include <optional>
 
+#include "user32/paint_state.h"
 #include "user32/size_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
@@ -112,9 +113,13 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow)
             return wasVisible;
         setVisibleBit(hWnd, show->show);
         if (!show->show) {
+            if (start->wasVisible)
+                exposeHiddenWindow(hWnd);
             passActivationFrom(hWnd);
             return wasVisible;
         }
+        if (!start->wasVisible)
+            exposeShownWindow(hWnd);
         if (start->topLevel) {
             raise(hWnd);
             if (show->activate && IsWindowEnabled(hWnd))
