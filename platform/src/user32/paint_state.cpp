@@ -101,23 +101,22 @@ void applyRedraw(WindowTable &table, WindowRecord &record, const RECT &area, UIN
     if (!(record.style & WS_VISIBLE))
         return;
     const RECT part = intersect(area, clientRectOf(record));
-    if (flags & RDW_INVALIDATE) {
-        if (!isEmpty(part)) {
-            record.update = unite(record.update, part);
-            if (flags & RDW_ERASE)
-                record.eraseDue = true;
-            touched.push_back(record.queue);
-        }
-        if (isRoot && (flags & RDW_INTERNALPAINT)) {
-            record.internalPaint = true;
-            touched.push_back(record.queue);
-        }
+    if ((flags & RDW_INVALIDATE) && !isEmpty(part)) {
+        record.update = unite(record.update, part);
+        if (flags & RDW_ERASE)
+            record.eraseDue = true;
+        touched.push_back(record.queue);
     } else if (flags & RDW_VALIDATE) {
         record.update = subtract(record.update, part);
         if (isEmpty(record.update) || (flags & RDW_NOERASE))
             record.eraseDue = false;
-        if (isRoot && (flags & RDW_NOINTERNALPAINT))
-            record.internalPaint = false;
+    }
+    // The internal paint is the named window's own.
+    if (isRoot && (flags & RDW_INTERNALPAINT)) {
+        record.internalPaint = true;
+        touched.push_back(record.queue);
+    } else if (isRoot && (flags & RDW_NOINTERNALPAINT)) {
+        record.internalPaint = false;
     }
     if (flags & RDW_NOCHILDREN)
         return;
