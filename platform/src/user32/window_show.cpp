@@ -2,6 +2,7 @@
 #include <mutex>
 #include <optional>
 
+#include "user32/help_mode.h"
 #include "user32/paint_state.h"
 #include "user32/size_state.h"
 #include "user32/window_state.h"
@@ -158,6 +159,9 @@ LRESULT defaultSysCommand(HWND hwnd, WPARAM command)
         break;
     case SC_CLOSE:
         SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        break;
+    case SC_CONTEXTHELP:
+        enterHelpMode(hwnd);
         break;
     default:
         break;
