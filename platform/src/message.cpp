@@ -6,6 +6,7 @@
 #include "user32/help_mode.h"
 #include "user32/mouse_state.h"
 #include "user32/paint_state.h"
+#include "user32/window_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
@@ -97,9 +98,14 @@ bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bo
                   QueueSnapshot &seen)
 {
     answerSentMessages(queue);
-    while (queue.retrievePosted(msg, filter, remove, seen))
-        if (!remove || !keyTakenOnRemoval(msg))
+    while (queue.retrievePosted(msg, filter, remove, seen)) {
+        if (!remove)
             return true;
+        // A key message taken from the queue is what the thread's key state has seen.
+        noteKeyMessage(msg);
+        if (!keyTakenOnRemoval(msg))
+            return true;
+    }
     // WM_PAINT is never taken out of the queue: it comes back until the window is valid.
     if (HWND hwnd = windowToPaint(queue.threadId(), filter)) {
         msg = makeMessage(hwnd, WM_PAINT, 0, 0);

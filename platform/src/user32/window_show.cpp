@@ -117,6 +117,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow)
             if (start->wasVisible)
                 exposeHiddenWindow(hWnd);
             passActivationFrom(hWnd);
+            releaseFocusFrom(hWnd, false);
             return wasVisible;
         }
         if (!start->wasVisible)
