@@ -83,12 +83,10 @@ std::optional<MessageFilter> filterFor(HWND hwnd, UINT first, UINT last)
     return MessageFilter(hwnd, std::move(windows), first, last);
 }
 
-// What taking a key off the queue does besides: the thread's key state follows it, F1 posts the
-// window its help key message, and Escape ends help mode, which takes it. True when the key was
-// taken.
+// What taking a key off the queue does besides: F1 posts the window its help key message, and
+// Escape ends help mode, which takes it. True when the key was taken.
 bool keyTakenOnRemoval(const MSG &msg)
 {
-    noteKeyMessage(msg);
     if (helpModeTakesKey(msg))
         return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && msg.hwnd)
@@ -100,9 +98,14 @@ bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bo
                   QueueSnapshot &seen)
 {
     answerSentMessages(queue);
-    while (queue.retrievePosted(msg, filter, remove, seen))
-        if (!remove || !keyTakenOnRemoval(msg))
+    while (queue.retrievePosted(msg, filter, remove, seen)) {
+        if (!remove)
             return true;
+        // A key message taken from the queue is what the thread's key state has seen.
+        noteKeyMessage(msg);
+        if (!keyTakenOnRemoval(msg))
+            return true;
+    }
     // WM_PAINT is never taken out of the queue: it comes back until the window is valid.
     if (HWND hwnd = windowToPaint(queue.threadId(), filter)) {
         msg = makeMessage(hwnd, WM_PAINT, 0, 0);
