@@ -586,6 +586,7 @@ typedef struct tagNMHDR {
 #define WM_NCACTIVATE 0x0086
 #define WM_KEYUP 0x0101
 #define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
 #define WM_NEXTDLGCTL 0x0028
 #define WM_CHANGEUISTATE 0x0127
 

@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "thread_queue.h"
+#include "user32/window_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
 #include "windows.h"
@@ -82,7 +83,12 @@ bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bo
                   QueueSnapshot &seen)
 {
     answerSentMessages(queue);
-    return queue.retrieve(msg, filter, remove, seen);
+    if (!queue.retrieve(msg, filter, remove, seen))
+        return false;
+    // A key message taken from the queue is what the thread's key state has seen.
+    if (remove)
+        noteKeyMessage(msg);
+    return true;
 }
 
 }  // namespace

@@ -205,6 +205,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd)
         for (HWND each : owned)
             DestroyWindow(each);
         passActivationFrom(hWnd);
+        releaseFocusFrom(hWnd, true);
         sendDestroy(windows);
         if (IsWindow(hWnd))
             finishDestroy(hWnd);

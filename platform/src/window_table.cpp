@@ -100,6 +100,27 @@ void WindowTable::bringToTop(HWND hwnd)
     siblings.insert(siblings.begin(), hwnd);
 }
 
+void WindowTable::sendToBottom(HWND hwnd)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record)
+        return;
+    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
+    unlink(siblings, hwnd);
+    siblings.push_back(hwnd);
+}
+
+void WindowTable::placeAfter(HWND hwnd, HWND sibling)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record || hwnd == sibling)
+        return;
+    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
+    unlink(siblings, hwnd);
+    const auto after = std::find(siblings.begin(), siblings.end(), sibling);
+    siblings.insert(after == siblings.end() ? after : after + 1, hwnd);
+}
+
 std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();

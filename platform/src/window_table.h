@@ -56,6 +56,8 @@ public:
     void descendants(HWND hwnd, std::vector<HWND> &out);  // hwnd itself first
     std::vector<HWND> windowsOfThread(DWORD threadId) const;
     void bringToTop(HWND hwnd);  // first among its siblings
+    void sendToBottom(HWND hwnd);  // last among its siblings
+    void placeAfter(HWND hwnd, HWND sibling);  // right below the sibling
 
 private:
     std::uintptr_t nextHandle_ = 0x10020;

@@ -1,7 +1,8 @@
-// The active window of each thread.
-#include <mutex>
-#include <unordered_map>
+// The active window of each thread, the foreground window, and DefWindowProcA's focus on
+// activation.
+#include <atomic>
 
+#include "user32/thread_input.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
@@ -11,43 +12,64 @@ using namespace vks::detail;
 
 namespace {
 
-// One entry per thread that has had an active window; a window that is gone reads as none.
-class ActiveWindows {
-public:
-    HWND of(DWORD threadId)
-    {
-        std::lock_guard guard(lock_);
-        const auto found = active_.find(threadId);
-        return found == active_.end() ? nullptr : found->second;
-    }
-    // The previous active window of the thread.
-    HWND exchange(DWORD threadId, HWND hwnd)
-    {
-        std::lock_guard guard(lock_);
-        HWND &slot = active_[threadId];
-        const HWND previous = slot;
-        slot = hwnd;
-        return previous;
-    }
-
-private:
-    std::mutex lock_;
-    std::unordered_map<DWORD, HWND> active_;
-};
-
-ActiveWindows &activeWindows()
+ThreadWindowSlot &activeWindows()
 {
-    static ActiveWindows &windows = *new ActiveWindows;
+    static ThreadWindowSlot &windows = *new ThreadWindowSlot;
     return windows;
+}
+
+// The headless desktop has one foreground window: the one activated last, on any thread.
+std::atomic<HWND> foregroundWindow{nullptr};
+
+HWND aliveOrNull(HWND hwnd)
+{
+    return hwnd && IsWindow(hwnd) ? hwnd : nullptr;
+}
+
+WORD minimizedFlag(HWND hwnd)
+{
+    return (GetWindowLongA(hwnd, GWL_STYLE) & WS_MINIMIZE) ? 1 : 0;
+}
+
+void tellDeactivated(HWND from, HWND to)
+{
+    SendMessageA(from, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(to));
+    if (IsWindow(from))
+        SendMessageA(from, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, minimizedFlag(from)),
+                     reinterpret_cast<LPARAM>(to));
+}
+
+void tellActivated(HWND to, HWND from, WORD state)
+{
+    SendMessageA(to, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(from));
+    if (IsWindow(to))
+        SendMessageA(to, WM_ACTIVATE, MAKEWPARAM(state, minimizedFlag(to)),
+                     reinterpret_cast<LPARAM>(from));
+}
+
+// As Windows: once the messages are through, a focus outside the new active window goes to
+// that window (or to none when no window is active).
+void settleFocus(DWORD threadId, HWND active)
+{
+    if (aliveOrNull(activeWindows().of(threadId)) != active)
+        return;
+    const HWND focus = focusOfThread(threadId);
+    if (!focus || !active || rootOf(focus) != active)
+        moveFocus(threadId, active);
 }
 
 void changeActivation(DWORD threadId, HWND from, HWND to, WORD state = WA_ACTIVE)
 {
     activeWindows().exchange(threadId, to);
+    if (to)
+        foregroundWindow = to;
+    else if (from)
+        foregroundWindow.compare_exchange_strong(from, nullptr);
     if (from && IsWindow(from))
-        SendMessageA(from, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(to));
+        tellDeactivated(from, to);
     if (to && IsWindow(to))
-        SendMessageA(to, WM_ACTIVATE, state, reinterpret_cast<LPARAM>(from));
+        tellActivated(to, from, state);
+    settleFocus(threadId, to && IsWindow(to) ? to : nullptr);
 }
 
 bool canTakeActivation(HWND hwnd)
@@ -67,7 +89,7 @@ void activateWindow(HWND hwnd, WORD state)
     const HWND previous = activeWindows().of(*threadId);
     if (previous == hwnd)
         return;
-    changeActivation(*threadId, IsWindow(previous) ? previous : nullptr, hwnd, state);
+    changeActivation(*threadId, aliveOrNull(previous), hwnd, state);
 }
 
 void passActivationFrom(HWND hwnd)
@@ -79,12 +101,69 @@ void passActivationFrom(HWND hwnd)
     changeActivation(*threadId, hwnd, canTakeActivation(owner) ? owner : nullptr);
 }
 
+LRESULT defaultActivate(HWND hwnd, WPARAM wParam)
+{
+    // The default action gives the keyboard focus to a window that becomes active, unless it is
+    // minimised.
+    if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))
+        SetFocus(hwnd);
+    return 0;
+}
+
 }  // namespace vks::detail
 
 HWND WINAPI GetActiveWindow(void)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
-        const HWND active = activeWindows().of(GetCurrentThreadId());
-        return IsWindow(active) ? active : nullptr;
+        return aliveOrNull(activeWindows().of(GetCurrentThreadId()));
+    });
+}
+
+HWND WINAPI SetActiveWindow(HWND hWnd)
+{
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
+        const DWORD thread = GetCurrentThreadId();
+        const HWND previous = aliveOrNull(activeWindows().of(thread));
+        if (!hWnd) {
+            if (previous)
+                changeActivation(thread, previous, nullptr);
+            return previous;
+        }
+        const std::optional<DWORD> owner = threadOfWindow(hWnd);
+        if (!owner) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return nullptr;
+        }
+        if (*owner != thread) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return nullptr;
+        }
+        // Like Windows: a child cannot be active; the call changes nothing and answers the
+        // active window.
+        if (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
+            return previous;
+        activateWindow(hWnd);
+        return previous;
+    });
+}
+
+HWND WINAPI GetForegroundWindow(void)
+{
+    return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
+        return aliveOrNull(foregroundWindow.load());
+    });
+}
+
+BOOL WINAPI SetForegroundWindow(HWND hWnd)
+{
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        const HWND top = rootOf(hWnd);
+        if (!top) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return FALSE;
+        }
+        activateWindow(top);
+        foregroundWindow = top;
+        return TRUE;
     });
 }

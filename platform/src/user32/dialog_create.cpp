@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "user32/dialog_create.h"
+#include "user32/dialog_focus.h"
 #include "user32/dialog_state.h"
 #include "user32/dialog_template.h"
 #include "user32/dialog_units.h"
@@ -82,6 +83,18 @@ HWND firstTabStop(HWND dialog)
     return nullptr;
 }
 
+// WM_INITDIALOG answered TRUE: the focus goes to the first control, found again as the procedure
+// may have changed the order; an edit has its text selected. A hidden child dialog is left alone.
+void giveInitialFocus(HWND dialog, DWORD style)
+{
+    if ((style & WS_CHILD) && !(style & WS_VISIBLE))
+        return;
+    if (const HWND control = firstDialogControl(dialog))
+        focusDialogControl(control);
+    else if (!(style & WS_CHILD))
+        SetFocus(dialog);
+}
+
 }  // namespace
 
 namespace vks::detail {
@@ -112,7 +125,10 @@ HWND createDialogFromTemplate(HINSTANCE instance, const void *bytes, std::size_t
         forgetDialog(dialog);
         return nullptr;
     }
-    SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop(dialog)), param);
+    const LRESULT wantsFocus = SendMessageA(
+        dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop(dialog)), param);
+    if (wantsFocus && IsWindow(dialog))
+        giveInitialFocus(dialog, dialogTemplate->style);
     if (IsWindow(dialog) && (dialogTemplate->style & WS_VISIBLE))
         ShowWindow(dialog, SW_SHOWNORMAL);
     return IsWindow(dialog) ? dialog : nullptr;

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "user32/dialog_focus.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -14,6 +15,7 @@ struct DialogRecord {
     DLGPROC proc = nullptr;
     BaseUnits units;
     int defaultId = 0;
+    HWND savedFocus = nullptr;
     bool ended = false;
     INT_PTR result = 0;
 };
@@ -70,11 +72,21 @@ LRESULT defaultDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         openDialogs().find(dialog, record);
         return record.defaultId ? MAKELONG(record.defaultId, DC_HASDEFID) : 0;
     }
-    case DM_SETDEFID:
-        openDialogs().change(dialog, [wParam](DialogRecord &record) {
+    case DM_SETDEFID: {
+        int previous = 0;
+        openDialogs().change(dialog, [wParam, &previous](DialogRecord &record) {
+            previous = record.defaultId;
             record.defaultId = static_cast<int>(wParam);
         });
+        showDefaultId(dialog, previous, static_cast<int>(wParam));
         return TRUE;
+    }
+    case WM_ACTIVATE:
+        return dialogActivated(dialog, wParam);
+    case WM_SETFOCUS:
+        return dialogFocused(dialog);
+    case WM_NEXTDLGCTL:
+        return nextDialogControl(dialog, wParam, lParam);
     case WM_CLOSE:
         // As the Cancel button would, so that the dialog procedure decides.
         SendMessageA(dialog, WM_COMMAND, MAKELONG(IDCANCEL, 0),
@@ -134,7 +146,7 @@ void registerDialogClass()
 
 void attachDialog(HWND dialog, DLGPROC proc, BaseUnits units)
 {
-    openDialogs().add(dialog, DialogRecord{proc, units, 0, false, 0});
+    openDialogs().add(dialog, DialogRecord{proc, units, 0, nullptr, false, 0});
 }
 
 bool isDialog(HWND dialog)
@@ -175,6 +187,18 @@ bool dialogEnded(HWND dialog, INT_PTR &result)
 void forgetDialog(HWND dialog)
 {
     openDialogs().remove(dialog);
+}
+
+HWND savedFocus(HWND dialog)
+{
+    DialogRecord record;
+    openDialogs().find(dialog, record);
+    return record.savedFocus;
+}
+
+void saveFocus(HWND dialog, HWND control)
+{
+    openDialogs().change(dialog, [control](DialogRecord &record) { record.savedFocus = control; });
 }
 
 INT_PTR runDialogLoop(HWND dialog)

@@ -26,6 +26,10 @@ bool endDialog(HWND dialog, INT_PTR result);
 bool dialogEnded(HWND dialog, INT_PTR &result);
 // Forgets the dialog's state once its window is gone.
 void forgetDialog(HWND dialog);
+// The control that had the focus when the dialog was last deactivated (null: none), which its
+// next activation gives the focus back to.
+HWND savedFocus(HWND dialog);
+void saveFocus(HWND dialog, HWND control);
 
 // Runs the thread's window messages until the dialog ends or is gone; 0 after WM_QUIT.
 INT_PTR runDialogLoop(HWND dialog);

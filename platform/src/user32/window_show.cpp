@@ -113,6 +113,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow)
         setVisibleBit(hWnd, show->show);
         if (!show->show) {
             passActivationFrom(hWnd);
+            releaseFocusFrom(hWnd, false);
             return wasVisible;
         }
         if (start->topLevel) {

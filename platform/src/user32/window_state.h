@@ -22,4 +22,23 @@ void activateWindow(HWND hwnd, WORD state = WA_ACTIVE);
 // enabled, else to no window.
 void passActivationFrom(HWND hwnd);
 
+// The focus of hwnd's thread moves to hwnd (or none) without activating anything: WM_KILLFOCUS to
+// the old window, then WM_SETFOCUS to the new, each naming the other. Returns the previous focus.
+HWND moveFocus(DWORD threadId, HWND hwnd);
+// The thread's focus window, or null when it has none or it is gone.
+HWND focusOfThread(DWORD threadId);
+// Before hwnd is hidden or destroyed: a focus on hwnd itself (or, when it is destroyed, anywhere
+// below it) goes to its parent, or to no window for a top-level one.
+void releaseFocusFrom(HWND hwnd, bool withDescendants);
+
+// The top-level window hwnd belongs to (hwnd itself when it is top-level); null for no window.
+HWND rootOf(HWND hwnd);
+
+// DefWindowProcA's answers for the messages of this area.
+LRESULT defaultActivate(HWND hwnd, WPARAM wParam);
+LRESULT defaultWindowPosChanged(HWND hwnd, const WINDOWPOS *pos);
+
+// The key state GetKeyState reads: key messages taken from the calling thread's queue update it.
+void noteKeyMessage(const MSG &msg);
+
 }  // namespace vks::detail
