@@ -1,8 +1,10 @@
 // afxwin.h: windows of the framework: CWnd, its handle map, message dispatch to virtual
-// handlers, and the modal message loop.
+// handlers, and the modal message loop; dialogs with their data exchange, and the standard
+// controls.
 #pragma once
 
 #include "afx.h"
+#include "afxgeometry.h"
 
 // The window procedure of every framework window: finds the CWnd of the handle and calls its
 // WindowProc; windows without an object get DefWindowProcA.
@@ -57,6 +59,9 @@ public:
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString &rString) const;
     CWnd *GetParent() const;
+    CWnd *GetWindow(UINT nCmd) const;
+    CWnd *GetNextWindow(UINT nFlag = GW_HWNDNEXT) const;
+    int GetDlgCtrlID() const;
 
     // Window state, as the platform calls of the same names on this window.
     BOOL ShowWindow(int nCmdShow);
@@ -69,6 +74,54 @@ public:
     // The object of the child with identifier nID; NULL when there is none or it has no object
     // (no temporary wrappers are made).
     CWnd *GetDlgItem(int nID) const;
+    int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
+    int GetDlgItemText(int nID, CString &rString) const;
+    void SetDlgItemText(int nID, LPCSTR lpszString);
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Routes the messages of the parent's child nID through this object (SubclassWindow).
+    BOOL SubclassDlgItem(UINT nID, CWnd *pParent);
+
+    // Styles. Modify* return FALSE when nothing changed; a non-zero nFlags then also calls
+    // SetWindowPos with those flags, so that a frame change takes effect.
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+
+    // Focus and activation. The static forms give the object of the window, so NULL means
+    // either no such window or a window without a framework object (FromHandle): a caller that
+    // must know whether any window has the focus asks ::GetFocus.
+    static CWnd *GetFocus();
+    CWnd *SetFocus();
+    static CWnd *GetActiveWindow();
+    CWnd *SetActiveWindow();
+    BOOL IsChild(const CWnd *pWnd) const;
+
+    // Positions, as the platform calls of the same names on this window.
+    void GetClientRect(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    // pWndInsertAfter: a sibling, or one of wndTop, wndBottom, wndTopMost, wndNoTopMost; NULL
+    // is wndTop (ignored with SWP_NOZORDER).
+    BOOL SetWindowPos(const CWnd *pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    // A child is centred in its parent's client area; any other window on pAlternateOwner, else
+    // its owner when that is visible and not minimised, else the screen. The result is kept on
+    // the screen.
+    void CenterWindow(CWnd *pAlternateOwner = NULL);
+
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
+
+    // Painting.
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    void UpdateWindow();
 
     // The modal loop of dialogs: dispatches window messages of the thread, drops thread
     // messages, and returns EndModalLoop's result once ContinueModal says stop. WM_QUIT ends
@@ -85,9 +138,17 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Default handling of the message being handled now.
     LRESULT Default();
+    // The message being handled now on this thread (its time and point are zero).
+    static const MSG *GetCurrentMessage();
 
 protected:
     // Handlers; each default does the default handling of its message.
+    //
+    // A handler argument that names another window (pWndOther, pOldWnd, pNewWnd, pWnd,
+    // pScrollBar) is never NULL when the message names a window: a window without a framework
+    // object comes as a temporary CWnd attached to nothing, valid until the handler returns, on
+    // which the handle, GetDlgCtrlID and the other thin calls work. FromHandle still gives NULL
+    // for such a window; never keep the pointer. NULL means the message named no window.
     virtual int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     virtual void OnDestroy();
     // Unmaps the object, then calls PostNcDestroy, after which the object is not touched.
@@ -96,6 +157,21 @@ protected:
     // FALSE: not handled, so the message gets its default handling.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual void OnClose();
+    virtual void OnPaint();
+    // TRUE: handled, the cursor is set.
+    virtual BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
+    // nState: WA_INACTIVE, WA_ACTIVE or WA_CLICKACTIVE.
+    virtual void OnActivate(UINT nState, CWnd *pWndOther, BOOL bMinimized);
+    virtual void OnSetFocus(CWnd *pOldWnd);
+    virtual void OnKillFocus(CWnd *pNewWnd);
+    // pos: screen coordinates of the click, or (-1, -1) when the keyboard asked.
+    virtual void OnContextMenu(CWnd *pWnd, CPoint pos);
+    // TRUE: the request was handled.
+    virtual BOOL OnHelpInfo(HELPINFO *pHelpInfo);
+    // WM_NOTIFY: TRUE when handled, the answer in *pResult.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT *pResult);
+    virtual void OnHScroll(UINT nSBCode, UINT nPos, CWnd *pScrollBar);
+    virtual void OnVScroll(UINT nSBCode, UINT nPos, CWnd *pScrollBar);
     // The last call the object gets for its window; a class that lives on the heap may delete
     // itself here. CWnd's does nothing.
     virtual void PostNcDestroy();
@@ -105,6 +181,10 @@ protected:
     DWORD m_nFlags;
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+
+private:
+    // The insert-after markers (wndTop, ...), which name no window.
+    explicit CWnd(HWND hWndMarker);
 };
 
 // m_nFlags.
@@ -128,3 +208,157 @@ public:
 CWinThread *AFXAPI AfxGetThread();
 // The calling thread's main window; NULL when it has none.
 CWnd *AFXAPI AfxGetMainWnd();
+
+// ---- Dialogs and their data exchange ------------------------------------------------------
+
+// What a dialog's DoDataExchange works with: the direction, the dialog, and the control the
+// last DDX routine prepared, which a failing DDV routine or Fail gives the focus back to.
+class CDataExchange {
+public:
+    CDataExchange(CWnd *pDlgWnd, BOOL bSaveAndValidate);
+
+    BOOL m_bSaveAndValidate;  // TRUE: controls to variables (and validate); FALSE: the reverse
+    CWnd *m_pDlgWnd;
+    int m_idLastControl;     // 0 before the first control is prepared
+    BOOL m_bEditLastControl;  // the last control prepared is an edit field
+
+    // The dialog's control nIDC, now the last control; throws the not-supported exception when
+    // the dialog has no such control (a template and code that disagree).
+    HWND PrepareCtrl(int nIDC);
+    HWND PrepareEditCtrl(int nIDC);
+    // Ends the exchange as failed: when saving, the focus goes back to the last control (its
+    // whole text selected if it is an edit field); then the user exception is thrown, which
+    // UpdateData turns into FALSE.
+    [[noreturn]] void Fail();
+};
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+public:
+    CDialog();
+    // The template is the RT_DIALOG resource of that number or name, found along the
+    // framework's resource chain (AfxFindResourceHandle) when the dialog is made.
+    explicit CDialog(UINT nIDTemplate, CWnd *pParentWnd = NULL);
+    explicit CDialog(LPCSTR lpszTemplateName, CWnd *pParentWnd = NULL);
+    ~CDialog() override;
+
+    // Runs the dialog modally (its owner, the parent or else the thread's main window, is
+    // disabled meanwhile) and returns EndDialog's result; -1 when the template cannot be found
+    // or the dialog cannot be made.
+    virtual INT_PTR DoModal();
+    // Modeless: makes the dialog and returns once it is initialised; the object then lives
+    // until DestroyWindow.
+    virtual BOOL Create(UINT nIDTemplate, CWnd *pParentWnd = NULL);
+    virtual BOOL Create(LPCSTR lpszTemplateName, CWnd *pParentWnd = NULL);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd *pParentWnd = NULL);
+    // Ends a modal dialog with nResult (DoModal's result). A modeless dialog is only marked
+    // ended: it stays until DestroyWindow, which the program calls.
+    void EndDialog(int nResult);
+
+    // Runs DoDataExchange in the given direction; FALSE when a DDX or DDV routine failed (the
+    // user was told and the focus is on the offending control).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // MAKELONG(id, DC_HASDEFID) of the default push button, 0 without one.
+    DWORD GetDefID() const;
+    void SetDefID(UINT nID);
+    // Move the focus as Tab, Shift+Tab or a direct choice would (WM_NEXTDLGCTL).
+    void NextDlgCtrl() const;
+    void PrevDlgCtrl() const;
+    void GotoDlgCtrl(CWnd *pWndCtrl);
+    // Dialog units to pixels with this dialog's base units.
+    void MapDialogRect(LPRECT lpRect) const;
+
+    // WM_INITDIALOG: UpdateData(FALSE), then TRUE so that the dialog manager focuses the first
+    // tab stop.
+    virtual BOOL OnInitDialog();
+
+    UINT m_nIDHelp;  // the dialog's help topic: the template number, 0 for a named template
+
+protected:
+    // IDOK: UpdateData(TRUE), and on success EndDialog(IDOK).
+    virtual void OnOK();
+    // IDCANCEL (Escape, the Cancel button, WM_CLOSE): EndDialog(IDCANCEL).
+    virtual void OnCancel();
+    // The dialog's DDX and DDV calls; CDialog's does nothing.
+    virtual void DoDataExchange(CDataExchange *pDX);
+    // Routes IDOK and IDCANCEL clicks to OnOK and OnCancel.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    CWnd *m_pParentWnd;
+
+private:
+    LPCDLGTEMPLATEA findTemplate(HINSTANCE &module) const;
+    HWND ownerWindow() const;
+    BOOL createModeless(HINSTANCE module, LPCDLGTEMPLATEA lpDialogTemplate, CWnd *pParentWnd);
+
+    CString m_strTemplateName;
+    UINT m_nIDTemplate;
+};
+
+// The procedure of the framework's dialogs. A dialog's first message subclasses the window for
+// its CDialog, so that every message from then on (WM_SETFONT and WM_INITDIALOG included) goes
+// through the object, and runs the object's OnCreate, which the dialog manager's creation
+// does not reach (see dialog_create.cpp).
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Data exchange between a dialog's controls and variables. Saving reads the control and, for
+// numbers, refuses text that is not one number of the type's range (the user is told "Please
+// enter an integer." or "Please enter a positive integer.", then Fail). Loading writes the
+// value in decimal, leaving a control alone whose text already is that (no change
+// notification). DWORD is UINT here, so its form is the UINT one.
+void AFXAPI DDX_Control(CDataExchange *pDX, int nIDC, CWnd &rControl);
+void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, CString &value);
+void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, int &value);
+void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, UINT &value);
+// long holds Windows' 32-bit range.
+void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, long &value);
+// Validation of the value the last DDX routine saved; loading only limits an edit field's
+// length (DDV_MaxChars).
+void AFXAPI DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars);
+void AFXAPI DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal);
+void AFXAPI DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal);
+
+// ---- Standard controls ----------------------------------------------------------------------
+// Each is made by Create or attached to a dialog's control by SubclassDlgItem or DDX_Control;
+// the operations are the control's messages.
+
+class CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
+public:
+    CStatic() = default;
+    BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd,
+                UINT nID = 0xffff);
+};
+
+class CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
+public:
+    CButton() = default;
+    BOOL Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID);
+    // The low byte of the window style (the button type and its alignment bits).
+    UINT GetButtonStyle() const;
+    // BM_SETSTYLE: replaces the button type, redrawing when bRedraw.
+    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
+};
+
+class CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
+public:
+    CEdit() = default;
+    BOOL Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID);
+    // The most the user may type; 0 lifts the limit to the control's maximum.
+    void LimitText(int nChars = 0);
+    void SetLimitText(UINT nMax);
+    UINT GetLimitText() const;
+    // MAKELONG(start, end) of the selection.
+    DWORD GetSel() const;
+    void GetSel(int &nStartChar, int &nEndChar) const;
+    void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
+    // nStartChar -1 removes the selection; nEndChar -1 runs to the end of the text.
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
+};
+
+#include "afxwin_inline.h"
+#include "afxcmn.h"

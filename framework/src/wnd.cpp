@@ -51,6 +51,15 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL), m_nModalResult(0), m_nFlags(0) {}
 
+CWnd::CWnd(HWND hWndMarker) : m_hWnd(hWndMarker), m_pfnSuper(NULL), m_nModalResult(0), m_nFlags(0)
+{
+}
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
 CWnd::~CWnd()
 {
     if (m_hWnd && windowObject(m_hWnd) == this)

@@ -19,4 +19,19 @@ private:
     MSG outer_;
 };
 
+// While it lives, control notifications (WM_COMMAND from a control, WM_NOTIFY) to the window
+// are dropped, as UpdateData fills its controls without running their change handlers.
+class NotifyLockout {
+public:
+    explicit NotifyLockout(HWND hwnd);
+    ~NotifyLockout();
+    NotifyLockout(const NotifyLockout &) = delete;
+    NotifyLockout &operator=(const NotifyLockout &) = delete;
+
+private:
+    HWND outer_;
+};
+
+bool notificationsLockedOut(HWND hwnd);
+
 }  // namespace vks::detail

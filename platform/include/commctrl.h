@@ -33,6 +33,13 @@ VKS_BEGIN_EXTERN_C
 #define UDM_GETPOS (WM_USER + 104)
 #define UDM_SETBUDDY (WM_USER + 105)
 #define UDM_GETBUDDY (WM_USER + 106)
+/* The base the buddy shows the position in, 10 or 16; UDM_SETBASE returns the previous base, or
+   0 for any other base (which is refused). UDM_SETRANGE32 takes the lower end in wParam and the
+   upper in lParam; UDM_GETRANGE32 stores them through the pointers in wParam and lParam. */
+#define UDM_SETBASE (WM_USER + 109)
+#define UDM_GETBASE (WM_USER + 110)
+#define UDM_SETRANGE32 (WM_USER + 111)
+#define UDM_GETRANGE32 (WM_USER + 112)
 
 #define UD_MAXVAL 0x7fff
 #define UD_MINVAL (-UD_MAXVAL)

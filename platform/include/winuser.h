@@ -820,6 +820,14 @@ BOOL WINAPI MessageBeep(UINT uType);
 #define SC_CONTEXTHELP 0xF180
 
 
+/* ---- System metrics ------------------------------------------------------------------- */
+
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+
+/* The headless screen's width and height in pixels; 0 for any other index. */
+int WINAPI GetSystemMetrics(int nIndex);
+
 VKS_END_EXTERN_C
 
 #endif

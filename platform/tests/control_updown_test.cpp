@@ -259,3 +259,51 @@ TEST_F(UpDownControl, DisabledControlIgnoresClicks)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UpDownControl, RangeOf32BitsKeepsItsEnds)
+{
+    const HWND control = upDown();
+    EXPECT_EQ(0, SendMessageA(control, UDM_SETRANGE32, static_cast<WPARAM>(-100000), 100000));
+    int lower = 0;
+    int upper = 0;
+    SendMessageA(control, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
+                 reinterpret_cast<LPARAM>(&upper));
+    EXPECT_EQ(-100000, lower);
+    EXPECT_EQ(100000, upper);
+}
+
+TEST_F(UpDownControl, BaseIsTenOrSixteenAndTheBuddyFollowsIt)
+{
+    const HWND buddy = child("Edit", "", 0, 201);
+    const HWND control = upDown(UDS_SETBUDDYINT);
+    SendMessageA(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    SendMessageA(control, UDM_SETRANGE, 0, MAKELONG(100, 0));
+    SendMessageA(control, UDM_SETPOS, 0, MAKELONG(10, 0));
+    EXPECT_EQ("10", text(buddy));
+    const struct {
+        WPARAM base;
+        LRESULT previous;
+        int now;
+        const char *shown;
+    } kCases[] = {
+        {80, 0, 10, "10"},  // refused: nothing changes
+        {16, 10, 16, "0x000A"},
+        {7, 0, 16, "0x000A"},
+        {10, 16, 10, "10"},
+    };
+    for (const auto &row : kCases) {
+        SCOPED_TRACE(row.base);
+        EXPECT_EQ(row.previous, SendMessageA(control, UDM_SETBASE, row.base, 0));
+        EXPECT_EQ(row.now, SendMessageA(control, UDM_GETBASE, 0, 0));
+        EXPECT_EQ(row.shown, text(buddy));
+    }
+    SendMessageA(control, UDM_SETBASE, 16, 0);
+    SetWindowTextA(buddy, "0x001F");
+    EXPECT_EQ(MAKELONG(31, 0), SendMessageA(control, UDM_GETPOS, 0, 0)) << "read in hexadecimal";
+    DestroyWindow(control);
+    DestroyWindow(buddy);
+}
+
+}  // namespace

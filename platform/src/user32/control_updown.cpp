@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <string>
 
 namespace vks::detail {
@@ -18,6 +19,7 @@ struct UpDownState {
     HWND buddy = nullptr;
     bool pressed = false;
     bool buddyInt = false;  // UDS_SETBUDDYINT counts as it was at creation only
+    int base = 10;          // 16 shows the buddy's number as 0x and four hexadecimal digits
 };
 
 UpDownState &state(HWND upDown)
@@ -48,7 +50,9 @@ void showInBuddy(HWND upDown)
     if (!s.buddyInt || !s.buddy)
         return;
     // An unchanged text is not set again, so the buddy sends no change notifications.
-    const std::string wanted = std::to_string(s.position);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(s.position));
+    const std::string wanted = s.base == 16 ? std::string(hex) : std::to_string(s.position);
     char shown[16] = {};
     GetWindowTextA(s.buddy, shown, sizeof shown);
     if (wanted != shown)
@@ -61,8 +65,11 @@ bool readBuddy(HWND upDown)
     UpDownState &s = state(upDown);
     char text[16] = {};
     const int length = GetWindowTextA(s.buddy, text, sizeof text);
+    const bool hexPrefix = s.base == 16 && length > 2 && text[0] == '0' &&
+                           (text[1] == 'x' || text[1] == 'X');
+    const char *digits = hexPrefix ? text + 2 : text;
     int value = 0;
-    const auto [end, error] = std::from_chars(text, text + length, value);
+    const auto [end, error] = std::from_chars(digits, text + length, value, s.base);
     if (error != std::errc{} || end != text + length || length == 0 ||
         value != clampToRange(s, value))
         return false;
@@ -94,6 +101,36 @@ void setRange(HWND upDown, LPARAM packed)
     UpDownState &s = state(upDown);
     s.upper = limitValue(static_cast<short>(LOWORD(packed)));
     s.lower = limitValue(static_cast<short>(HIWORD(packed)));
+}
+
+// The 32-bit range takes its ends as they come.
+void setRange32(HWND upDown, WPARAM lower, LPARAM upper)
+{
+    UpDownState &s = state(upDown);
+    s.lower = static_cast<int>(lower);
+    s.upper = static_cast<int>(upper);
+}
+
+LRESULT getRange32(HWND upDown, WPARAM lower, LPARAM upper)
+{
+    const UpDownState &s = state(upDown);
+    if (int *lowerEnd = reinterpret_cast<int *>(lower))
+        *lowerEnd = s.lower;
+    if (int *upperEnd = reinterpret_cast<int *>(upper))
+        *upperEnd = s.upper;
+    return 0;
+}
+
+// Only 10 and 16 are bases; the buddy shows the position in the new one at once.
+LRESULT setBase(HWND upDown, WPARAM base)
+{
+    if (base != 10 && base != 16)
+        return 0;
+    UpDownState &s = state(upDown);
+    const int previous = s.base;
+    s.base = static_cast<int>(base);
+    showInBuddy(upDown);
+    return previous;
 }
 
 // The position after a step; past an end it wraps with UDS_WRAP and stops at the end otherwise.
@@ -205,6 +242,15 @@ LRESULT CALLBACK upDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return setBuddy(hwnd, wParam);
         case UDM_GETBUDDY:
             return reinterpret_cast<LRESULT>(state(hwnd).buddy);
+        case UDM_SETRANGE32:
+            setRange32(hwnd, wParam, lParam);
+            return 0;
+        case UDM_GETRANGE32:
+            return getRange32(hwnd, wParam, lParam);
+        case UDM_SETBASE:
+            return setBase(hwnd, wParam);
+        case UDM_GETBASE:
+            return state(hwnd).base;
         case WM_LBUTTONDOWN:
             if (IsWindowEnabled(hwnd))
                 press(hwnd, lParam);
