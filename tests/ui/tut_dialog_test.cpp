@@ -337,6 +337,7 @@ protected:
         ASSERT_TRUE(dialog.Create(kSampleDialog));
         hwnd = dialog.GetSafeHwnd();
         requests.clear();
+        dialog.askedIds.clear();  // the creation asked for control 0
     }
     void TearDown() override { dialog.DestroyWindow(); }
 
@@ -401,6 +402,31 @@ TEST_F(HelpRequestTest, HelpAndContextMenuChooseTheMapOfTheRequest)
             EXPECT_EQ(0u, map[2]);
         }
     }
+}
+
+TEST_F(HelpRequestTest, F1AndARightClickOnAFieldAskForItsHelp)
+{
+    ULONG controlMap[] = {kNameField, 1300, 0, 0};
+    dialog.controlMap = controlMap;
+    const HWND field = GetDlgItem(hwnd, kNameField);
+    SetFocus(field);
+    PostMessageA(field, WM_KEYDOWN, VK_F1, 1);
+    PostMessageA(field, WM_KEYUP, VK_F1, 0xC0000001);
+    pumpAll();
+    const RECT rect = windowRect(field);
+    ASSERT_TRUE(VksHostMouseButton(rect.left + 3, rect.top + 3, WM_RBUTTONDOWN));
+    ASSERT_TRUE(VksHostMouseButton(rect.left + 3, rect.top + 3, WM_RBUTTONUP));
+    pumpAll();
+
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_EQ(static_cast<UINT>(HELP_WM_HELP), requests[0].command);
+    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXTMENU), requests[1].command);
+    for (const auto &request : requests) {
+        SCOPED_TRACE(request.command);
+        EXPECT_EQ(field, request.owner);
+        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(controlMap), request.data);
+    }
+    EXPECT_EQ((std::vector<ULONG>{kNameField, kNameField}), dialog.askedIds);
 }
 
 TEST_F(HelpRequestTest, HelpButtonShowsTheDialogsTopicOfTheMainHelp)
