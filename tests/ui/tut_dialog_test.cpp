@@ -103,6 +103,19 @@ TEST_F(DialogTest, UpdatesAreEnabledOnlyWhileTheCounterIsZero)
     }
 }
 
+TEST_F(DialogTest, EnableAndDisableSetTheWindowsEnabledState)
+{
+    SampleDialog dialog;
+    ASSERT_TRUE(dialog.Create(kSampleDialog));
+    dialog.Disable();
+    EXPECT_FALSE(IsWindowEnabled(dialog.GetSafeHwnd()));
+    EXPECT_EQ(0, dialog.IsEnabled());
+    dialog.Enable(1);
+    EXPECT_TRUE(IsWindowEnabled(dialog.GetSafeHwnd()));
+    EXPECT_NE(0, dialog.IsEnabled());
+    dialog.DestroyWindow();
+}
+
 TEST_F(DialogTest, CaptionHelpButtonOnlyWithAHelpMap)
 {
     ULONG map[] = {kNameField, 1200, 0, 0};
