@@ -387,7 +387,9 @@ TEST(Beep, GoesToTheListenerWithItsSound)
 {
     std::vector<UINT> heard;
     VksHostSetBeepListener(
-        [](UINT type, void *context) { static_cast<std::vector<UINT> *>(context)->push_back(type); },
+        [](UINT type, void *context) {
+            static_cast<std::vector<UINT> *>(context)->push_back(type);
+        },
         &heard);
     SetLastError(0xdeadbeef);
     EXPECT_TRUE(MessageBeep(MB_ICONEXCLAMATION));

@@ -319,6 +319,17 @@ TEST_F(Painting, RedrawWindowFlags)
     DestroyWindow(hwnd);
 }
 
+TEST_F(Painting, ShowingThroughSetWindowPosInvalidatesTheWindow)
+{
+    const HWND hwnd = windowClass.create("hidden");
+    EXPECT_TRUE(SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                             SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                 SWP_NOACTIVATE));
+    EXPECT_EQ((RECT{0, 0, 100, 50}), updateRect(hwnd));
+    EXPECT_THAT(pumpAll(), ElementsAre(Seen{hwnd, WM_PAINT, 0}));
+    DestroyWindow(hwnd);
+}
+
 TEST_F(Painting, HidingAChildExposesItsParent)
 {
     const HWND parent = paintedWindow();
