@@ -96,6 +96,40 @@ TEST_F(DialogObserverTest, HearsCreatedPaintedDestroyedOnceEachAndInOrder)
     EXPECT_EQ((Log{"created", "painted", "destroyed"}), log);
 }
 
+TEST_F(DialogObserverTest, AModalDialogsNotificationsComeFromItsModalLoop)
+{
+    // The clock moves on once the dialog has painted, so the timer falls due in the modal loop.
+    struct ClockAfterPaint : SampleDialog {
+        void OnPaint() override
+        {
+            SampleDialog::OnPaint();
+            afterPaint();
+        }
+        std::function<void()> afterPaint;
+    };
+    ClockAfterPaint dialog;
+    dialog.afterPaint = [this] { ticks.set(now += 100); };
+    RecordingObserver observer(log, &dialog);
+    // Ends the dialog when told of its first paint.
+    struct Ending : RecordingObserver {
+        using RecordingObserver::RecordingObserver;
+        void DialogPainted() override
+        {
+            RecordingObserver::DialogPainted();
+            Dialog()->EndDialog(IDOK);
+        }
+    };
+    Log endingLog;
+    Ending ending(endingLog);
+    dialog.Observer(&ending);
+
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ((Log{"created", "painted"}), endingLog);
+    pumpAll();
+    EXPECT_EQ((Log{"created", "painted", "destroyed"}), endingLog);
+    EXPECT_EQ(Log{}, log) << "the observer it replaced hears nothing";
+}
+
 TEST_F(DialogObserverTest, AttachedAfterTheFirstPaintNeverHearsPainted)
 {
     SampleDialog dialog;
