@@ -72,12 +72,20 @@ TEST(TutDialogClass, IsADialogNamedTutDialog)
     EXPECT_TRUE(dialog.IsKindOf(RUNTIME_CLASS(CDialog)));
 }
 
-TEST_F(DialogTest, TitlePlaceholdersAreExpandedOnInitialisation)
+TEST_F(DialogTest, InitialisationCentresOnTheParentAndExpandsTheTitle)
 {
-    SampleDialog dialog;
-    ASSERT_TRUE(dialog.Create(kSampleDialog));
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP | WS_VISIBLE, 100, 80, 600, 400,
+                                nullptr, nullptr));
+    SampleDialog dialog(&parent);
+    ASSERT_TRUE(dialog.Create(kSampleDialog, &parent));
     EXPECT_EQ(std::string("About ") + kProduct, windowText(dialog.GetSafeHwnd()));
+    const RECT outer = windowRect(parent.GetSafeHwnd());
+    const RECT inner = windowRect(dialog.GetSafeHwnd());
+    EXPECT_NEAR((outer.left + outer.right) / 2, (inner.left + inner.right) / 2, 1);
+    EXPECT_NEAR((outer.top + outer.bottom) / 2, (inner.top + inner.bottom) / 2, 1);
     dialog.DestroyWindow();
+    parent.DestroyWindow();
 }
 
 TEST_F(DialogTest, UpdatesAreEnabledOnlyWhileTheCounterIsZero)
