@@ -34,3 +34,5 @@
 #include "log/debug.h"
 #include "ui/cut_help.h"
 #include "ui/cuecard_owner.h"
+#include "ui/tut_dialog.h"
+#include "ui/dialog_observer.h"

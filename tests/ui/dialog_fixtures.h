@@ -1,0 +1,143 @@
+// Fixtures of the TutDialog suites: the sample dialog of tut_dialogs.rc, a pinned tick count,
+// the help viewer, the beep and the message box answered, and a pump for the thread's queue.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "library_env.h"
+#include "product_host.h"
+#include "settings/profile.h"
+#include "ui/cut_help.h"
+#include "ui/tut_dialog.h"
+#include "vkshost.h"
+#include "vkstest.h"
+#include "windows.h"
+
+namespace uitest {
+
+// The sample template's numbers (tests/ui/tut_dialogs.rc).
+constexpr UINT kSampleDialog = 300;
+constexpr int kNameField = 1000;
+constexpr int kHelpButton = 57670;
+
+// A TutDialog of the sample template whose help maps a test chooses; it records the controls
+// it was asked a map for.
+class SampleDialog : public TutDialog {
+public:
+    explicit SampleDialog(CWnd *parent = nullptr) : TutDialog(kSampleDialog, parent) {}
+
+    ULONG *GetHelpMap() override { return wholeMap; }
+    ULONG *GetHelpMapWithID(ULONG id) override
+    {
+        askedIds.push_back(id);
+        return controlMap;
+    }
+
+    ULONG *wholeMap = nullptr;
+    ULONG *controlMap = nullptr;
+    std::vector<ULONG> askedIds;
+};
+
+// One request as the help viewer saw it.
+struct HelpRequest {
+    HWND owner;
+    std::string file;
+    UINT command;
+    ULONG_PTR data;
+};
+
+// One message box as the host saw it.
+struct ShownBox {
+    std::string text;
+    std::string caption;
+};
+
+// Retrieves and dispatches what the calling thread's queue holds (posted messages, paints,
+// timers due), until it is empty; returns how many messages it dispatched. Stops after a
+// thousand, so a window that never validates itself fails the test instead of hanging it.
+inline int pumpAll()
+{
+    int dispatched = 0;
+    MSG msg;
+    while (dispatched < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&msg);
+        ++dispatched;
+    }
+    EXPECT_LT(dispatched, 1000) << "the queue never ran dry";
+    return dispatched;
+}
+
+// The tick count starts at kStart; the help viewer, the beeps and the message boxes are
+// recorded; cue cards are on (no product feature turns them off, no stored preference); the
+// thread's queue starts and ends empty.
+class DialogTest : public ::testing::Test {
+protected:
+    static constexpr DWORD kStart = 50000;
+
+    DialogTest()
+    {
+        vkstest::LibraryEnvironment::driveC();
+        ProductSetFeatures(nullptr, 0);
+        WritePrivateProfileStringA("Preferences", "Show Quick Steps", nullptr,
+                                   TutProfile::application().name());
+        CutHelp::MainHelpFile("c:\\vks\\main.hlp");
+        CutHelp::ContextHelpFile("c:\\vks\\ctx.hlp");
+        VksHostSetHelpViewer(&DialogTest::view, this);
+        VksHostSetBeepListener(&DialogTest::beep, this);
+        VksHostSetMessageBoxAnswerer(&DialogTest::answer, this);
+        drain();
+    }
+    ~DialogTest() override
+    {
+        drain();
+        VksHostSetMessageBoxAnswerer(nullptr, nullptr);
+        VksHostSetBeepListener(nullptr, nullptr);
+        VksHostSetHelpViewer(nullptr, nullptr);
+    }
+
+    // The requests with this viewer command.
+    std::vector<HelpRequest> requestsOf(UINT command) const
+    {
+        std::vector<HelpRequest> found;
+        for (const auto &request : requests)
+            if (request.command == command)
+                found.push_back(request);
+        return found;
+    }
+
+    static void drain()
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    vkstest::ScopedTickCount ticks{kStart};
+    std::vector<HelpRequest> requests;
+    std::vector<UINT> beeps;
+    std::vector<ShownBox> boxes;
+    int boxAnswer = IDOK;
+
+private:
+    static BOOL view(HWND owner, const char *file, UINT command, ULONG_PTR data, void *context)
+    {
+        static_cast<DialogTest *>(context)->requests.push_back({owner, file, command, data});
+        return TRUE;
+    }
+    static void beep(UINT type, void *context)
+    {
+        static_cast<DialogTest *>(context)->beeps.push_back(type);
+    }
+    static int answer(HWND, const char *text, const char *caption, UINT, void *context)
+    {
+        auto *self = static_cast<DialogTest *>(context);
+        self->boxes.push_back({text, caption});
+        return self->boxAnswer;
+    }
+};
+
+}  // namespace uitest
