@@ -99,6 +99,8 @@ void TvmDateRange::setMDYOrder(CEdit *month, CStatic *firstSeparator, CEdit *day
     const int separator2X = x2 + size2.cx + kGap;
     const int x3 = separator2X + separator2.width + kGap;
 
+    // Month-day-year is the template's own order: nothing moves. Otherwise each field from the
+    // first one out of place on goes to its place, after the field before it in the Z-order.
     const bool monthFirst = m_monthPosition == TutWinString::FIRST;
     const bool daySecond = m_dayPosition == TutWinString::SECOND;
     if (!monthFirst) {
@@ -112,9 +114,8 @@ void TvmDateRange::setMDYOrder(CEdit *month, CStatic *firstSeparator, CEdit *day
         vks::detail::moveTo(secondSeparator, separator2X,
                             vks::detail::centredTop({x2, top, size2.cx, size2.cy},
                                                     separator2.height));
-    }
-    if (!monthFirst || !daySecond)  // the year is not third either
         vks::detail::placeAfter(field3, field2, x3, top);
+    }
 }
 
 void TvmDateRange::initializeSeparators()

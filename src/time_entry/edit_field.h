@@ -21,6 +21,7 @@ struct FieldText {
     bool empty() const { return text[0] == '\0'; }
 };
 
+// Each writes nothing to a null field or one without a window.
 void writeText(CWnd *field, char const *text);
 // Writes a decimal number, with at least `digits` digits (leading zeros).
 void writeNumber(CWnd *field, unsigned int value, int digits = 1);

@@ -158,6 +158,31 @@ TEST(TvmDateRangeLayout, FollowsTheRegionalOrderInPlaceAndTabOrder)
     }
 }
 
+TEST(TvmDateRange, GetEditControlSizeFindsTheFieldAtAPosition)
+{
+    IntlSettings settings({"sShortDate=yyyy.d.M"});
+    DateRangeDialog dialog;
+    const struct {
+        TutWinString::DATE_POSITION position;
+        CEdit *field;
+        CSize size;
+    } rows[] = {
+        {TutWinString::FIRST, &dialog.begin[2], CSize(44, 24)},
+        {TutWinString::SECOND, &dialog.begin[1], CSize(28, 24)},
+        {TutWinString::THIRD, &dialog.begin[0], CSize(24, 24)},
+        {TutWinString::NO_POSITION, &dialog.begin[0], CSize(7, 9)},  // the size as it was
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.position);
+        CSize size(7, 9);
+        EXPECT_EQ(row.field, dialog.range.getEditControlSize(&dialog.begin[0], &dialog.begin[1],
+                                                             &dialog.begin[2], row.position,
+                                                             size));
+        EXPECT_EQ(row.size.cx, size.cx);
+        EXPECT_EQ(row.size.cy, size.cy);
+    }
+}
+
 TEST(TvmDateRange, ShowsTheRegionalSeparators)
 {
     IntlSettings settings({"sShortDate=yyyy-MM/dd"});
