@@ -737,22 +737,34 @@ BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
 #define HTCLIENT 1
 #define HTCAPTION 2
 
-/* hInstance NULL: the system cursors (IDC_*); the same handle for every call. */
+#define WM_MBUTTONUP 0x0208
+#define WM_CAPTURECHANGED 0x0215
+
+/* The button and key state mouse messages carry in wParam. */
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_MBUTTON 0x0010
+
+/* hInstance NULL: the system cursors (IDC_*); the same handle for every call. A module's own
+   cursor resources are not carried yet: NULL with ERROR_RESOURCE_NAME_NOT_FOUND. */
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 #define LoadCursor LoadCursorA
 /* Returns the previous cursor. */
 HCURSOR WINAPI SetCursor(HCURSOR hCursor);
 HCURSOR WINAPI GetCursor(void);
-/* Screen coordinates. Moving the cursor over a window sends it WM_SETCURSOR and posts
-   WM_MOUSEMOVE, as a real mouse move would. */
+/* Screen coordinates, kept on the screen. Moving the cursor over a window of the calling thread
+   (or onto any point while one has the capture) sends it WM_SETCURSOR and posts WM_MOUSEMOVE in
+   its client coordinates, as a real mouse move would. */
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint);
 BOOL WINAPI SetCursorPos(int X, int Y);
+/* The calling thread's mouse capture: the window gets the mouse messages wherever the cursor
+   is. The window losing it gets WM_CAPTURECHANGED. */
 HWND WINAPI SetCapture(HWND hWnd);
 BOOL WINAPI ReleaseCapture(void);
 HWND WINAPI GetCapture(void);
 
 /* uType: an MB_ICON* sound, MB_OK, or 0xFFFFFFFF for the simple beep. There is no loudspeaker:
-   each beep is recorded for the host (VksHostBeeps in <vkshost.h>). */
+   each beep goes to the host's listener (VksHostSetBeepListener in <vkshost.h>). */
 BOOL WINAPI MessageBeep(UINT uType);
 
 /* ---- Help requests ---------------------------------------------------------------------- */

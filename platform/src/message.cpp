@@ -3,6 +3,9 @@
 
 #include "clock.h"
 #include "thread_queue.h"
+#include "user32/help_mode.h"
+#include "user32/mouse_state.h"
+#include "user32/paint_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
@@ -20,6 +23,7 @@ MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     msg.wParam = wParam;
     msg.lParam = lParam;
     msg.time = tickCountNow();
+    msg.pt = cursorPosition();
     return msg;
 }
 
@@ -79,16 +83,35 @@ std::optional<MessageFilter> filterFor(HWND hwnd, UINT first, UINT last)
     return MessageFilter(hwnd, std::move(windows), first, last);
 }
 
+// What taking a key off the queue does besides: F1 posts the window its help key message, and
+// Escape ends help mode, which takes it. True when the key was taken.
+bool keyTakenOnRemoval(const MSG &msg)
+{
+    if (helpModeTakesKey(msg))
+        return true;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && msg.hwnd)
+        PostMessageA(msg.hwnd, kKeyF1Message, 0, 0);
+    return false;
+}
+
 bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bool remove,
                   QueueSnapshot &seen)
 {
     answerSentMessages(queue);
-    if (!queue.retrieve(msg, filter, remove, seen))
-        return false;
-    // A key message taken from the queue is what the thread's key state has seen.
-    if (remove)
+    while (queue.retrievePosted(msg, filter, remove, seen)) {
+        if (!remove)
+            return true;
+        // A key message taken from the queue is what the thread's key state has seen.
         noteKeyMessage(msg);
-    return true;
+        if (!keyTakenOnRemoval(msg))
+            return true;
+    }
+    // WM_PAINT is never taken out of the queue: it comes back until the window is valid.
+    if (HWND hwnd = windowToPaint(queue.threadId(), filter)) {
+        msg = makeMessage(hwnd, WM_PAINT, 0, 0);
+        return true;
+    }
+    return queue.retrieveTimer(msg, filter, remove);
 }
 
 }  // namespace

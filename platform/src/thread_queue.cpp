@@ -150,8 +150,14 @@ std::shared_ptr<SentMessage> MessageQueue::takeSent()
     return sent;
 }
 
-bool MessageQueue::retrieve(MSG &out, const MessageFilter &filter, bool remove,
-                            QueueSnapshot &seen)
+void MessageQueue::wake()
+{
+    std::lock_guard guard(lock_);
+    changed();
+}
+
+bool MessageQueue::retrievePosted(MSG &out, const MessageFilter &filter, bool remove,
+                                  QueueSnapshot &seen)
 {
     seen.tickGeneration = tickGeneration.load();
     const DWORD now = tickCountNow();
@@ -174,6 +180,13 @@ bool MessageQueue::retrieve(MSG &out, const MessageFilter &filter, bool remove,
             quit_ = false;
         return true;
     }
+    return false;
+}
+
+bool MessageQueue::retrieveTimer(MSG &out, const MessageFilter &filter, bool remove)
+{
+    const DWORD now = tickCountNow();
+    std::lock_guard guard(lock_);
     if (std::optional<MSG> timer = timers_.due(now, filter, remove)) {
         out = *timer;
         return true;

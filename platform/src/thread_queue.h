@@ -50,10 +50,15 @@ public:
     bool killTimer(HWND hwnd, UINT_PTR id);
     bool hasTimer(HWND hwnd, UINT_PTR id);
 
+    // Something the queue cannot see changed (a window of its thread needs painting).
+    void wake();
+
     // Owner thread.
     std::shared_ptr<SentMessage> takeSent();
-    // A posted message, else WM_QUIT, else a due WM_TIMER; `seen` records what was looked at.
-    bool retrieve(MSG &out, const MessageFilter &filter, bool remove, QueueSnapshot &seen);
+    // A posted message, else WM_QUIT; `seen` records what was looked at.
+    bool retrievePosted(MSG &out, const MessageFilter &filter, bool remove, QueueSnapshot &seen);
+    // A due WM_TIMER, which comes after the WM_PAINT the caller looks for in between.
+    bool retrieveTimer(MSG &out, const MessageFilter &filter, bool remove);
     // Returns when anything arrives after `seen`, the tick count is changed, or a timer is due.
     void waitForChange(const QueueSnapshot &seen);
     // Returns when `sent` is answered (true) or a message is sent to this thread (false).

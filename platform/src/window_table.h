@@ -41,6 +41,10 @@ struct WindowRecord {
     DWORD threadId = 0;
     std::shared_ptr<MessageQueue> queue;
     bool destroying = false;
+    // Painting: the update region kept as its bounding rectangle, in client coordinates.
+    RECT update{};
+    bool eraseDue = false;
+    bool internalPaint = false;
 };
 
 class WindowTable {

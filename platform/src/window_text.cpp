@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "user32/default_input.h"
+#include "user32/mouse_state.h"
+#include "user32/paint_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 #include "window_table.h"
@@ -71,6 +74,24 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_SYSCOMMAND:
             return defaultSysCommand(hWnd, wParam);
+        case WM_PAINT:
+            return defaultPaint(hWnd);
+        case WM_ERASEBKGND:
+            return defaultEraseBackground(hWnd);
+        case WM_NCHITTEST:
+            return defaultHitTest(hWnd, lParam);
+        case WM_SETCURSOR:
+            return defaultSetCursor(hWnd, wParam, lParam);
+        case WM_MOUSEACTIVATE:
+            return defaultMouseActivate(hWnd, wParam, lParam);
+        case WM_RBUTTONUP:
+            return defaultRightButtonUp(hWnd, lParam);
+        case WM_CONTEXTMENU:
+            return defaultContextMenu(hWnd, wParam, lParam);
+        case kKeyF1Message:
+            return defaultKeyF1(hWnd);
+        case WM_HELP:
+            return defaultHelp(hWnd, wParam, lParam);
         case WM_ACTIVATE:
             return defaultActivate(hWnd, wParam);
         case WM_NCACTIVATE:

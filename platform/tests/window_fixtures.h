@@ -58,7 +58,8 @@ protected:
     void TearDown() override;
 };
 
-// Removes every waiting message of the calling thread, WM_QUIT included.
+// Removes every waiting message of the calling thread, WM_QUIT included; windows waiting to be
+// painted are painted.
 void drainQueue();
 
 
@@ -108,6 +109,12 @@ inline void drainQueue()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        // WM_PAINT stays in the queue until its window is valid, as on Windows.
+        if (msg.message == WM_PAINT) {
+            DispatchMessageA(&msg);
+            RedrawWindow(msg.hwnd, nullptr, nullptr,
+                         RDW_VALIDATE | RDW_NOINTERNALPAINT | RDW_NOCHILDREN);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <optional>
 
+#include "user32/paint_state.h"
 #include "user32/size_state.h"
 #include "user32/window_geometry.h"
 #include "user32/window_state.h"
@@ -161,6 +162,10 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
         const std::optional<WINDOWPOS> done = apply(*pos);
         if (!done)
             return FALSE;
+        if (done->flags & SWP_SHOWWINDOW)
+            exposeShownWindow(hWnd);
+        else if (done->flags & SWP_HIDEWINDOW)
+            exposeHiddenWindow(hWnd);
         if (done->flags & SWP_HIDEWINDOW) {
             passActivationFrom(hWnd);
             releaseFocusFrom(hWnd, false);

@@ -2,6 +2,8 @@
 #include <mutex>
 #include <optional>
 
+#include "user32/help_mode.h"
+#include "user32/paint_state.h"
 #include "user32/size_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
@@ -112,10 +114,14 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow)
             return wasVisible;
         setVisibleBit(hWnd, show->show);
         if (!show->show) {
+            if (start->wasVisible)
+                exposeHiddenWindow(hWnd);
             passActivationFrom(hWnd);
             releaseFocusFrom(hWnd, false);
             return wasVisible;
         }
+        if (!start->wasVisible)
+            exposeShownWindow(hWnd);
         if (start->topLevel) {
             raise(hWnd);
             if (show->activate && IsWindowEnabled(hWnd))
@@ -154,6 +160,9 @@ LRESULT defaultSysCommand(HWND hwnd, WPARAM command)
         break;
     case SC_CLOSE:
         SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        break;
+    case SC_CONTEXTHELP:
+        enterHelpMode(hwnd);
         break;
     default:
         break;

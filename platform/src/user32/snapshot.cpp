@@ -1,0 +1,202 @@
+// VksHostSnapshotWindow: a window, its frame and its visible children drawn as an SVG file.
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "commctrl.h"
+#include "user32/snapshot_draw.h"
+#include "vksboundary.h"
+#include "vkshost.h"
+#include "whole_file.h"
+#include "windows.h"
+
+using namespace vks::detail;
+using namespace vks::detail::snapshot_colour;
+
+namespace {
+
+// The frame the snapshot draws around a top-level window's client area (windows have none of
+// their own here), and its caption.
+constexpr int kFrame = 3;
+constexpr int kCaptionHeight = 20;
+constexpr int kCaptionButton = 16;
+
+struct Frame {
+    int width;
+    int height;
+    POINT client;  // where the client area starts in the picture
+    bool caption;
+};
+
+std::string windowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+std::string className(HWND hwnd)
+{
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+DWORD styleOf(HWND hwnd)
+{
+    return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+}
+
+Frame frameOf(HWND hwnd, const RECT &screen)
+{
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    if (styleOf(hwnd) & WS_CHILD)
+        return {width, height, {0, 0}, false};
+    const bool caption = (styleOf(hwnd) & WS_CAPTION) == WS_CAPTION;
+    const int top = kFrame + (caption ? kCaptionHeight : 0);
+    return {width + 2 * kFrame, height + top + kFrame, {kFrame, top}, caption};
+}
+
+RECT captionButton(const Frame &frame, int fromRight)
+{
+    const int right = frame.width - kFrame - 2 - fromRight * (kCaptionButton + 2);
+    return {right - kCaptionButton, kFrame + 2, right, kFrame + 2 + kCaptionButton - 2};
+}
+
+void drawCaptionButton(SvgCanvas &canvas, const RECT &r, std::string_view kind)
+{
+    canvas.openGroup("class=\"" + std::string(kind) + "\"");
+    canvas.rect(r.left, r.top, r.right - r.left, r.bottom - r.top, kFace);
+    canvas.edge(r, false);
+    const int cx = (r.left + r.right) / 2;
+    const int cy = (r.top + r.bottom) / 2;
+    if (kind == "close") {
+        const auto at = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
+        canvas.path("M" + at(cx - 3, cy - 3) + " L" + at(cx + 4, cy + 4) + " M" +
+                        at(cx + 4, cy - 3) + " L" + at(cx - 3, cy + 4),
+                    "none", kText);
+    } else {
+        canvas.text(cx, cy + 4, snapshotText("?", false), "middle", kText);
+    }
+    canvas.closeGroup();
+}
+
+void drawFrame(SvgCanvas &canvas, HWND hwnd, const Frame &frame)
+{
+    canvas.rect(0, 0, frame.width, frame.height, kFace);
+    canvas.edge({0, 0, frame.width, frame.height}, false);
+    if (frame.caption) {
+        canvas.openGroup("class=\"caption\"");
+        canvas.rect(kFrame, kFrame, frame.width - 2 * kFrame, kCaptionHeight - 1, kCaption);
+        canvas.text(kFrame + 4, kFrame + 14, snapshotText(windowText(hwnd), false), "start",
+                    kCaptionText);
+        canvas.closeGroup();
+        int fromRight = 0;
+        if (styleOf(hwnd) & WS_SYSMENU)
+            drawCaptionButton(canvas, captionButton(frame, fromRight++), "close");
+        if (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP)
+            drawCaptionButton(canvas, captionButton(frame, fromRight), "help");
+    }
+}
+
+void drawControl(SvgCanvas &canvas, const ControlView &control, const std::string &name)
+{
+    if (sameName(name, "Edit"))
+        drawEdit(canvas, control);
+    else if (sameName(name, "Static"))
+        drawStatic(canvas, control);
+    else if (sameName(name, "Button"))
+        drawButton(canvas, control);
+    else if (sameName(name, UPDOWN_CLASSA))
+        drawUpDown(canvas, control);
+    else
+        drawUnknown(canvas, control, name);
+}
+
+// Children bottom first, so that the upper ones are drawn over them.
+std::vector<HWND> childrenBottomFirst(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    std::reverse(children.begin(), children.end());
+    return children;
+}
+
+// `origin` is the screen point drawn at the picture's 0, 0.
+ControlView viewOf(HWND hwnd, POINT origin, HWND focus)
+{
+    RECT screen{};
+    GetWindowRect(hwnd, &screen);
+    const RECT rect{screen.left - origin.x, screen.top - origin.y, screen.right - origin.x,
+                    screen.bottom - origin.y};
+    return {hwnd, rect, styleOf(hwnd), windowText(hwnd), IsWindowEnabled(hwnd) != FALSE,
+            hwnd == focus};
+}
+
+void drawWindowAndChildren(SvgCanvas &canvas, HWND hwnd, POINT origin, HWND focus)
+{
+    const std::string name = className(hwnd);
+    canvas.openGroup("class=\"" + xmlEscaped(name) + "\" data-id=\"" +
+                     std::to_string(GetDlgCtrlID(hwnd)) + "\"");
+    drawControl(canvas, viewOf(hwnd, origin, focus), name);
+    for (HWND child : childrenBottomFirst(hwnd))
+        if (styleOf(child) & WS_VISIBLE)
+            drawWindowAndChildren(canvas, child, origin, focus);
+    canvas.closeGroup();
+}
+
+std::string snapshotSvg(HWND hwnd)
+{
+    RECT screen{};
+    GetWindowRect(hwnd, &screen);
+    const Frame frame = frameOf(hwnd, screen);
+    const POINT origin{screen.left - frame.client.x, screen.top - frame.client.y};
+    const HWND focus = GetFocus();
+    SvgCanvas canvas;
+    if (styleOf(hwnd) & WS_CHILD) {
+        drawWindowAndChildren(canvas, hwnd, origin, focus);
+        return canvas.document(frame.width, frame.height);
+    }
+    drawFrame(canvas, hwnd, frame);
+    canvas.rect(frame.client.x, frame.client.y, screen.right - screen.left,
+                screen.bottom - screen.top, kFace);
+    for (HWND child : childrenBottomFirst(hwnd))
+        if (styleOf(child) & WS_VISIBLE)
+            drawWindowAndChildren(canvas, child, origin, focus);
+    return canvas.document(frame.width, frame.height);
+}
+
+}  // namespace
+
+BOOL VksHostSnapshotWindow(HWND window, const char *svgPath)
+{
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!IsWindow(window)) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return FALSE;
+        }
+        if (!svgPath || !*svgPath) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        DWORD error = ERROR_SUCCESS;
+        if (!writeWholeFile(svgPath, snapshotSvg(window), error)) {
+            SetLastError(error);
+            return FALSE;
+        }
+        return TRUE;
+    });
+}
