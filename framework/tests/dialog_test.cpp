@@ -29,6 +29,7 @@ public:
     CEdit nameEdit;
     std::vector<std::string> log;
     std::function<void(FormDialog &)> onInit;
+    std::function<void(FormDialog &)> afterOk;  // runs once CDialog::OnOK is done
     int createResult = 0;
 
     HWND item(int id) const { return ::GetDlgItem(m_hWnd, id); }
@@ -69,6 +70,8 @@ protected:
     {
         log.push_back("OnOK");
         CDialog::OnOK();
+        if (afterOk)
+            afterOk(*this);
     }
     void OnCancel() override
     {
@@ -182,30 +185,29 @@ TEST_F(DialogModal, RefusedInputKeepsTheDialogOpenWithTheFocusOnTheField)
         SCOPED_TRACE(c.name);
         MessageBoxAnswers boxes;
         FormDialog dialog;
-        HWND fieldWhileShown = NULL;
-        HWND focusWhileShown = NULL;
-        DWORD selectionWhileShown = 0;
-        bool openWhileShown = false;
+        HWND field = NULL;
+        HWND focusAfterRefusal = NULL;
+        DWORD selectionAfterRefusal = 0;
         dialog.onInit = [&](FormDialog &d) {
-            SetWindowTextA(d.item(c.field), c.typed);
+            field = d.item(c.field);
+            SetWindowTextA(field, c.typed);
             postClick(d.m_hWnd, IDOK);
         };
-        boxes.whileShown = [&] {
-            fieldWhileShown = dialog.item(c.field);
-            focusWhileShown = ::GetFocus();
-            selectionWhileShown =
-                static_cast<DWORD>(SendMessageA(focusWhileShown, EM_GETSEL, 0, 0));
-            openWhileShown = IsWindow(dialog.m_hWnd) != FALSE;
+        dialog.afterOk = [&](FormDialog &d) {
+            if (focusAfterRefusal)
+                return;
+            focusAfterRefusal = ::GetFocus();
+            selectionAfterRefusal =
+                static_cast<DWORD>(SendMessageA(focusAfterRefusal, EM_GETSEL, 0, 0));
             // The user corrects the field and clicks OK again.
-            SetWindowTextA(dialog.item(c.field), c.field == IDC_COUNT ? "7" : "Bo");
-            postClick(dialog.m_hWnd, IDOK);
+            SetWindowTextA(field, c.field == IDC_COUNT ? "7" : "Bo");
+            postClick(d.m_hWnd, IDOK);
         };
         EXPECT_EQ(IDOK, dialog.DoModal());
         EXPECT_THAT(boxes.texts, ElementsAre(c.message));
-        EXPECT_TRUE(openWhileShown);
-        EXPECT_EQ(fieldWhileShown, focusWhileShown);
+        EXPECT_EQ(field, focusAfterRefusal);
         const DWORD whole = MAKELONG(0, std::string(c.typed).size());
-        EXPECT_EQ(whole, selectionWhileShown) << "the whole text selected";
+        EXPECT_EQ(whole, selectionAfterRefusal) << "the whole text selected";
         EXPECT_EQ(2, std::count(dialog.log.begin(), dialog.log.end(), "OnOK"));
     }
 }
