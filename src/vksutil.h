@@ -28,6 +28,8 @@
 #include "format/number_text.h"
 #include "format/byte_count.h"
 #include "format/date_text.h"
+#include "time_entry/date_range.h"
+#include "time_entry/time_range.h"
 #include "mq/message_queue.h"
 #include "mq/state_machine.h"
 #include "log/logger.h"

@@ -5,7 +5,8 @@
 
 namespace tool {
 
-Args::Args(int argc, char **argv, const std::vector<std::string> &valueOptions)
+Args::Args(int argc, char **argv, const std::vector<std::string> &valueOptions,
+           const std::vector<std::string> &flagOptions)
 {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -24,6 +25,8 @@ Args::Args(int argc, char **argv, const std::vector<std::string> &valueOptions)
                 return;
             }
             options_[word] = argv[++i];
+        } else if (std::find(flagOptions.begin(), flagOptions.end(), word) != flagOptions.end()) {
+            options_[word] = "";
         } else if (word.size() > 1 && (std::isdigit(static_cast<unsigned char>(word[1])))) {
             words_.push_back(word);  // a negative number
         } else {

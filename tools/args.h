@@ -9,8 +9,10 @@ namespace tool {
 
 class Args {
 public:
-    // Options named in `valueOptions` ("--type") take the next word as their value.
-    Args(int argc, char **argv, const std::vector<std::string> &valueOptions);
+    // Options named in `valueOptions` ("--type") take the next word as their value; those named
+    // in `flagOptions` ("--24h") take none.
+    Args(int argc, char **argv, const std::vector<std::string> &valueOptions,
+         const std::vector<std::string> &flagOptions = {});
 
     bool ok() const { return error_.empty(); }
     const std::string &error() const { return error_; }

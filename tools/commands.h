@@ -37,6 +37,8 @@ int runOs(const Args &args, const std::vector<std::string> &words);
 void helpOs(FILE *out);
 int runLog(const Args &args, const std::vector<std::string> &words);
 void helpLog(FILE *out);
+int runDemo(const Args &args, const std::vector<std::string> &words);
+void helpDemo(FILE *out);
 
 // Prints "vksutil: <message>" on standard error and returns kUsage.
 int usageError(const std::string &message);

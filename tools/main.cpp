@@ -24,9 +24,13 @@ const Command kCommands[] = {
     {"files", "which names a file filter's pattern accepts", runFiles, helpFiles},
     {"os", "the system version and family as the library sees them", runOs, helpOs},
     {"log", "show the activity log, or write a line to it", runLog, helpLog},
+    {"demo", "the date and time range editors in a sample dialog, pictured as SVG", runDemo,
+     helpDemo},
 };
 
-const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default", "--lang"};
+const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default", "--lang",
+                                                 "--short-date", "--out"};
+const std::vector<std::string> kFlagOptions = {"--24h", "--prefix"};
 
 void printUsage(FILE *out)
 {
@@ -61,7 +65,7 @@ int usageError(const std::string &message)
 
 int run(int argc, char **argv)
 {
-    Args args(argc, argv, kValueOptions);
+    Args args(argc, argv, kValueOptions, kFlagOptions);
     if (!args.ok())
         return usageError(args.error() + " (see vksutil --help)");
     if (args.version()) {

@@ -26,7 +26,7 @@ mkdir drive
 touch settings.ini notes.txt
 
 expect "profile" vksutil pro
-expect "dirs profile modem format files os log" vksutil ""
+expect "dirs profile modem format files os log demo" vksutil ""
 expect "format files" vksutil f
 expect "keys get set delete" vksutil profile ""
 expect "get" vksutil profile g
@@ -43,6 +43,11 @@ expect "--drive-c --help --version" vksutil -
 expect "drive" vksutil --drive-c dr
 expect "keys get set delete" vksutil --drive-c drive profile ""
 expect "" vksutil profile get windows ""
+expect "date-range time-range" vksutil demo ""
+expect "--help --short-date --out" vksutil demo date-range -
+expect "--help --24h --prefix --out" vksutil demo time-range -
+expect "notes.txt" vksutil demo date-range --out no
+expect "--24h" vksutil demo time-range --out x.svg --2
 
 echo "completion: $passed passed, $failures failed"
 [[ $failures -eq 0 ]]

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -300,3 +301,94 @@ TEST_F(ToolPermissions, SaysTheFileCannotBeRead)
 }
 
 }  // namespace
+
+// `demo` on the sample drive: its options, the pictures it writes and the input it refuses.
+class ToolDemo : public ::testing::Test {
+protected:
+    ToolDemo() { fs::create_directory(pictures); }
+
+    std::string picture(const char *name) const { return (pictures / name).string(); }
+    std::string winIni() const
+    {
+        std::ifstream in(drive.host("WINDOWS/win.ini"), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    SampleDrive drive;
+    fs::path pictures = drive.root() / "pictures";
+};
+
+TEST_F(ToolDemo, WritesThePictureWhereAsked)
+{
+    const struct {
+        const char *name;
+        std::vector<std::string> args;
+        const char *file;
+    } rows[] = {
+        {"date range", {"demo", "date-range", "--out", picture("a.svg")}, "a.svg"},
+        {"date range in another order",
+         {"demo", "date-range", "--short-date", "d.M.yy", "--out", picture("b.svg")}, "b.svg"},
+        {"time range", {"demo", "time-range", "--out", picture("c.svg")}, "c.svg"},
+        {"time range with every option",
+         {"demo", "time-range", "--prefix", "--24h", "--out", picture("d.svg")}, "d.svg"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome outcome = drive.run(row.args);
+        expectOutcome(outcome, kDone, "");
+        EXPECT_EQ(picture(row.file) + "\n", outcome.out);
+        std::ifstream svg(pictures / row.file);
+        const std::string text(std::istreambuf_iterator<char>(svg), {});
+        EXPECT_NE(std::string::npos, text.find("<svg")) << text.substr(0, 200);
+    }
+}
+
+TEST_F(ToolDemo, WritesTheDefaultFileInTheWorkingFolder)
+{
+    RunOptions options;
+    options.workingFolder = pictures;
+    for (const char *demo : {"date-range", "time-range"}) {
+        SCOPED_TRACE(demo);
+        expectOutcome(drive.run({"demo", demo}, options), kDone, "");
+        EXPECT_TRUE(fs::is_regular_file(pictures / (std::string(demo) + ".svg")));
+    }
+}
+
+TEST_F(ToolDemo, RegionalOptionsLeaveTheDrivesWinIniAlone)
+{
+    const std::string before = winIni();
+    expectOutcome(drive.run({"demo", "time-range", "--24h", "--prefix", "--out",
+                             picture("t.svg")}),
+                  kDone, "");
+    expectOutcome(drive.run({"demo", "date-range", "--short-date", "M/d/yy", "--out",
+                             picture("d.svg")}),
+                  kDone, "");
+    EXPECT_EQ(before, winIni());
+}
+
+TEST_F(ToolDemo, RefusesBadInputWithItsReason)
+{
+    runCases(drive, {
+        {"no demo", {"demo"}, kUsage, "demo needs date-range or time-range"},
+        {"unknown demo", {"demo", "month"}, kUsage, "unknown demo 'month'"},
+        {"an argument", {"demo", "date-range", "x"}, kUsage, "takes no argument: x"},
+        {"--24h on dates", {"demo", "date-range", "--24h"}, kUsage,
+         "--24h is not an option of demo date-range"},
+        {"--prefix on dates", {"demo", "date-range", "--prefix"}, kUsage,
+         "--prefix is not an option of demo date-range"},
+        {"--short-date on times", {"demo", "time-range", "--short-date", "d/M/y"}, kUsage,
+         "--short-date is not an option of demo time-range"},
+        {"--short-date without its pattern", {"demo", "date-range", "--short-date"}, kUsage,
+         "--short-date needs a value"},
+        {"a pattern of 11 characters", {"demo", "date-range", "--short-date", "dd.MM.yyyy."},
+         kUsage, "longer than 10 characters"},
+        {"a pattern with a line break", {"demo", "date-range", "--short-date", "d\nM"}, kUsage,
+         "line break"},
+        {"a pattern the code page cannot hold",
+         {"demo", "date-range", "--short-date", "d\xC3\xA9M"}, kUsage, "code page cannot hold"},
+        {"an empty file name", {"demo", "date-range", "--out", ""}, kUsage, "cannot be empty"},
+        {"a file in a missing folder",
+         {"demo", "time-range", "--out", picture("none/t.svg")}, kFailed,
+         "cannot write the picture"},
+    });
+}

@@ -1,0 +1,21 @@
+// The identifiers of the tool's sample dialogs, shared by demo.rc and the demo command.
+#pragma once
+
+#define IDD_DEMO_DATE_RANGE 400
+#define IDD_DEMO_TIME_RANGE 401
+#define IDC_DEMO_LABEL_1 1101
+#define IDC_DEMO_LABEL_2 1102
+#define IDC_DEMO_LABEL_3 1103
+#define IDC_DEMO_LABEL_4 1104
+#define IDC_DEMO_BEGIN_1 1111
+#define IDC_DEMO_BEGIN_SEPARATOR_1 1112
+#define IDC_DEMO_BEGIN_2 1113
+#define IDC_DEMO_BEGIN_SEPARATOR_2 1114
+#define IDC_DEMO_BEGIN_3 1115
+#define IDC_DEMO_BEGIN_SPIN 1116
+#define IDC_DEMO_END_1 1121
+#define IDC_DEMO_END_SEPARATOR_1 1122
+#define IDC_DEMO_END_2 1123
+#define IDC_DEMO_END_SEPARATOR_2 1124
+#define IDC_DEMO_END_3 1125
+#define IDC_DEMO_END_SPIN 1126
