@@ -609,28 +609,43 @@ typedef struct tagNMHDR {
 #define MA_NOACTIVATEANDEAT 4
 
 /* The window that receives keyboard input on the calling thread; SetFocus returns the previous
-   one (NULL with ERROR_INVALID_WINDOW_HANDLE for a bad window). WM_KILLFOCUS goes to the old
+   one (NULL with ERROR_INVALID_WINDOW_HANDLE for a bad window, NULL without an error for a
+   window that is, or sits in, a disabled or minimised window). WM_KILLFOCUS goes to the old
    window, then WM_SETFOCUS to the new, each naming the other; focusing a window of an inactive
-   top-level window activates that one first. */
+   top-level window activates that one first. SetFocus(NULL) leaves no focus. A focus window that
+   is hidden or destroyed gives the focus to its parent, and with no active window there is no
+   focus. */
 HWND WINAPI SetFocus(HWND hWnd);
 HWND WINAPI GetFocus(void);
-/* Activates a top-level window of the calling thread; returns the previous active window. */
+/* Activates a top-level window of the calling thread (NULL: none); returns the previous active
+   window. The old window gets WM_NCACTIVATE (FALSE) and WM_ACTIVATE (WA_INACTIVE), then the new
+   one WM_NCACTIVATE (TRUE) and WM_ACTIVATE (WA_ACTIVE; WA_CLICKACTIVE for a click), each naming
+   the other in lParam; a focus outside the new window then goes to it. A child changes nothing.
+   The headless desktop's foreground window is the one activated last, on any thread. */
 HWND WINAPI SetActiveWindow(HWND hWnd);
 HWND WINAPI GetForegroundWindow(void);
 BOOL WINAPI SetForegroundWindow(HWND hWnd);
 BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd);
 /* The next (or, with bPrevious, the previous) visible, enabled WS_TABSTOP control after hCtl in
-   the dialog's Z-order, wrapping around; hCtl NULL starts at the beginning. */
+   the dialog's Z-order, wrapping around; hCtl NULL starts at the beginning (and, as on Windows,
+   finds nothing with bPrevious). The group item stays within hCtl's run of controls from one
+   WS_GROUP control to the next, and answers hCtl when no other one is visible and enabled. */
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
-/* Handles the message for the dialog when it is keyboard input meant for it (Tab, Shift+Tab,
-   arrows within a group, Enter, Escape); TRUE when it did. */
+/* FALSE for a message to no window of the dialog; otherwise TRUE, the message handled or
+   dispatched. A key the control does not claim through WM_GETDLGCODE acts for the dialog: Tab
+   and Shift+Tab (GetKeyState(VK_SHIFT)) send it WM_NEXTDLGCTL, which moves the focus and the
+   default push button's look; arrows move within the group; Enter sends WM_COMMAND for the
+   focused push button, else the enabled default (DM_GETDEFID), else IDOK; Escape for IDCANCEL.
+   The dialog keeps its focused control over deactivation and gives it back on activation. */
 BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
 #define IsDialogMessage IsDialogMessageA
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                    LPARAM lParam);
 BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
 UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
+/* As the key messages the calling thread took from its queue left the key: high bit down, low
+   bit toggled. */
 SHORT WINAPI GetKeyState(int nVirtKey);
 
 /* ---- Positions, sizes and Z-order ------------------------------------------------------- */
@@ -675,13 +690,19 @@ BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint);
 /* Converts points from one window's client coordinates to another's (NULL: the screen); returns
    MAKELONG(dx, dy) of the offset. */
 int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
-/* Children take their parent's client coordinates, top-level windows screen coordinates. */
+/* Children take their parent's client coordinates, top-level windows screen coordinates.
+   SetWindowPos sends WM_WINDOWPOSCHANGING (unless SWP_NOSENDCHANGING; the window may change the
+   WINDOWPOS), makes the change, then sends WM_WINDOWPOSCHANGED when anything changed, which
+   DefWindowProcA turns into WM_MOVE and WM_SIZE. hWndInsertAfter must be a sibling
+   (ERROR_INVALID_PARAMETER otherwise); HWND_TOPMOST and HWND_NOTOPMOST act as HWND_TOP. A
+   visible window that moves or changes size is repainted whole unless SWP_NOREDRAW. */
 BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
                          UINT uFlags);
 BOOL WINAPI BringWindowToTop(HWND hWnd);
-/* The deepest visible window under the screen point / the child of hWndParent under the client
-   point (hWndParent itself when no child is there, NULL when outside it). */
+/* The deepest visible window under the screen point, a disabled child giving way to its parent
+   / the child of hWndParent under the client point, hidden and disabled ones included
+   (hWndParent itself when no child is there, NULL when outside it). */
 HWND WINAPI WindowFromPoint(POINT Point);
 HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point);
 

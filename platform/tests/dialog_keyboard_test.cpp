@@ -350,4 +350,47 @@ TEST_F(DialogKeyboard, TheDialogGivesTheFocusBackToItsControlWhenReactivated)
     DestroyWindow(other);
 }
 
+// A modal dialog whose procedure posts the keys to its first field once initialised and ends
+// with the identifier of the first button pressed.
+thread_local std::vector<WPARAM> keysToType;
+
+INT_PTR CALLBACK typingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG) {
+        for (WPARAM key : keysToType) {
+            PostMessageA(GetDlgItem(dialog, kFrom), WM_KEYDOWN, key, 0);
+            PostMessageA(GetDlgItem(dialog, kFrom), WM_KEYUP, key, 0);
+        }
+        return TRUE;
+    }
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST(ModalDialogKeyboard, TheModalLoopGivesTheDialogItsKeys)
+{
+    const struct {
+        const char *name;
+        std::vector<WPARAM> keys;
+        INT_PTR expected;
+    } rows[] = {
+        {"Enter presses the default button", {VK_RETURN}, IDOK},
+        {"Escape cancels", {VK_ESCAPE}, IDCANCEL},
+        {"Enter after two Tabs presses Apply", {VK_TAB, VK_TAB, VK_RETURN}, kApply},
+        {"Enter after four Tabs presses Cancel", {VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_RETURN},
+         IDCANCEL},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        keysToType = row.keys;
+        EXPECT_EQ(row.expected, DialogBoxParamA(nullptr, MAKEINTRESOURCEA(kKeyboard), nullptr,
+                                                typingDialogProc, 0));
+    }
+    keysToType.clear();
+    vkstest::drainQueue();
+}
+
 }  // namespace

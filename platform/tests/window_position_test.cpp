@@ -193,6 +193,30 @@ TEST_F(Nested, MoveWindowPlacesChildrenInTheParentsClientArea)
         << "a child hears only its own moves";
 }
 
+TEST_F(Nested, MoveWindowRepaintsWhenAskedAndWhatItUncovers)
+{
+    vkstest::drainQueue();  // paints the windows once, so that all are valid
+    const struct {
+        const char *name;
+        BOOL repaint;
+        bool childInvalid, parentInvalid;
+    } rows[] = {
+        {"without repainting", FALSE, false, false},
+        {"repainting", TRUE, true, true},
+    };
+    int x = 10;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(MoveWindow(child, ++x, 20, 100, 80, row.repaint));
+        RECT update{};
+        EXPECT_EQ(row.childInvalid, GetUpdateRect(child, &update, FALSE) != FALSE);
+        if (row.childInvalid)
+            expectRect({0, 0, 100, 80}, update);
+        EXPECT_EQ(row.parentInvalid, GetUpdateRect(top, &update, FALSE) != FALSE);
+        vkstest::drainQueue();
+    }
+}
+
 TEST_F(Nested, TheZOrderFollowsInsertAfterAndFailsForNoSibling)
 {
     const HWND a = make("a", WS_CHILD | WS_VISIBLE, top, 0, 0, 10, 10, 11);

@@ -220,6 +220,9 @@ INT_PTR runDialogLoop(HWND dialog)
             return 0;
         if (!msg.hwnd)
             continue;  // modal loops drop thread messages
+        // The dialog's keyboard first, as in every modal dialog's loop.
+        if (IsDialogMessageA(dialog, &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

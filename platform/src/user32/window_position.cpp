@@ -159,14 +159,19 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
             return FALSE;
         if (!(pos->flags & SWP_NOSENDCHANGING))
             SendMessageA(hWnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&*pos));
+        // Nothing keeps a window's old pixels, so a visible window that moves or changes size is
+        // painted again whole, and so is what it uncovers.
+        const bool repaint = !(pos->flags & SWP_NOREDRAW) && IsWindowVisible(hWnd) &&
+                             (~pos->flags & (SWP_NOMOVE | SWP_NOSIZE));
+        if (repaint)
+            exposeHiddenWindow(hWnd);
         const std::optional<WINDOWPOS> done = apply(*pos);
         if (!done)
             return FALSE;
-        if (done->flags & SWP_SHOWWINDOW)
+        if (repaint || (done->flags & SWP_SHOWWINDOW))
             exposeShownWindow(hWnd);
-        else if (done->flags & SWP_HIDEWINDOW)
-            exposeHiddenWindow(hWnd);
         if (done->flags & SWP_HIDEWINDOW) {
+            exposeHiddenWindow(hWnd);
             passActivationFrom(hWnd);
             releaseFocusFrom(hWnd, false);
         } else if (!(done->flags & SWP_NOACTIVATE)) {
