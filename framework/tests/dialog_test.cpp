@@ -370,3 +370,32 @@ TEST_F(DialogModeless, NumbersOfEachTypeAreReadWithinTheirRange)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogModeless, FocusMovesThroughTheTabStops)
+{
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_FORM));
+    dialog.ShowWindow(SW_SHOW);
+    const HWND name = GetDlgItem(dialog.m_hWnd, IDC_NAME);
+    EXPECT_EQ(name, ::GetFocus()) << "WM_INITDIALOG's TRUE: the first tab stop";
+
+    CEdit count;
+    ASSERT_TRUE(count.SubclassDlgItem(IDC_COUNT, &dialog));
+    dialog.GotoDlgCtrl(&count);
+    EXPECT_EQ(&count, CWnd::GetFocus());
+    const struct {
+        bool next;
+        int focused;
+    } kSteps[] = {{true, IDC_NOTE}, {true, IDOK}, {false, IDC_NOTE}, {false, IDC_COUNT},
+                  {false, IDC_NAME}, {false, IDCANCEL}};
+    for (const auto &step : kSteps) {
+        SCOPED_TRACE(step.focused);
+        step.next ? dialog.NextDlgCtrl() : dialog.PrevDlgCtrl();
+        EXPECT_EQ(GetDlgItem(dialog.m_hWnd, step.focused), ::GetFocus());
+    }
+    dialog.DestroyWindow();
+}
+
+}  // namespace

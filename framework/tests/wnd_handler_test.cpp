@@ -8,6 +8,7 @@
 
 #include "afxwin.h"
 #include "dialog_support.h"
+#include "resources/framework_dialogs.h"
 
 using ::testing::ElementsAre;
 using namespace fwtest;
@@ -16,15 +17,19 @@ namespace {
 
 // Logs each handler with the identifier of the window it names and whether that window has an
 // object of its own ("object"), came as a temporary ("temporary") or was not named ("none").
-class HandlerWnd : public CWnd {
+template <typename Base>
+class Handlers : public Base {
 public:
+    using Base::Base;
     std::vector<std::string> log;
 
 protected:
-    static std::string named(CWnd *wnd)
+    std::string named(CWnd *wnd) const
     {
         if (!wnd)
             return "none";
+        if (!(wnd->GetStyle() & WS_CHILD))
+            return wnd->GetSafeHwnd() == this->m_hWnd ? "self" : "window";
         return std::to_string(wnd->GetDlgCtrlID()) +
                (CWnd::FromHandle(wnd->m_hWnd) == wnd ? " object" : " temporary");
     }
@@ -56,8 +61,14 @@ protected:
         log.push_back("OnVScroll " + std::to_string(nSBCode) + " " + std::to_string(nPos) + " " +
                       named(pScrollBar));
     }
-    void OnPaint() override { log.push_back("OnPaint"); }
+    void OnPaint() override
+    {
+        log.push_back("OnPaint");
+        Base::OnPaint();  // validates, or WM_PAINT would come back for ever
+    }
 };
+
+using HandlerWnd = Handlers<CWnd>;
 
 class WndHandlers : public DialogTest {
 protected:
@@ -139,6 +150,89 @@ TEST_F(WndHandlers, CurrentMessageIsTheOneBeingHandled)
     EXPECT_EQ(5u, probe.seen.wParam);
     EXPECT_EQ(6, probe.seen.lParam);
     probe.DestroyWindow();
+}
+
+// The dialog of IDD_FORM with nothing attached: its controls have no objects.
+class HandlerDialog : public Handlers<CDialog> {
+public:
+    HandlerDialog() : Handlers<CDialog>(IDD_FORM) {}
+};
+
+class DialogInput : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        ASSERT_TRUE(dialog.Create(IDD_FORM));
+        dialog.ShowWindow(SW_SHOW);
+        pump();
+        dialog.log.clear();
+    }
+    void TearDown() override
+    {
+        dialog.DestroyWindow();
+        DialogTest::TearDown();
+    }
+
+    CPoint centreOf(int id) const
+    {
+        CRect rect;
+        ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, id), rect);
+        return rect.CenterPoint();
+    }
+    static void pump()
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+
+    HandlerDialog dialog;
+};
+
+TEST_F(DialogInput, ARightClickOnAControlNamesItInOnContextMenu)
+{
+    const CPoint click = centreOf(IDOK);
+    ASSERT_TRUE(VksHostMouseButton(click.x, click.y, WM_RBUTTONDOWN));
+    ASSERT_TRUE(VksHostMouseButton(click.x, click.y, WM_RBUTTONUP));
+    pump();
+    const std::string where = std::to_string(click.x) + "," + std::to_string(click.y);
+    EXPECT_THAT(dialog.log, ::testing::Contains("OnContextMenu 1 temporary " + where));
+}
+
+TEST_F(DialogInput, TheCursorOverAControlNamesItInOnSetCursor)
+{
+    const CPoint over = centreOf(IDCANCEL);
+    ASSERT_TRUE(SetCursorPos(over.x, over.y));
+    EXPECT_THAT(dialog.log, ::testing::Contains("OnSetCursor 2 temporary 1 512"));
+}
+
+TEST_F(DialogInput, F1OnAFieldReachesOnHelpInfoWithItsIdentifier)
+{
+    const HWND count = ::GetDlgItem(dialog.m_hWnd, IDC_COUNT);
+    ::SetFocus(count);
+    PostMessageA(count, WM_KEYDOWN, VK_F1, 0);
+    pump();
+    EXPECT_THAT(dialog.log, ElementsAre("OnHelpInfo " + std::to_string(IDC_COUNT)));
+}
+
+TEST_F(DialogInput, FocusAndActivationNameTheOtherWindow)
+{
+    const HWND name = ::GetDlgItem(dialog.m_hWnd, IDC_NAME);
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, NULL, "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL));
+    dialog.log.clear();
+    dialog.SetActiveWindow();
+    ::SetFocus(name);
+    dialog.SetFocus();
+    // Activation focuses the dialog itself (its handler keeps the default from moving it on),
+    // taking the focus from the other window; the field then takes and gives it back.
+    const std::string field = std::to_string(IDC_NAME) + " temporary";
+    EXPECT_THAT(dialog.log, ElementsAre("OnActivate 1 window", "OnSetFocus window",
+                                        "OnKillFocus " + field, "OnSetFocus " + field));
+    other.DestroyWindow();
 }
 
 }  // namespace

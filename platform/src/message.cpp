@@ -99,10 +99,11 @@ bool retrieveOnce(MessageQueue &queue, MSG &msg, const MessageFilter &filter, bo
 {
     answerSentMessages(queue);
     while (queue.retrievePosted(msg, filter, remove, seen)) {
+        if (!remove)
+            return true;
         // A key message taken from the queue is what the thread's key state has seen.
-        if (remove)
-            noteKeyMessage(msg);
-        if (!remove || !keyTakenOnRemoval(msg))
+        noteKeyMessage(msg);
+        if (!keyTakenOnRemoval(msg))
             return true;
     }
     // WM_PAINT is never taken out of the queue: it comes back until the window is valid.

@@ -74,12 +74,6 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_SYSCOMMAND:
             return defaultSysCommand(hWnd, wParam);
-        case WM_ACTIVATE:
-            return defaultActivate(hWnd, wParam);
-        case WM_NCACTIVATE:
-            return TRUE;  // the activation goes ahead
-        case WM_WINDOWPOSCHANGED:
-            return defaultWindowPosChanged(hWnd, reinterpret_cast<const WINDOWPOS *>(lParam));
         case WM_PAINT:
             return defaultPaint(hWnd);
         case WM_ERASEBKGND:
@@ -98,6 +92,12 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
             return defaultKeyF1(hWnd);
         case WM_HELP:
             return defaultHelp(hWnd, wParam, lParam);
+        case WM_ACTIVATE:
+            return defaultActivate(hWnd, wParam);
+        case WM_NCACTIVATE:
+            return TRUE;  // the activation goes ahead
+        case WM_WINDOWPOSCHANGED:
+            return defaultWindowPosChanged(hWnd, reinterpret_cast<const WINDOWPOS *>(lParam));
         default:
             return 0;
         }

@@ -139,6 +139,8 @@ TEST_F(Snapshot, CaptionButtonsFollowTheStyles)
         {"system menu and help", WS_CAPTION | WS_SYSMENU, WS_EX_CONTEXTHELP, true, true},
         {"system menu only", WS_CAPTION | WS_SYSMENU, 0, true, false},
         {"help only", WS_CAPTION, WS_EX_CONTEXTHELP, false, true},
+        {"a minimise box hides help", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_CONTEXTHELP,
+         true, false},
         {"bare caption", WS_CAPTION, 0, false, false},
     };
     for (const auto &row : rows) {

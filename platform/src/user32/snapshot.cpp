@@ -106,7 +106,9 @@ void drawFrame(SvgCanvas &canvas, HWND hwnd, const Frame &frame)
         int fromRight = 0;
         if (styleOf(hwnd) & WS_SYSMENU)
             drawCaptionButton(canvas, captionButton(frame, fromRight++), "close");
-        if (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP)
+        // Like Windows: a minimise or maximise box takes the help button's place.
+        if ((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) &&
+            !(styleOf(hwnd) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
             drawCaptionButton(canvas, captionButton(frame, fromRight), "help");
     }
 }
