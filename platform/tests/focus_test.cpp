@@ -178,6 +178,36 @@ TEST_F(Focus, IsChildFollowsTheParentChainOnly)
     }
 }
 
+TEST_F(Focus, TheKeyStateFollowsTheKeyMessagesTakenFromTheQueue)
+{
+    const struct {
+        const char *name;
+        UINT posted;  // 0: nothing posted
+        UINT take;    // how PeekMessageA is called, if at all
+        SHORT expected;
+    } steps[] = {
+        {"untouched", 0, 0, 0},
+        {"down: high bit, and toggled", WM_KEYDOWN, PM_REMOVE, static_cast<SHORT>(0xFF81)},
+        {"repeated: toggled only once", WM_KEYDOWN, PM_REMOVE, static_cast<SHORT>(0xFF81)},
+        {"up: still toggled", WM_KEYUP, PM_REMOVE, 1},
+        {"seen but left in the queue", WM_KEYDOWN, PM_NOREMOVE, 1},
+        {"then taken: toggled back", 0, PM_REMOVE, static_cast<SHORT>(0xFF80)},
+        {"up again", WM_KEYUP, PM_REMOVE, 0},
+    };
+    constexpr int kKey = 'Q';
+    vkstest::drainQueue();
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.posted)
+            PostMessageA(top, step.posted, kKey, 0);
+        MSG msg;
+        if (step.posted || step.take == PM_REMOVE) {
+            ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYUP, step.take));
+        }
+        EXPECT_EQ(step.expected, GetKeyState(kKey));
+    }
+}
+
 using EditFocus = vkstest::ControlTest;
 
 TEST_F(EditFocus, TheEditTellsItsParentWhenItGainsAndLosesTheFocus)
