@@ -75,17 +75,22 @@ void VksHostSetHelpViewer(BOOL (*view)(HWND owner, const char *file, UINT comman
    asked. Null: beeps go nowhere. */
 void VksHostSetBeepListener(void (*beep)(UINT type, void *context), void *context);
 
-/* Presses or releases a mouse button as a user would, at screen point x, y: `message` is
-   WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN or WM_MBUTTONUP. The
-   window under the point gets what Windows gives it (WM_MOUSEACTIVATE and activation of its
-   top-level window when that is inactive, WM_SETCURSOR naming the button message, then the
-   button message posted in client coordinates). FALSE when no window of the calling thread is
-   there. */
+/* Presses or releases a mouse button as a user would, at screen point x, y, where the cursor then
+   is: `message` is WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN or
+   WM_MBUTTONUP (else ERROR_INVALID_PARAMETER). The window under the point (a disabled child leaves
+   it to its parent; the capture window takes every point) gets what Windows gives it: WM_NCHITTEST;
+   for a press on a window other than the active one WM_MOUSEACTIVATE, which DefWindowProcA passes
+   up to the top-level window, and activation of that one with WA_CLICKACTIVE when it is inactive;
+   WM_SETCURSOR naming the button message; then the button message posted in client coordinates.
+   A disabled top-level window gets WM_SETCURSOR with HTERROR and no button message. FALSE when no
+   window of the calling thread is there. */
 BOOL VksHostMouseButton(int x, int y, UINT message);
 
 /* Writes the window and its visible children (frames, texts, focus, enabled state, the default
    button) as an SVG picture to the host file svgPath, so a person can see a window that has no
-   screen. FALSE with the error when the window is no window or the file cannot be written. */
+   screen. The same windows give the same bytes, and the file is replaced whole. FALSE with the
+   error when the window is no window (ERROR_INVALID_WINDOW_HANDLE), there is no path
+   (ERROR_INVALID_PARAMETER) or the file cannot be written (the host's reason). */
 BOOL VksHostSnapshotWindow(HWND window, const char *svgPath);
 
 VKS_END_EXTERN_C

@@ -219,7 +219,8 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 
 /* WM_NCCREATE sets the text from the CREATESTRUCTA and returns TRUE; the text messages read and
-   write the window's text; WM_CLOSE destroys the window; everything else returns 0. */
+   write the window's text; WM_CLOSE destroys the window; painting, the mouse, the cursor, context
+   menus and help requests are answered as their calls below say; everything else returns 0. */
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
                                LPARAM lParam);
@@ -733,13 +734,25 @@ typedef struct tagPAINTSTRUCT {
 #define RDW_NOFRAME 0x0800
 
 /* A window with an update region gets WM_PAINT from GetMessageA/PeekMessageA once its thread's
-   queue holds nothing else to post; BeginPaint validates it. A null rectangle means the whole
-   client area. */
+   queue holds no posted message or WM_QUIT (before WM_TIMER), parents before their children;
+   WM_PAINT stays until the window is valid. The update region is kept as the bounding rectangle
+   of what was invalidated, in client coordinates, so validating a part of it that does not span
+   it from one side leaves it whole. A null rectangle means the whole client area. Hidden windows
+   have nothing to paint; showing a window invalidates it and its children, with erasing.
+   Invalidating a window reaches the children under the area unless RDW_NOCHILDREN says
+   otherwise (no window clips its children here). A NULL hWnd to InvalidateRect or ValidateRect
+   repaints every top-level window and its children, erasing at once. Regions are not offered:
+   RedrawWindow refuses a non-null hrgnUpdate with ERROR_INVALID_HANDLE. */
 BOOL WINAPI InvalidateRect(HWND hWnd, const RECT *lpRect, BOOL bErase);
 BOOL WINAPI ValidateRect(HWND hWnd, const RECT *lpRect);
 BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+/* Sends WM_PAINT at once to the window and its children that need it. */
 BOOL WINAPI UpdateWindow(HWND hWnd);
 BOOL WINAPI RedrawWindow(HWND hWnd, const RECT *lprcUpdate, HRGN hrgnUpdate, UINT flags);
+/* Validates the window and fills the PAINTSTRUCT (rcPaint: the update rectangle); when erasing
+   was asked it sends WM_ERASEBKGND, and fErase is TRUE when that answered 0. The device context
+   names the window until EndPaint; there is no drawing yet. DefWindowProcA answers WM_PAINT with
+   BeginPaint and EndPaint, and WM_ERASEBKGND with TRUE when the class has a background brush. */
 HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
 
@@ -784,12 +797,26 @@ HWND WINAPI SetCapture(HWND hWnd);
 BOOL WINAPI ReleaseCapture(void);
 HWND WINAPI GetCapture(void);
 
+/* DefWindowProcA: WM_NCHITTEST answers HTCLIENT inside the window (there are no frames) and
+   HTNOWHERE outside; WM_SETCURSOR asks a child's parent first (TRUE ends it), then sets the
+   class cursor for HTCLIENT, beeps (MB_OK) for HTERROR with a button press, and sets the arrow
+   for other hits; WM_MOUSEACTIVATE asks a child's parent first, then answers MA_ACTIVATE;
+   WM_RBUTTONUP sends the window WM_CONTEXTMENU (the window, the screen point), which a child
+   passes to its parent. */
+
 /* uType: an MB_ICON* sound, MB_OK, or 0xFFFFFFFF for the simple beep. There is no loudspeaker:
    each beep goes to the host's listener (VksHostSetBeepListener in <vkshost.h>). */
 BOOL WINAPI MessageBeep(UINT uType);
 
 /* ---- Help requests ---------------------------------------------------------------------- */
 
+/* F1: taking its WM_KEYDOWN off the queue posts the window a help key message, which
+   DefWindowProcA turns into WM_HELP to that window (HELPINFO_WINDOW, the window's identifier and
+   handle, context id 0, the cursor's position). DefWindowProcA passes WM_HELP from a child to its
+   parent and from a top-level window to its owner. WM_SYSCOMMAND SC_CONTEXTHELP (the caption's
+   "?" button) shows the help cursor until the next click: a left click on the window or one of
+   its controls (disabled ones too) sends that one WM_HELP with the mouse position instead of the
+   click; Escape or a click elsewhere only ends it. */
 #define SC_CONTEXTHELP 0xF180
 
 

@@ -231,13 +231,15 @@ TEST_F(Snapshot, StaticsAlignTheirTextAndDrawTheirFrames)
         {"centre", SS_CENTER, "<text x=\"67\" y=\"37\" text-anchor=\"middle\""},
         {"right", SS_RIGHT, "<text x=\"117\" y=\"37\" text-anchor=\"end\""},
         {"etched line", SS_ETCHEDHORZ, "<line x1=\"17.5\" y1=\"27.5\" x2=\"116.5\" y2=\"27.5\""},
+        {"second line", SS_LEFT, "<text x=\"17\" y=\"50\" text-anchor=\"start\" fill=\"#000000\">"
+                                 "Two</text>"},
         {"black frame", SS_BLACKFRAME, "<rect x=\"17.5\" y=\"27.5\" width=\"99\" height=\"19\" "
                                        "fill=\"none\" stroke=\"#696969\"/>"},
     };
     makeWindow("Statics");
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const HWND hwnd = control("Static", "Text", row.style, 20, {14, 4, 114, 24});
+        const HWND hwnd = control("Static", "Text\r\nTwo", row.style, 20, {14, 4, 114, 24});
         EXPECT_THAT(snapshot("static.svg"), HasSubstr(row.element));
         DestroyWindow(hwnd);
     }

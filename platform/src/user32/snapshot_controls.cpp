@@ -146,6 +146,28 @@ void arrow(SvgCanvas &canvas, const RECT &half, Pointing pointing, std::string_v
     canvas.path(d + " Z", colour);
 }
 
+// Each line of the text on a line of its own; a line end is "\r\n" or "\n". Long lines are not
+// wrapped: the snapshot has no font metrics to wrap by.
+void drawStaticText(SvgCanvas &canvas, const ControlView &control, int alignment)
+{
+    constexpr int kLineHeight = 13;
+    const Placement at = aligned(control.rect, alignment, 0);
+    const bool mnemonics = !(control.style & SS_NOPREFIX);
+    int baseline = firstLineBaseline(control.rect);
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = control.text.find('\n', start);
+        std::string line = control.text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        canvas.text(at.x, baseline, snapshotText(line, mnemonics), at.anchor, textColour(control));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+        baseline += kLineHeight;
+    }
+}
+
 }  // namespace
 
 void drawEdit(SvgCanvas &canvas, const ControlView &control)
@@ -205,13 +227,9 @@ void drawStatic(SvgCanvas &canvas, const ControlView &control)
     case SS_ICON:
         drawUnknown(canvas, control, "icon");
         break;
-    default: {
-        const int alignment = type == SS_CENTER ? 1 : type == SS_RIGHT ? 2 : 0;
-        const Placement at = aligned(r, alignment, 0);
-        const SnapshotText text = snapshotText(control.text, !(control.style & SS_NOPREFIX));
-        canvas.text(at.x, firstLineBaseline(r), text, at.anchor, textColour(control));
+    default:
+        drawStaticText(canvas, control, type == SS_CENTER ? 1 : type == SS_RIGHT ? 2 : 0);
         break;
-    }
     }
     if (control.style & SS_SUNKEN)
         canvas.rect(r.left, r.top, width(r), height(r), "none", kShadow);
