@@ -251,6 +251,7 @@ TEST(TvmTimeRange, TypedDesignatorTakesTheOtherOneByItsFirstLetter)
         {"x over AM", kClock12, at(8, 0), "x", true, "AM"},
         {"a over AM", kClock12, at(8, 0), "a", true, "AM"},
         {"p typed after AM", kClock12, at(8, 0), "p", false, "AM"},
+        {"the whole text erased", kClock12, at(8, 0), "\b", true, "AM"},
         {"lower-case designators", {"s1159=am", "s2359=pm"}, at(8, 0), "P", true, "pm"},
         {"a on the 24-hour clock is undone", kClock24, at(8, 0), "a", true, "PM"},
     };

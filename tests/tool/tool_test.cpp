@@ -366,6 +366,30 @@ TEST_F(ToolDemo, RegionalOptionsLeaveTheDrivesWinIniAlone)
     EXPECT_EQ(before, winIni());
 }
 
+// The sample drive's short date is yyyy/MM/dd; the picture shows each separator label's text.
+TEST_F(ToolDemo, TheShortDateOptionChangesTheSeparatorsShown)
+{
+    const struct {
+        const char *name;
+        std::vector<std::string> options;
+        const char *shown;
+        const char *notShown;
+    } rows[] = {
+        {"the drive's settings", {}, ">/</text>", ">.</text>"},
+        {"--short-date dd.MM.yyyy", {"--short-date", "dd.MM.yyyy"}, ">.</text>", ">/</text>"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> args = {"demo", "date-range", "--out", picture("s.svg")};
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        expectOutcome(drive.run(args), kDone, "");
+        std::ifstream svg(pictures / "s.svg");
+        const std::string text(std::istreambuf_iterator<char>(svg), {});
+        EXPECT_NE(std::string::npos, text.find(row.shown));
+        EXPECT_EQ(std::string::npos, text.find(row.notShown));
+    }
+}
+
 TEST_F(ToolDemo, RefusesBadInputWithItsReason)
 {
     runCases(drive, {
