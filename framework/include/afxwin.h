@@ -298,8 +298,8 @@ private:
 
 // The procedure of the framework's dialogs. A dialog's first message subclasses the window for
 // its CDialog, so that every message from then on (WM_SETFONT and WM_INITDIALOG included) goes
-// through the object, and runs the object's OnCreate, which the dialog manager's creation
-// does not reach (see dialog_create.cpp).
+// through the object, and runs the object's OnCreate (with a CREATESTRUCTA describing the
+// window as made), which the dialog manager's creation messages do not reach.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Data exchange between a dialog's controls and variables. Saving reads the control and, for

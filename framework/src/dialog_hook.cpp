@@ -126,6 +126,8 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         return FALSE;
     if (!takeWindow(dialog, hWnd))
         return TRUE;
-    // This first message came past the object; it goes round again, now through it.
+    // This first message came past the object; it goes round again, now through it. An answer
+    // of 0 lets the dialog manager apply its default once more, which for the messages that
+    // can come first (WM_SETFONT, WM_INITDIALOG, a control's notification) changes nothing.
     return AfxWndProc(hWnd, message, wParam, lParam);
 }
