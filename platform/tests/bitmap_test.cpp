@@ -93,3 +93,74 @@ TEST(LoadBitmap, GivesEachPixelItsColourTopRowFirst)
 }
 
 }  // namespace
+
+#include <cstdint>
+#include <string>
+
+#include "gdi32/dib.h"
+
+namespace {
+
+// A BITMAPINFOHEADER with the fields the reader looks at, then `tail` (palette and pixels).
+std::string dibHeader(std::int32_t width, std::int32_t height, std::uint16_t bits,
+                      std::uint32_t compression = 0, std::uint32_t coloursUsed = 0)
+{
+    std::string bytes(40, '\0');
+    auto put = [&](size_t at, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    put(0, 40, 4);
+    put(4, static_cast<std::uint32_t>(width), 4);
+    put(8, static_cast<std::uint32_t>(height), 4);
+    put(12, 1, 2);
+    put(14, bits, 2);
+    put(16, compression, 4);
+    put(32, coloursUsed, 4);
+    return bytes;
+}
+
+TEST(DeviceIndependentBitmap, RefusesHeadersItCannotTrust)
+{
+    const struct {
+        const char *name;
+        std::string bytes;
+    } rows[] = {
+        {"empty", ""},
+        {"header cut short", dibHeader(1, 1, 24).substr(0, 20)},
+        {"run-length compressed", dibHeader(2, 2, 8, 1) + std::string(1024 + 8, '\0')},
+        {"16 bits per pixel", dibHeader(2, 2, 16) + std::string(16, '\0')},
+        {"no width", dibHeader(0, 2, 24) + std::string(16, '\0')},
+        {"no height", dibHeader(2, 0, 24)},
+        {"beyond any sensible size", dibHeader(100000, 100000, 24) + std::string(64, '\0')},
+        {"palette larger than 256", dibHeader(1, 1, 8, 0, 257) + std::string(2000, '\0')},
+        {"palette past the end", dibHeader(1, 1, 8) + std::string(100, '\0')},
+        {"one row short", dibHeader(3, 2, 24) + std::string(12, '\0')},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_FALSE(vks::detail::readDib(reinterpret_cast<const unsigned char *>(row.bytes.data()),
+                                          row.bytes.size())
+                         .has_value());
+    }
+}
+
+TEST(DeviceIndependentBitmap, ReadsOneBitRowsAndPadsToFourBytes)
+{
+    // Two colours, 9 pixels a row (two bytes, padded to four), rows stored from the bottom.
+    std::string bytes = dibHeader(9, 2, 1, 0, 2);
+    bytes += std::string("\x00\x00\x00\x00", 4) + std::string("\xff\xff\xff\x00", 4);
+    bytes += std::string("\x80\x80\x00\x00", 4);  // bottom row: pixels 0 and 8 set
+    bytes += std::string("\x7f\x00\x00\x00", 4);  // top row: pixels 1 to 7 set
+    const auto bitmap =
+        vks::detail::readDib(reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
+    ASSERT_TRUE(bitmap.has_value());
+    EXPECT_EQ(RGB(0, 0, 0), bitmap->at(0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), bitmap->at(1, 0));
+    EXPECT_EQ(RGB(0, 0, 0), bitmap->at(8, 0));
+    EXPECT_EQ(RGB(255, 255, 255), bitmap->at(0, 1));
+    EXPECT_EQ(RGB(255, 255, 255), bitmap->at(8, 1));
+    EXPECT_EQ(RGB(0, 0, 0), bitmap->at(4, 1));
+}
+
+}  // namespace
