@@ -5,6 +5,7 @@
 
 #include "windef.h"
 #include "winbase.h"
+#include "winuser.h"
 
 VKS_BEGIN_EXTERN_C
 
@@ -92,6 +93,22 @@ BOOL VksHostMouseButton(int x, int y, UINT message);
    error when the window is no window (ERROR_INVALID_WINDOW_HANDLE), there is no path
    (ERROR_INVALID_PARAMETER) or the file cannot be written (the host's reason). */
 BOOL VksHostSnapshotWindow(HWND window, const char *svgPath);
+
+/* What has been drawn on a window since its client area was last painted anew, in the order
+   drawn, in client coordinates: fills with their colour, and image-list frames with the list
+   and the frame's index (rect: the frame's place). Copies at most `capacity` items into `items`
+   (null with capacity 0: only count) and returns how many the list holds; 0 for a window that
+   does not exist. */
+#define VKS_DRAWN_FILL 1
+#define VKS_DRAWN_IMAGE 2
+typedef struct VksDrawnItem {
+    UINT kind;
+    RECT rect;
+    DWORD color;  /* VKS_DRAWN_FILL: the COLORREF filled with */
+    void *source; /* VKS_DRAWN_IMAGE: the HIMAGELIST drawn from */
+    int image;    /* VKS_DRAWN_IMAGE: the frame's index */
+} VksDrawnItem;
+UINT VksHostDrawnItems(HWND window, VksDrawnItem *items, UINT capacity);
 
 VKS_END_EXTERN_C
 

@@ -828,6 +828,71 @@ BOOL WINAPI MessageBeep(UINT uType);
 /* The headless screen's width and height in pixels; 0 for any other index. */
 int WINAPI GetSystemMetrics(int nIndex);
 
+/* ---- Device contexts, system colours and bitmaps (drawing: wingdi.h) -------------------- */
+
+DECLARE_HANDLE(HBITMAP);
+
+/* A device context for the window's client area, until ReleaseDC; what is drawn on it is
+   recorded in the window's display list, in client coordinates. The display list starts again
+   when the whole client area is painted anew (BeginPaint on a wholly invalid window). A NULL
+   hWnd (the screen) is not offered: NULL with ERROR_INVALID_WINDOW_HANDLE, as for a window that
+   does not exist. ReleaseDC answers 1 when it released the context, 0 otherwise. */
+HDC WINAPI GetDC(HWND hWnd);
+int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
+/* Fills the rectangle (its right and bottom edges excluded) with the brush; a brush value from
+   1 to COLOR_MENUBAR + 1 stands for the system colour one below it. */
+int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+
+/* The classic (Windows 2000) colour scheme; the values are fixed. GetSysColor answers 0 for an
+   index outside 0 to COLOR_MENUBAR and GetSysColorBrush NULL. */
+#define COLOR_SCROLLBAR 0
+#define COLOR_BACKGROUND 1
+#define COLOR_ACTIVECAPTION 2
+#define COLOR_INACTIVECAPTION 3
+#define COLOR_MENU 4
+#define COLOR_WINDOW 5
+#define COLOR_WINDOWFRAME 6
+#define COLOR_MENUTEXT 7
+#define COLOR_WINDOWTEXT 8
+#define COLOR_CAPTIONTEXT 9
+#define COLOR_ACTIVEBORDER 10
+#define COLOR_INACTIVEBORDER 11
+#define COLOR_APPWORKSPACE 12
+#define COLOR_HIGHLIGHT 13
+#define COLOR_HIGHLIGHTTEXT 14
+#define COLOR_BTNFACE 15
+#define COLOR_BTNSHADOW 16
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNTEXT 18
+#define COLOR_INACTIVECAPTIONTEXT 19
+#define COLOR_BTNHIGHLIGHT 20
+#define COLOR_3DDKSHADOW 21
+#define COLOR_3DLIGHT 22
+#define COLOR_INFOTEXT 23
+#define COLOR_INFOBK 24
+#define COLOR_HOTLIGHT 26
+#define COLOR_GRADIENTACTIVECAPTION 27
+#define COLOR_GRADIENTINACTIVECAPTION 28
+#define COLOR_MENUHILIGHT 29
+#define COLOR_MENUBAR 30
+#define COLOR_DESKTOP COLOR_BACKGROUND
+#define COLOR_3DFACE COLOR_BTNFACE
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_3DHIGHLIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_3DHILIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_BTNHILIGHT COLOR_BTNHIGHLIGHT
+
+DWORD WINAPI GetSysColor(int nIndex);
+HBRUSH WINAPI GetSysColorBrush(int nIndex);
+
+/* The RT_BITMAP resource of hInstance (a BMP file without its file header, as the resource
+   compiler's BITMAP statement stores it): 1, 4, 8, 24 and 32 bits per pixel, uncompressed. NULL
+   with ERROR_RESOURCE_NAME_NOT_FOUND when the module has no such bitmap, and with
+   ERROR_INVALID_DATA when its bytes are no bitmap this reads. System bitmaps (hInstance NULL)
+   are not offered. */
+HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
+#define LoadBitmap LoadBitmapA
+
 VKS_END_EXTERN_C
 
 #endif

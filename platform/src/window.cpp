@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "gdi32/display_list.h"
 #include "thread_queue.h"
 #include "vksboundary.h"
 #include "window_class.h"
@@ -100,6 +101,7 @@ void finishDestroy(HWND hwnd)
     }
     if (record)
         discardRemains(*record);
+    forgetDrawn(hwnd);
 }
 
 void sendDestroy(const std::vector<HWND> &windows)

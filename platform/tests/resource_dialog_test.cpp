@@ -50,7 +50,9 @@ TEST(DialogResource, MissingResourcesFailWithWindowsErrors)
     } rows[] = {
         {"no such number", MAKEINTRESOURCEA(101), RT_DIALOG, ERROR_RESOURCE_NAME_NOT_FOUND},
         {"no such name", "OTHER", RT_DIALOG, ERROR_RESOURCE_NAME_NOT_FOUND},
-        {"no such type", MAKEINTRESOURCEA(100), RT_BITMAP, ERROR_RESOURCE_TYPE_NOT_FOUND},
+        // RT_HTML: the program carries none (it does carry bitmaps).
+        {"no such type", MAKEINTRESOURCEA(100), MAKEINTRESOURCEA(23),
+         ERROR_RESOURCE_TYPE_NOT_FOUND},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

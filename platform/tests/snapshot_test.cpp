@@ -317,3 +317,39 @@ TEST_F(Snapshot, AFailedWriteLeavesTheOldPicture)
 }
 
 }  // namespace
+
+namespace {
+
+// A progress bar half full from the bottom, and what the window drew on itself: a fill and a
+// masked image-list frame, each where it was drawn in the client area (which starts at 3, 23).
+TEST_F(Snapshot, ProgressBarsAndWhatWindowsDrewAreShown)
+{
+    makeWindow("Drawn");
+    const HWND bar = control(PROGRESS_CLASSA, "", PBS_VERTICAL, 40, {10, 10, 30, 60});
+    SendMessageA(bar, PBM_SETPOS, 50, 0);
+    UpdateWindow(window);
+    const HDC dc = GetDC(window);
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT filled{100, 5, 120, 15};
+    FillRect(dc, &filled, red);
+    DeleteObject(red);
+    const HIMAGELIST list = ImageList_LoadBitmap(GetModuleHandleA(nullptr),
+                                                 MAKEINTRESOURCEA(200), 8, 1, RGB(255, 0, 255));
+    ImageList_Draw(list, 1, dc, 150, 30, ILD_TRANSPARENT);
+    ReleaseDC(window, dc);
+
+    const std::string svg = snapshot("drawn.svg");
+    ImageList_Destroy(list);
+    EXPECT_THAT(svg, HasSubstr("<rect x=\"13.5\" y=\"33.5\" width=\"19\" height=\"49\" "
+                               "fill=\"#d4d0c8\" stroke=\"#a0a0a0\""));
+    EXPECT_THAT(svg, HasSubstr("<rect x=\"14\" y=\"58\" width=\"18\" height=\"24\" "
+                               "fill=\"#0a246a\""));
+    EXPECT_THAT(svg, HasSubstr("<rect x=\"103\" y=\"28\" width=\"20\" height=\"10\" "
+                               "fill=\"#ff0000\""));
+    // The frame's top row: its first pixel masked, then seven green ones.
+    EXPECT_THAT(svg, HasSubstr("<rect x=\"154\" y=\"53\" width=\"7\" height=\"1\" "
+                               "fill=\"#00ff00\""));
+    EXPECT_THAT(svg, Not(HasSubstr("fill=\"#ff00ff\"")));
+}
+
+}  // namespace

@@ -38,17 +38,20 @@ public:
     {
     }
 
-    std::vector<DialogTemplate> run()
+    ScriptResources run()
     {
-        std::vector<DialogTemplate> dialogs;
+        ScriptResources resources;
         while (peek().kind != Token::Kind::End) {
             if (peek().kind == Token::Kind::Directive) {
                 directive(next(), true);
                 continue;
             }
-            dialogs.push_back(dialog());
+            if (isBitmapStatement())
+                resources.bitmaps.push_back(bitmap());
+            else
+                resources.dialogs.push_back(dialog());
         }
-        return dialogs;
+        return resources;
     }
 
 private:
@@ -287,6 +290,24 @@ private:
         return {false, 0, name};
     }
 
+    bool isBitmapStatement() const
+    {
+        const Token &type = peek(1);
+        return type.kind == Token::Kind::Name && upper(type.text) == "BITMAP";
+    }
+
+    BitmapStatement bitmap()
+    {
+        BitmapStatement b;
+        b.line = peek().line;
+        b.name = resourceName();
+        next();  // BITMAP
+        b.file = quoted("the bitmap's file");
+        if (b.file.empty())
+            fail("the bitmap's file name is empty");
+        return b;
+    }
+
     DialogTemplate dialog()
     {
         DialogTemplate d;
@@ -456,9 +477,14 @@ private:
 
 }  // namespace
 
-std::vector<DialogTemplate> parseDialogs(std::string_view script, const IncludeReader &readInclude)
+ScriptResources parseScript(std::string_view script, const IncludeReader &readInclude)
 {
     return Parser(tokenize(script), readInclude).run();
+}
+
+std::vector<DialogTemplate> parseDialogs(std::string_view script, const IncludeReader &readInclude)
+{
+    return parseScript(script, readInclude).dialogs;
 }
 
 }  // namespace vksrc

@@ -1,6 +1,6 @@
 // Reading the dialog templates of a resource script: DIALOGEX with its optional statements and
 // the control statements CONTROL, LTEXT, CTEXT, RTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON and
-// GROUPBOX, styles as names joined by | (NOT removes a default), and #define'd identifiers.
+// GROUPBOX, the BITMAP statement, styles as names joined by | (NOT removes a default), and #define'd identifiers.
 #pragma once
 
 #include <functional>
@@ -20,5 +20,7 @@ using IncludeReader = std::function<std::optional<std::string>(const std::string
 
 // The templates of `script` in script order. Throws ScriptError at the first fault.
 std::vector<DialogTemplate> parseDialogs(std::string_view script, const IncludeReader &readInclude);
+// The templates and the BITMAP statements (name BITMAP "file.bmp") of `script`.
+ScriptResources parseScript(std::string_view script, const IncludeReader &readInclude);
 
 }  // namespace vksrc

@@ -48,4 +48,17 @@ struct DialogTemplate {
     std::vector<DialogControl> controls;
 };
 
+// A BITMAP statement: the resource's name and the .bmp file it names, as the script wrote it.
+struct BitmapStatement {
+    NameOrNumber name;
+    int line = 0;
+    std::string file;
+};
+
+// Everything a script declares, each kind in script order.
+struct ScriptResources {
+    std::vector<DialogTemplate> dialogs;
+    std::vector<BitmapStatement> bitmaps;
+};
+
 }  // namespace vksrc

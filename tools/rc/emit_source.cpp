@@ -42,15 +42,27 @@ std::string nameArgument(const NameOrNumber &name)
 
 std::string moduleSource(const std::vector<DialogTemplate> &dialogs, const std::string &scriptName)
 {
+    return moduleSource(dialogs, {}, scriptName);
+}
+
+std::string moduleSource(const std::vector<DialogTemplate> &dialogs,
+                         const std::vector<BitmapResource> &bitmaps, const std::string &scriptName)
+{
     std::string out = "// Compiled by vksrc from " + scriptName + ": do not edit.\n"
                       "#include \"vksresource.h\"\n#include \"windows.h\"\n\nnamespace {\n";
     for (size_t i = 0; i < dialogs.size(); ++i)
         out += "\nconst unsigned char kDialog" + std::to_string(i) + "[] = {" +
                byteList(dialogBytes(dialogs[i])) + "\n};\n";
+    for (size_t i = 0; i < bitmaps.size(); ++i)
+        out += "\nconst unsigned char kBitmap" + std::to_string(i) + "[] = {" +
+               byteList(bitmaps[i].bytes) + "\n};\n";
     out += "\nstruct Registration {\n    Registration()\n    {\n";
     for (size_t i = 0; i < dialogs.size(); ++i)
         out += "        VksRegisterResource(this, RT_DIALOG, " + nameArgument(dialogs[i].name) +
                ", kDialog" + std::to_string(i) + ", sizeof kDialog" + std::to_string(i) + ");\n";
+    for (size_t i = 0; i < bitmaps.size(); ++i)
+        out += "        VksRegisterResource(this, RT_BITMAP, " + nameArgument(bitmaps[i].name) +
+               ", kBitmap" + std::to_string(i) + ", sizeof kBitmap" + std::to_string(i) + ");\n";
     out += "    }\n    ~Registration() { VksUnregisterResources(this); }\n} registration;\n\n"
            "}  // namespace\n";
     return out;

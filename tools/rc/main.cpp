@@ -1,4 +1,4 @@
-// vksrc: compiles the dialog templates of a resource script into a C++ source that registers
+// vksrc: compiles the dialog templates and bitmaps of a resource script into a C++ source that registers
 // them as RT_DIALOG resources of the module it is built into.
 //   vksrc SCRIPT.rc -o OUTPUT.cpp
 // A fault of the script is reported as "SCRIPT:LINE: error: REASON" and fails with exit code 1.
@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "bitmap_file.h"
 #include "dialog_parser.h"
 #include "emit_source.h"
 
@@ -33,6 +34,20 @@ bool writeIfChanged(const std::filesystem::path &path, const std::string &text)
     return static_cast<bool>(out.flush());
 }
 
+// A BITMAP statement's file, named relative to the script, as resource bytes.
+std::vector<std::uint8_t> bitmapBytes(const std::filesystem::path &script,
+                                      const vksrc::BitmapStatement &statement)
+{
+    std::optional<std::string> file = readFile(script.parent_path() / statement.file);
+    if (!file)
+        throw vksrc::ScriptError(statement.line, "cannot read the bitmap '" + statement.file + "'");
+    std::string reason;
+    auto bytes = vksrc::bitmapResourceBytes(*file, reason);
+    if (!bytes)
+        throw vksrc::ScriptError(statement.line, "the bitmap '" + statement.file + "' " + reason);
+    return *bytes;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -51,8 +66,12 @@ int main(int argc, char **argv)
         return readFile(script.parent_path() / name);
     };
     try {
-        auto dialogs = vksrc::parseDialogs(*text, readInclude);
-        if (!writeIfChanged(argv[3], vksrc::moduleSource(dialogs, script.filename().string()))) {
+        vksrc::ScriptResources resources = vksrc::parseScript(*text, readInclude);
+        std::vector<vksrc::BitmapResource> bitmaps;
+        for (const vksrc::BitmapStatement &statement : resources.bitmaps)
+            bitmaps.push_back({statement.name, bitmapBytes(script, statement)});
+        if (!writeIfChanged(argv[3], vksrc::moduleSource(resources.dialogs, bitmaps,
+                                                         script.filename().string()))) {
             std::cerr << argv[3] << ": error: cannot write the output\n";
             return 1;
         }

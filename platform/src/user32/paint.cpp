@@ -1,6 +1,7 @@
 // InvalidateRect, ValidateRect, GetUpdateRect, UpdateWindow, RedrawWindow, BeginPaint, EndPaint.
 #include <vector>
 
+#include "gdi32/display_list.h"
 #include "user32/paint_dc.h"
 #include "user32/paint_state.h"
 #include "vksboundary.h"
@@ -50,6 +51,15 @@ BOOL redraw(HWND hwnd, const RECT *rect, UINT flags)
 // What Windows does for the desktop when InvalidateRect or ValidateRect is given no window.
 constexpr UINT kRedrawDesktop = RDW_ALLCHILDREN | RDW_INVALIDATE | RDW_FRAME | RDW_ERASE |
                                 RDW_ERASENOW;
+
+// Painting the whole client area draws every item anew, so the old display list goes.
+bool coversClientArea(HWND hwnd, const RECT &update)
+{
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return update.left <= client.left && update.top <= client.top &&
+           update.right >= client.right && update.bottom >= client.bottom;
+}
 
 }  // namespace
 
@@ -124,6 +134,8 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint)
             return nullptr;
         }
         *lpPaint = PAINTSTRUCT{};
+        if (coversClientArea(hWnd, start->update))
+            forgetDrawn(hWnd);
         lpPaint->hdc = openPaintDc(hWnd);
         lpPaint->rcPaint = start->update;
         // The window has erased when its WM_ERASEBKGND answers non-zero; otherwise the painter

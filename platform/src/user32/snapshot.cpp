@@ -123,6 +123,8 @@ void drawControl(SvgCanvas &canvas, const ControlView &control, const std::strin
         drawButton(canvas, control);
     else if (sameName(name, UPDOWN_CLASSA))
         drawUpDown(canvas, control);
+    else if (sameName(name, PROGRESS_CLASSA))
+        drawProgress(canvas, control);
     else
         drawUnknown(canvas, control, name);
 }
@@ -153,7 +155,9 @@ void drawWindowAndChildren(SvgCanvas &canvas, HWND hwnd, POINT origin, HWND focu
     const std::string name = className(hwnd);
     canvas.openGroup("class=\"" + xmlEscaped(name) + "\" data-id=\"" +
                      std::to_string(GetDlgCtrlID(hwnd)) + "\"");
-    drawControl(canvas, viewOf(hwnd, origin, focus), name);
+    const ControlView view = viewOf(hwnd, origin, focus);
+    drawControl(canvas, view, name);
+    drawRecorded(canvas, hwnd, {view.rect.left, view.rect.top});
     for (HWND child : childrenBottomFirst(hwnd))
         if (styleOf(child) & WS_VISIBLE)
             drawWindowAndChildren(canvas, child, origin, focus);
@@ -175,6 +179,7 @@ std::string snapshotSvg(HWND hwnd)
     drawFrame(canvas, hwnd, frame);
     canvas.rect(frame.client.x, frame.client.y, screen.right - screen.left,
                 screen.bottom - screen.top, kFace);
+    drawRecorded(canvas, hwnd, frame.client);
     for (HWND child : childrenBottomFirst(hwnd))
         if (styleOf(child) & WS_VISIBLE)
             drawWindowAndChildren(canvas, child, origin, focus);

@@ -64,7 +64,13 @@ void drawEdit(SvgCanvas &canvas, const ControlView &control);
 void drawStatic(SvgCanvas &canvas, const ControlView &control);
 void drawButton(SvgCanvas &canvas, const ControlView &control);
 void drawUpDown(SvgCanvas &canvas, const ControlView &control);
+void drawProgress(SvgCanvas &canvas, const ControlView &control);
 // A class the snapshot does not know: an outline with its class name.
 void drawUnknown(SvgCanvas &canvas, const ControlView &control, std::string_view className);
+
+// "#rrggbb".
+std::string svgColour(COLORREF colour);
+// What the window has drawn (its display list), its client area's top left corner at clientAt.
+void drawRecorded(SvgCanvas &canvas, HWND hwnd, POINT clientAt);
 
 }  // namespace vks::detail

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "bitmap_file.h"
 #include "dialog_binary.h"
 #include "dialog_parser.h"
 
@@ -199,5 +201,48 @@ TEST(ResourceCompiler, ReportsTheLineAndReasonOfAFault)
             EXPECT_EQ(row.line, error.line());
             EXPECT_STREQ(row.reason, error.what());
         }
+    }
+}
+
+TEST(ResourceCompiler, ReadsBitmapStatementsBesideDialogs)
+{
+    const char *script = "#define IDB_STRIP 120\n"
+                         "IDB_STRIP BITMAP \"art/strip.bmp\"\n"
+                         "1 DIALOGEX 0, 0, 1, 1\nBEGIN\nEND\n"
+                         "logo bitmap \"logo.bmp\"\n";
+    vksrc::ScriptResources resources =
+        vksrc::parseScript(script, [](const std::string &) { return std::nullopt; });
+    ASSERT_EQ(1u, resources.dialogs.size());
+    ASSERT_EQ(2u, resources.bitmaps.size());
+    EXPECT_TRUE(resources.bitmaps[0].name.isNumber);
+    EXPECT_EQ(120, resources.bitmaps[0].name.number);
+    EXPECT_EQ("art/strip.bmp", resources.bitmaps[0].file);
+    EXPECT_EQ("LOGO", resources.bitmaps[1].name.text);
+    EXPECT_EQ(6, resources.bitmaps[1].line);
+}
+
+TEST(ResourceCompiler, CarriesABmpWithoutItsFileHeader)
+{
+    // A 14-byte file header, then a 40-byte DIB header whose first field is its size.
+    std::string file = "BM" + std::string(12, '\0');
+    std::string dib(40, '\0');
+    dib[0] = 40;
+    dib += "pixels";
+    std::string reason;
+    auto bytes = vksrc::bitmapResourceBytes(file + dib, reason);
+    ASSERT_TRUE(bytes.has_value()) << reason;
+    EXPECT_EQ(std::vector<std::uint8_t>(dib.begin(), dib.end()), *bytes);
+
+    const struct {
+        const char *name;
+        std::string file;
+    } bad[] = {
+        {"no signature", "XX" + std::string(12, '\0') + dib},
+        {"too short", "BM" + std::string(20, '\0')},
+        {"header larger than the file", "BM" + std::string(12, '\0') + "\xff" + std::string(39, '\0')},
+    };
+    for (const auto &row : bad) {
+        SCOPED_TRACE(row.name);
+        EXPECT_FALSE(vksrc::bitmapResourceBytes(row.file, reason).has_value());
     }
 }
