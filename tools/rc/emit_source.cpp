@@ -1,5 +1,6 @@
 #include "emit_source.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "dialog_binary.h"
@@ -38,6 +39,36 @@ std::string nameArgument(const NameOrNumber &name)
     return literal + "\"";
 }
 
+// A symbol named after the resource's type and name (names compared without case, as
+// FindResourceA compares them), defined once in every module that carries the resource.
+std::string claimSymbol(const char *type, const NameOrNumber &name)
+{
+    std::string symbol = std::string("vks_resource_") + type + "_";
+    if (name.isNumber)
+        return symbol + std::to_string(name.number);
+    symbol += "name_";
+    char hex[4];
+    for (char c : name.text) {
+        const auto byte = static_cast<unsigned char>(c);
+        std::snprintf(hex, sizeof hex, "%02x", byte < 0x80 ? std::toupper(byte) : byte);
+        symbol += hex;
+    }
+    return symbol;
+}
+
+// Two scripts of one module that carry the same resource fail to link, naming it, as Windows'
+// linker refuses duplicate resources; without this the later registration silently wins.
+std::string resourceClaims(const std::vector<DialogTemplate> &dialogs,
+                           const std::vector<BitmapResource> &bitmaps)
+{
+    std::string out = "\n// The resources this script gives its module (see vksrc).\n";
+    for (const DialogTemplate &dialog : dialogs)
+        out += "extern const char " + claimSymbol("dialog", dialog.name) + " = 0;\n";
+    for (const BitmapResource &bitmap : bitmaps)
+        out += "extern const char " + claimSymbol("bitmap", bitmap.name) + " = 0;\n";
+    return out;
+}
+
 }  // namespace
 
 std::string moduleSource(const std::vector<DialogTemplate> &dialogs, const std::string &scriptName)
@@ -65,7 +96,7 @@ std::string moduleSource(const std::vector<DialogTemplate> &dialogs,
                ", kBitmap" + std::to_string(i) + ", sizeof kBitmap" + std::to_string(i) + ");\n";
     out += "    }\n    ~Registration() { VksUnregisterResources(this); }\n} registration;\n\n"
            "}  // namespace\n";
-    return out;
+    return out + resourceClaims(dialogs, bitmaps);
 }
 
 }  // namespace vksrc

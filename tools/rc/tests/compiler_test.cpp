@@ -12,6 +12,7 @@
 #include "bitmap_file.h"
 #include "dialog_binary.h"
 #include "dialog_parser.h"
+#include "emit_source.h"
 
 namespace {
 
@@ -245,4 +246,19 @@ TEST(ResourceCompiler, CarriesABmpWithoutItsFileHeader)
         SCOPED_TRACE(row.name);
         EXPECT_FALSE(vksrc::bitmapResourceBytes(row.file, reason).has_value());
     }
+}
+
+// Two scripts of one module carrying the same resource must fail to link, as Windows' linker
+// refuses duplicate resources: each generated source defines one symbol per resource, named
+// after its type and its name (names folded to upper case, as FindResourceA compares them).
+TEST(ResourceCompiler, ClaimsEachResourceWithASymbolThatDuplicatesCannotShare)
+{
+    const std::vector<DialogTemplate> dialogs = parse(
+        "300 DIALOGEX 0, 0, 10, 10\nBEGIN\nEND\n"
+        "About DIALOGEX 0, 0, 10, 10\nBEGIN\nEND\n");
+    const std::string source = vksrc::moduleSource(dialogs, "test.rc");
+    EXPECT_NE(std::string::npos, source.find("extern const char vks_resource_dialog_300 = 0;"));
+    // "ABOUT" in hex: a script that spells it "about" claims the same symbol.
+    EXPECT_NE(std::string::npos,
+              source.find("extern const char vks_resource_dialog_name_41424f5554 = 0;"));
 }
