@@ -93,6 +93,11 @@ BOOL VksHostMouseButton(int x, int y, UINT message);
    (ERROR_INVALID_PARAMETER) or the file cannot be written (the host's reason). */
 BOOL VksHostSnapshotWindow(HWND window, const char *svgPath);
 
+/* Test-only: the most items one list or combo box can hold, so that a test can make the box run
+   out of space (LB_ERRSPACE, CB_ERRSPACE) as it would without memory. Null: no limit but
+   memory. */
+void VksHostSetListItemLimit(const UINT *limitOrNull);
+
 VKS_END_EXTERN_C
 
 #endif

@@ -26,6 +26,8 @@ std::vector<WNDCLASSA> systemControlClasses()
         controlClass("Static", staticProc, 0),
         controlClass("Button", buttonProc, sizeof(LONG)),
         controlClass(UPDOWN_CLASSA, upDownProc, kStatePointer),
+        controlClass("ListBox", listBoxProc, kStatePointer),
+        controlClass("ComboBox", comboBoxProc, kStatePointer),
     };
 }
 

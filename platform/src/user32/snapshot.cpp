@@ -123,6 +123,10 @@ void drawControl(SvgCanvas &canvas, const ControlView &control, const std::strin
         drawButton(canvas, control);
     else if (sameName(name, UPDOWN_CLASSA))
         drawUpDown(canvas, control);
+    else if (sameName(name, "ListBox"))
+        drawListBox(canvas, control);
+    else if (sameName(name, "ComboBox"))
+        drawComboBox(canvas, control);
     else
         drawUnknown(canvas, control, name);
 }
