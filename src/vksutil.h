@@ -38,3 +38,5 @@
 #include "ui/cuecard_owner.h"
 #include "ui/tut_dialog.h"
 #include "ui/dialog_observer.h"
+#include "ui/collated_boxes.h"
+#include "ui/help_controls.h"
