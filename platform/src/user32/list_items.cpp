@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "codepage.h"
+#include "vksboundary.h"
 #include "vkshost.h"
 
 namespace vks::detail {
@@ -124,5 +125,7 @@ LRESULT ListItems::textLength(WPARAM index) const
 
 void VksHostSetListItemLimit(const UINT *limitOrNull)
 {
-    vks::detail::itemLimit.store(limitOrNull ? *limitOrNull : vks::detail::kNoLimit);
+    vks::atWin32BoundaryVoid([&] {
+        vks::detail::itemLimit.store(limitOrNull ? *limitOrNull : vks::detail::kNoLimit);
+    });
 }
