@@ -117,7 +117,8 @@ TEST_F(ListBoxControl, BadIndexesAnswerLbErr)
         LPARAM lParam;
     } kCases[] = {
         {"insert past the end", LB_INSERTSTRING, 3, reinterpret_cast<LPARAM>("x")},
-        {"insert below -1", LB_INSERTSTRING, static_cast<WPARAM>(-2), reinterpret_cast<LPARAM>("x")},
+        {"insert below -1", LB_INSERTSTRING, static_cast<WPARAM>(-2),
+         reinterpret_cast<LPARAM>("x")},
         {"delete past the end", LB_DELETESTRING, 2, 0},
         {"delete -1", LB_DELETESTRING, static_cast<WPARAM>(-1), 0},
         {"text", LB_GETTEXT, 2, reinterpret_cast<LPARAM>(buffer)},
@@ -158,6 +159,10 @@ TEST_F(ListBoxControl, TextsDataAndDeletionKeepTheirItems)
     EXPECT_EQ(42, SendMessageA(control, LB_GETITEMDATA, 1, 0)) << "data moves with its item";
     EXPECT_EQ(0, SendMessageA(control, LB_RESETCONTENT, 0, 0));
     EXPECT_EQ(0, SendMessageA(control, LB_GETCOUNT, 0, 0));
+
+    send(control, LB_ADDSTRING, 0, "b");
+    EXPECT_EQ(0, send(control, LB_ADDSTRING, 0, nullptr)) << "no text sorts as an empty one";
+    EXPECT_EQ(0, SendMessageA(control, LB_GETTEXTLEN, 0, 0));
 }
 
 TEST_F(ListBoxControl, FindsPrefixesOrWholeTextsAfterTheStartAndWraps)
@@ -222,6 +227,7 @@ TEST_F(ListBoxControl, MultipleSelectionListsSelectedItemsInDisplayOrder)
         EXPECT_EQ(3, selected[1]);
         EXPECT_EQ(1, SendMessageA(control, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(selected)));
         EXPECT_EQ(-7, selected[2]) << "nothing past the room given";
+        EXPECT_EQ(LB_ERR, SendMessageA(control, LB_GETSELITEMS, 4, 0)) << "no buffer";
 
         EXPECT_EQ(LB_OKAY, SendMessageA(control, LB_SETSEL, TRUE, -1));
         EXPECT_EQ(4, SendMessageA(control, LB_GETSELCOUNT, 0, 0));

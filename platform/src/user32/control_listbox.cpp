@@ -64,8 +64,7 @@ LRESULT insertItem(HWND box, int position, LPARAM text)
 LRESULT addItem(HWND box, LPARAM text)
 {
     const bool sorted = (style(box) & LBS_SORT) != 0;
-    const int position =
-        state(box).items.addPosition(reinterpret_cast<const char *>(text ? text : 0), sorted);
+    const int position = state(box).items.addPosition(reinterpret_cast<const char *>(text), sorted);
     return insertItem(box, position, text);
 }
 
@@ -166,6 +165,8 @@ LRESULT selectedItems(HWND box, WPARAM room, LPARAM out)
         return LB_ERR;
     const ListBoxState &s = state(box);
     auto *indexes = reinterpret_cast<int *>(out);
+    if (!indexes)
+        return room ? LB_ERR : 0;
     int copied = 0;
     for (int i = 0; i < s.items.count() && copied < static_cast<int>(room); ++i)
         if (s.items.at(i).selected)

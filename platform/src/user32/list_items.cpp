@@ -57,6 +57,8 @@ int ListItems::addPosition(const char *text, bool sorted) const
 {
     if (!sorted)
         return count();
+    if (!text)
+        text = "";
     // Before the first item that does not sort below the text.
     int low = 0;
     int high = count();

@@ -21,11 +21,14 @@ struct ListItem {
 class ListItems {
 public:
     int count() const { return static_cast<int>(items_.size()); }
-    bool valid(WPARAM index) const { return static_cast<int>(index) >= 0 && static_cast<int>(index) < count(); }
+    bool valid(WPARAM index) const
+    {
+        return static_cast<int>(index) >= 0 && static_cast<int>(index) < count();
+    }
     ListItem &at(WPARAM index) { return items_[static_cast<std::size_t>(index)]; }
     const ListItem &at(WPARAM index) const { return items_[static_cast<std::size_t>(index)]; }
 
-    // The position where the text would be added: sorted, or at the end.
+    // The position where the text (null: empty) would be added: sorted, or at the end.
     int addPosition(const char *text, bool sorted) const;
     // -1 (LB_ERR) for a position past the end, -2 (LB_ERRSPACE) when the box is full; else the
     // position. -1 as position appends.
