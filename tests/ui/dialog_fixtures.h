@@ -20,7 +20,7 @@
 namespace uitest {
 
 // The sample template's numbers (tests/ui/tut_dialogs.rc).
-constexpr UINT kSampleDialog = 300;
+constexpr UINT kSampleDialog = 400;
 constexpr int kNameField = 1000;
 constexpr int kHelpButton = 57670;
 

@@ -25,11 +25,6 @@ HCURSOR classCursorOf(HWND hwnd)
     return wndClass ? wndClass->wc.hCursor : nullptr;
 }
 
-bool isButtonPress(UINT message)
-{
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
-
 }  // namespace
 
 LRESULT defaultHitTest(HWND hwnd, LPARAM screenPoint)

@@ -22,11 +22,6 @@ void leaveHelpMode()
     SetCursor(helpMode.cursorBefore);
 }
 
-bool isButtonPress(UINT message)
-{
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
-
 }  // namespace
 
 void sendHelpRequest(HWND window, HWND item, POINT mouse)

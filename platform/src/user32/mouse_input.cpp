@@ -26,11 +26,6 @@ bool isButtonMessage(UINT message)
     }
 }
 
-bool isButtonPress(UINT message)
-{
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
-
 // A press in a window other than the active one asks it (and, through DefWindowProcA, its
 // parents) whether to activate; true when the click is to be eaten.
 bool mouseActivate(const MouseTarget &target, UINT message)

@@ -186,6 +186,11 @@ POINT screenToClientPoint(HWND hwnd, POINT screen)
     return {screen.x - origin.x, screen.y - origin.y};
 }
 
+bool isButtonPress(UINT message)
+{
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
 WPARAM buttonStateAfter(UINT message)
 {
     MouseState &state = mouseState();

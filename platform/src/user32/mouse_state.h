@@ -42,6 +42,9 @@ POINT screenToClientPoint(HWND hwnd, POINT screen);
 // the target's client coordinates, unless the hit is HTERROR.
 void deliverMouseMessage(const MouseTarget &target, UINT message, POINT screen);
 
+// WM_LBUTTONDOWN, WM_RBUTTONDOWN or WM_MBUTTONDOWN.
+bool isButtonPress(UINT message);
+
 // The MK_* state of the buttons after `message` (a button message) or as it is (other messages).
 WPARAM buttonStateAfter(UINT message);
 
