@@ -40,3 +40,5 @@
 #include "ui/dialog_observer.h"
 #include "ui/animated_bitmap.h"
 #include "ui/vertical_progress.h"
+#include "ui/collated_boxes.h"
+#include "ui/help_controls.h"

@@ -360,6 +360,60 @@ public:
     void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
 };
 
+class CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
+public:
+    CListBox() = default;
+    BOOL Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID);
+    int GetCount() const;
+    int GetTopIndex() const;
+    int SetTopIndex(int nIndex);
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    // Single selection: the selected item. Multiple selection: the focused one.
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    int GetSel(int nIndex) const;
+    // Multiple selection only; nIndex -1 is every item.
+    int SetSel(int nIndex, BOOL bSelect = TRUE);
+    int GetSelCount() const;
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const;
+    // The buffer must hold GetTextLen(nIndex) + 1 bytes.
+    int GetText(int nIndex, LPSTR lpszBuffer) const;
+    void GetText(int nIndex, CString &rString) const;
+    int GetTextLen(int nIndex) const;
+    int AddString(LPCSTR lpszItem);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCSTR lpszItem);
+    void ResetContent();
+    int FindString(int nStartAfter, LPCSTR lpszItem) const;
+    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const;
+    int SelectString(int nStartAfter, LPCSTR lpszItem);
+};
+
+class CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
+public:
+    CComboBox() = default;
+    BOOL Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID);
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    // The buffer must hold GetLBTextLen(nIndex) + 1 bytes.
+    int GetLBText(int nIndex, LPSTR lpszText) const;
+    void GetLBText(int nIndex, CString &rString) const;
+    int GetLBTextLen(int nIndex) const;
+    int AddString(LPCSTR lpszString);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCSTR lpszString);
+    void ResetContent();
+    int FindString(int nStartAfter, LPCSTR lpszString) const;
+    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const;
+    int SelectString(int nStartAfter, LPCSTR lpszString);
+};
+
 #include "afxwin_inline.h"
 #include "afxcmn.h"
 #include "afxdc.h"

@@ -109,6 +109,10 @@ typedef struct VksDrawnItem {
     int image;    /* VKS_DRAWN_IMAGE: the frame's index */
 } VksDrawnItem;
 UINT VksHostDrawnItems(HWND window, VksDrawnItem *items, UINT capacity);
+/* Test-only: the most items one list or combo box can hold, so that a test can make the box run
+   out of space (LB_ERRSPACE, CB_ERRSPACE) as it would without memory. Null: no limit but
+   memory. */
+void VksHostSetListItemLimit(const UINT *limitOrNull);
 
 VKS_END_EXTERN_C
 

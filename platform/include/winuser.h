@@ -892,6 +892,90 @@ HBRUSH WINAPI GetSysColorBrush(int nIndex);
    are not offered. */
 HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define LoadBitmap LoadBitmapA
+/* ---- List and combo boxes -------------------------------------------------------------- */
+
+/* "ListBox": items are texts, each with a 32- or 64-bit item data, shown one per line (13 pixels
+   high). LBS_SORT places added items in case-insensitive order (LB_INSERTSTRING never sorts).
+   Program calls never notify; a click or an arrow key sends LBN_SELCHANGE to the parent when the
+   box has LBS_NOTIFY. An item the box cannot hold answers LB_ERRSPACE and sends LBN_ERRSPACE
+   (see VksHostSetListItemLimit in <vkshost.h>). */
+#define LBS_NOTIFY 0x0001
+#define LBS_SORT 0x0002
+#define LBS_NOREDRAW 0x0004
+#define LBS_MULTIPLESEL 0x0008
+#define LBS_HASSTRINGS 0x0040
+#define LBS_EXTENDEDSEL 0x0800
+#define LBS_STANDARD 0x00A00003
+
+#define LB_OKAY 0
+#define LB_ERR (-1)
+#define LB_ERRSPACE (-2)
+
+#define LB_ADDSTRING 0x0180
+#define LB_INSERTSTRING 0x0181
+#define LB_DELETESTRING 0x0182
+#define LB_RESETCONTENT 0x0184
+#define LB_SETSEL 0x0185
+#define LB_SETCURSEL 0x0186
+#define LB_GETSEL 0x0187
+#define LB_GETCURSEL 0x0188
+#define LB_GETTEXT 0x0189
+#define LB_GETTEXTLEN 0x018A
+#define LB_GETCOUNT 0x018B
+#define LB_SELECTSTRING 0x018C
+#define LB_GETTOPINDEX 0x018E
+#define LB_FINDSTRING 0x018F
+#define LB_GETSELCOUNT 0x0190
+#define LB_GETSELITEMS 0x0191
+#define LB_SETTOPINDEX 0x0197
+#define LB_GETITEMDATA 0x0199
+#define LB_SETITEMDATA 0x019A
+#define LB_FINDSTRINGEXACT 0x01A2
+
+#define LBN_ERRSPACE (-2)
+#define LBN_SELCHANGE 1
+#define LBN_DBLCLK 2
+#define LBN_SELCANCEL 3
+#define LBN_SETFOCUS 4
+#define LBN_KILLFOCUS 5
+
+/* "ComboBox": the same items under CB_* names, the selected one shown in the box. CBS_DROPDOWN
+   has an edit child (identifier 1001) whose text is the box's window text; CBS_DROPDOWNLIST shows
+   the selected item's text. Up and down arrows on the box select the neighbouring item and send
+   CBN_SELCHANGE; program calls never notify. */
+#define CBS_SIMPLE 0x0001
+#define CBS_DROPDOWN 0x0002
+#define CBS_DROPDOWNLIST 0x0003
+#define CBS_AUTOHSCROLL 0x0040
+#define CBS_SORT 0x0100
+#define CBS_HASSTRINGS 0x0200
+
+#define CB_OKAY 0
+#define CB_ERR (-1)
+#define CB_ERRSPACE (-2)
+
+#define CB_ADDSTRING 0x0143
+#define CB_DELETESTRING 0x0144
+#define CB_GETCOUNT 0x0146
+#define CB_GETCURSEL 0x0147
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
+#define CB_INSERTSTRING 0x014A
+#define CB_RESETCONTENT 0x014B
+#define CB_FINDSTRING 0x014C
+#define CB_SELECTSTRING 0x014D
+#define CB_SETCURSEL 0x014E
+#define CB_GETITEMDATA 0x0150
+#define CB_SETITEMDATA 0x0151
+#define CB_FINDSTRINGEXACT 0x0158
+
+#define CBN_ERRSPACE (-1)
+#define CBN_SELCHANGE 1
+#define CBN_DBLCLK 2
+#define CBN_SETFOCUS 3
+#define CBN_KILLFOCUS 4
+#define CBN_EDITCHANGE 5
+#define CBN_EDITUPDATE 6
 
 VKS_END_EXTERN_C
 

@@ -12,7 +12,7 @@ using uitest::pumpMessages;
 
 namespace {
 
-// tut_controls.rc
+// tut_bitmaps.rc
 constexpr unsigned kAnimation = 500, kStill = 501, kLarge = 502;
 constexpr unsigned kFrameWidth = 16;  // animation and still
 constexpr unsigned kSpeed = 100;

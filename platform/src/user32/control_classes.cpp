@@ -27,6 +27,8 @@ std::vector<WNDCLASSA> systemControlClasses()
         controlClass("Button", buttonProc, sizeof(LONG)),
         controlClass(UPDOWN_CLASSA, upDownProc, kStatePointer),
         controlClass(PROGRESS_CLASSA, progressProc, kStatePointer),
+        controlClass("ListBox", listBoxProc, kStatePointer),
+        controlClass("ComboBox", comboBoxProc, kStatePointer),
     };
 }
 

@@ -15,6 +15,15 @@ LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK upDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK progressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK listBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK comboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+class ListItems;
+// For the snapshot: a list or combo box's items (null for another window), and whether one is
+// selected.
+const ListItems *listBoxItems(HWND box);
+bool listBoxItemSelected(HWND box, int index);
+const ListItems *comboBoxItems(HWND box);
 
 // Sends WM_COMMAND with the control's identifier and the code to its parent.
 void notifyParent(HWND control, WORD code);

@@ -125,6 +125,10 @@ void drawControl(SvgCanvas &canvas, const ControlView &control, const std::strin
         drawUpDown(canvas, control);
     else if (sameName(name, PROGRESS_CLASSA))
         drawProgress(canvas, control);
+    else if (sameName(name, "ListBox"))
+        drawListBox(canvas, control);
+    else if (sameName(name, "ComboBox"))
+        drawComboBox(canvas, control);
     else
         drawUnknown(canvas, control, name);
 }

@@ -65,6 +65,8 @@ void drawStatic(SvgCanvas &canvas, const ControlView &control);
 void drawButton(SvgCanvas &canvas, const ControlView &control);
 void drawUpDown(SvgCanvas &canvas, const ControlView &control);
 void drawProgress(SvgCanvas &canvas, const ControlView &control);
+void drawListBox(SvgCanvas &canvas, const ControlView &control);
+void drawComboBox(SvgCanvas &canvas, const ControlView &control);
 // A class the snapshot does not know: an outline with its class name.
 void drawUnknown(SvgCanvas &canvas, const ControlView &control, std::string_view className);
 

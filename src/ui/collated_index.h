@@ -1,0 +1,137 @@
+// Internal: the algorithms both collated boxes share, over the control's own operations, which
+// the overloads below name alike for a list and a combo box.
+#pragma once
+
+#include <memory>
+
+#include "afxwin.h"
+#include "util/exceptions.h"
+
+namespace tut_collated {
+
+inline int count(CListBox &box) { return box.GetCount(); }
+inline int count(CComboBox &box) { return box.GetCount(); }
+inline int rawData(CListBox &box, int index) { return static_cast<int>(box.GetItemData(index)); }
+inline int rawData(CComboBox &box, int index) { return static_cast<int>(box.GetItemData(index)); }
+inline int setRawData(CListBox &box, int index, int sequence)
+{
+    return box.SetItemData(index, static_cast<DWORD_PTR>(sequence));
+}
+inline int setRawData(CComboBox &box, int index, int sequence)
+{
+    return box.SetItemData(index, static_cast<DWORD_PTR>(sequence));
+}
+inline int add(CListBox &box, const char *text) { return box.AddString(text); }
+inline int add(CComboBox &box, const char *text) { return box.AddString(text); }
+inline int insert(CListBox &box, int index, const char *text)
+{
+    return box.InsertString(index, text);
+}
+inline int insert(CComboBox &box, int index, const char *text)
+{
+    return box.InsertString(index, text);
+}
+inline int erase(CListBox &box, int index) { return box.DeleteString(static_cast<UINT>(index)); }
+inline int erase(CComboBox &box, int index) { return box.DeleteString(static_cast<UINT>(index)); }
+
+// The general exception unless 0 <= sequence < end.
+inline void requireInRange(int sequence, int end)
+{
+    if (sequence < 0 || sequence >= end)
+        impThrowException();
+}
+
+// The display position of every sequence number. A number out of range, or one carried by two
+// items (which would leave another number without a place), is corrupt data.
+template <class Box>
+std::unique_ptr<int[]> collate(Box &box)
+{
+    const int items = count(box);
+    auto positions = std::make_unique<int[]>(static_cast<std::size_t>(items > 0 ? items : 0));
+    for (int i = 0; i < items; ++i)
+        positions[static_cast<std::size_t>(i)] = -1;
+    for (int index = 0; index < items; ++index) {
+        const int sequence = rawData(box, index);
+        if (sequence < 0 || sequence >= items || positions[static_cast<std::size_t>(sequence)] >= 0)
+            impThrowException();
+        positions[static_cast<std::size_t>(sequence)] = index;
+    }
+    return positions;
+}
+
+// Adds `by` to the number of every item, except the one at `skip`, whose number is `from` or
+// greater.
+template <class Box, class Validate>
+void renumber(Box &box, int from, int by, int skip, Validate validate)
+{
+    const int items = count(box);
+    for (int index = 0; index < items; ++index) {
+        if (index == skip)
+            continue;
+        const int sequence = rawData(box, index);
+        if (sequence >= from)
+            validate(setRawData(box, index, sequence + by));
+    }
+}
+
+template <class Box, class Validate>
+int addString(Box &box, const char *text, Validate validate)
+{
+    const int sequence = count(box);
+    const int index = validate(add(box, text));
+    validate(setRawData(box, index, sequence));
+    return sequence;
+}
+
+template <class Box, class Validate>
+int insertString(Box &box, int sequence, const char *text, Validate validate)
+{
+    requireInRange(sequence, count(box) + 1);
+    const int index = validate(insert(box, sequence, text));
+    renumber(box, sequence, +1, index, validate);
+    validate(setRawData(box, index, sequence));
+    return sequence;
+}
+
+// The new text is added before the old item goes, so that a control out of space keeps the
+// old one rather than losing the item.
+template <class Box, class Validate>
+int updateString(Box &box, int sequence, int oldIndex, const char *text, Validate validate)
+{
+    requireInRange(sequence, count(box));
+    const int newIndex = validate(add(box, text));
+    validate(setRawData(box, newIndex, sequence));
+    validate(erase(box, newIndex <= oldIndex ? oldIndex + 1 : oldIndex));
+    return sequence;
+}
+
+template <class Box, class Validate>
+int deleteString(Box &box, int sequence, int index, Validate validate)
+{
+    requireInRange(sequence, count(box));
+    const int left = validate(erase(box, index));
+    renumber(box, sequence + 1, -1, -1, validate);
+    return left;
+}
+
+// The sequence numbers sorted ascending by insertion with binary search.
+inline void sortAscending(int *numbers, int n)
+{
+    for (int i = 1; i < n; ++i) {
+        const int value = numbers[i];
+        int low = 0;
+        int high = i;
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (numbers[middle] <= value)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        for (int j = i; j > low; --j)
+            numbers[j] = numbers[j - 1];
+        numbers[low] = value;
+    }
+}
+
+}  // namespace tut_collated
