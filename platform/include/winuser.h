@@ -892,6 +892,7 @@ HBRUSH WINAPI GetSysColorBrush(int nIndex);
    are not offered. */
 HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define LoadBitmap LoadBitmapA
+
 /* ---- List and combo boxes -------------------------------------------------------------- */
 
 /* "ListBox": items are texts, each with a 32- or 64-bit item data, shown one per line (13 pixels
