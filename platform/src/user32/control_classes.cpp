@@ -26,6 +26,7 @@ std::vector<WNDCLASSA> systemControlClasses()
         controlClass("Static", staticProc, 0),
         controlClass("Button", buttonProc, sizeof(LONG)),
         controlClass(UPDOWN_CLASSA, upDownProc, kStatePointer),
+        controlClass(WC_TABCONTROLA, tabControlProc, kStatePointer),
     };
 }
 
