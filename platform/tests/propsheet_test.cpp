@@ -1,5 +1,8 @@
 // Property sheets: pages made when first shown, the notifications pages get and their answers,
 // the standard buttons and the modal result.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -7,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "commctrl.h"
+#include "vkshost.h"
 #include "window_fixtures.h"
 #include "windows.h"
 
@@ -337,6 +341,29 @@ TEST_F(PropertySheetTest, AddsAndRemovesPages)
     EXPECT_TRUE(SendMessageA(sheet_, PSM_REMOVEPAGE, 1, 0));
     EXPECT_EQ(1, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
     EXPECT_EQ(1, GetWindowLongPtrA(page(), DWLP_USER));
+}
+
+TEST_F(PropertySheetTest, SnapshotDrawsTheTabRowOverThePage)
+{
+    ASSERT_NE(nullptr, openModeless());
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("vks-propsheet-" + std::to_string(GetCurrentThreadId()) + ".svg");
+    ASSERT_TRUE(VksHostSnapshotWindow(sheet_, path.string().c_str()));
+    std::ifstream in(path, std::ios::binary);
+    const std::string svg{std::istreambuf_iterator<char>(in), {}};
+    in.close();
+    std::filesystem::remove(path);
+    const auto tabRow = svg.find("class=\"SysTabControl32\"");
+    ASSERT_NE(std::string::npos, tabRow);
+    // Both tabs, the selected one drawn last so that it stands over its neighbours.
+    const auto large = svg.find(">Large<", tabRow);
+    const auto small = svg.find(">Small<", tabRow);
+    EXPECT_NE(std::string::npos, large);
+    EXPECT_NE(std::string::npos, small);
+    EXPECT_LT(large, small);
+    // The page shows its controls, not an outline of an unknown class.
+    EXPECT_EQ(std::string::npos, svg.find(">#32770<"));
 }
 
 }  // namespace

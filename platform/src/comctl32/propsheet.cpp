@@ -107,9 +107,9 @@ void createButtons(HWND sheet, DWORD flags, int top, int right)
     };
     const Button buttons[] = {
         {"OK", IDOK, true},
-        {"キャンセル", IDCANCEL, true},
-        {"適用(&A)", ID_APPLY_NOW, !(flags & PSH_NOAPPLYNOW)},
-        {"ヘルプ", IDHELP, (flags & PSH_HASHELP) != 0},
+        {"Cancel", IDCANCEL, true},
+        {"&Apply", ID_APPLY_NOW, !(flags & PSH_NOAPPLYNOW)},
+        {"Help", IDHELP, (flags & PSH_HASHELP) != 0},
     };
     int shown = 0;
     for (const Button &button : buttons)

@@ -64,6 +64,8 @@ void drawEdit(SvgCanvas &canvas, const ControlView &control);
 void drawStatic(SvgCanvas &canvas, const ControlView &control);
 void drawButton(SvgCanvas &canvas, const ControlView &control);
 void drawUpDown(SvgCanvas &canvas, const ControlView &control);
+// The tab row and its pane (comctl32/snapshot_tab.cpp).
+void drawTabControl(SvgCanvas &canvas, const ControlView &control);
 // A class the snapshot does not know: an outline with its class name.
 void drawUnknown(SvgCanvas &canvas, const ControlView &control, std::string_view className);
 
