@@ -1,6 +1,7 @@
 // The property sheet's dialog procedure: page changes, the standard buttons and PSM_ messages.
 #include "comctl32/propsheet_state.h"
 #include "user32/dialog_state.h"
+#include "vksboundary.h"
 
 namespace vks::detail {
 
@@ -273,7 +274,9 @@ bool selectPage(HWND window, int index, bool asked)
     return true;
 }
 
-INT_PTR CALLBACK sheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+namespace {
+
+INT_PTR sheetMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCDESTROY) {
         removeSheet(window);
@@ -294,6 +297,15 @@ INT_PTR CALLBACK sheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (message >= PSM_SETCURSEL && message <= PSM_GETCURRENTPAGEHWND)
         return sheetMessage(window, *sheet, message, wParam, lParam);
     return FALSE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK sheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return vks::atWin32Boundary<INT_PTR>(FALSE, [&]() -> INT_PTR {
+        return sheetMessages(window, message, wParam, lParam);
+    });
 }
 
 }  // namespace vks::detail
