@@ -42,3 +42,4 @@
 #include "ui/vertical_progress.h"
 #include "ui/collated_boxes.h"
 #include "ui/help_controls.h"
+#include "ui/tut_property_sheet.h"

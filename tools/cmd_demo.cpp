@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "demo_dialog.h"
+#include "demo_sheet.h"
 #include "regional_override.h"
 #include "terminal.h"
 
@@ -24,8 +25,10 @@ struct Demo {
 const Demo kDemos[] = {
     {"date-range", "date-range.svg", {"--short-date", nullptr}, pictureDateRange},
     {"time-range", "time-range.svg", {"--24h", "--prefix"}, pictureTimeRange},
+    {"property-sheet", "property-sheet.svg", {"--buttons", nullptr}, pictureSheet},
 };
-const char *const kRegionalOptions[] = {"--short-date", "--24h", "--prefix"};
+const char *const kDemoOptions[] = {"--short-date", "--24h", "--prefix", "--buttons"};
+constexpr unsigned long kButtonFlagsMask = 0x1F;
 
 const Demo *findDemo(const std::string &name)
 {
@@ -69,12 +72,30 @@ bool regionalKeys(const Args &args, RegionalOverride::Keys &keys, std::string &p
     return true;
 }
 
+// Decimal, or hexadecimal after 0x; only the five flags.
+bool buttonFlags(const std::string &text, unsigned int &flags)
+{
+    if (text.empty() || text.size() > 10)
+        return false;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    const char *allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
+    if (digits.empty() || digits.find_first_not_of(allowed) != std::string::npos)
+        return false;
+    const unsigned long value = std::stoul(digits, nullptr, hex ? 16 : 10);
+    if (value & ~kButtonFlagsMask)
+        return false;
+    flags = static_cast<unsigned int>(value);
+    return true;
+}
+
 }  // namespace
 
 void helpDemo(FILE *out)
 {
     std::fputs("usage: vksutil [--drive-c DIR] demo date-range [--short-date PATTERN] [--out FILE]\n"
-               "       vksutil [--drive-c DIR] demo time-range [--24h] [--prefix] [--out FILE]\n\n"
+               "       vksutil [--drive-c DIR] demo time-range [--24h] [--prefix] [--out FILE]\n"
+               "       vksutil [--drive-c DIR] demo property-sheet [--buttons FLAGS] [--out FILE]\n\n"
                "Builds a sample dialog with the date range or the time range editor, fills it\n"
                "with a sample range (1 April to 30 June 2024, or 8:30 to 17:45), and writes\n"
                "its picture as SVG to FILE (default: date-range.svg or time-range.svg in the\n"
@@ -85,24 +106,35 @@ void helpDemo(FILE *out)
                "                        characters; d, M and y give the order of the fields)\n"
                "  --24h                 the 24-hour clock\n"
                "  --prefix              the designator (AM/PM) before the time, on the\n"
-               "                        12-hour clock\n", out);
+               "                        12-hour clock\n"
+               "property-sheet pictures a two-page sample property sheet (default file:\n"
+               "property-sheet.svg) with its standard buttons chosen by\n"
+               "  --buttons FLAGS       the sum of 0x1 (no OK), 0x2 (no Cancel), 0x4 (no\n"
+               "                        Apply), 0x8 (no Help) and 0x10 (OK labelled Close),\n"
+               "                        decimal or 0x hexadecimal; 0 by default\n", out);
 }
 
 int runDemo(const Args &args, const std::vector<std::string> &words)
 {
     if (words.empty())
-        return usageError("demo needs date-range or time-range");
+        return usageError("demo needs date-range, time-range or property-sheet");
     const Demo *demo = findDemo(words[0]);
     if (!demo)
         return usageError("unknown demo '" + words[0] + "' (see vksutil demo --help)");
     if (words.size() > 1)
         return usageError("demo " + words[0] + " takes no argument: " + words[1]);
-    for (const char *option : kRegionalOptions)
+    for (const char *option : kDemoOptions)
         if (args.has(option) && !takes(*demo, option))
             return usageError(std::string(option) + " is not an option of demo " + words[0]);
     const std::string picture = args.option("--out", demo->defaultPicture);
     if (picture.empty())
         return usageError("--out: the file name cannot be empty");
+
+    unsigned int buttons = 0;
+    if (args.has("--buttons") && !buttonFlags(args.option("--buttons"), buttons))
+        return usageError("--buttons: FLAGS is a number from 0 to 0x1f (0x1 OK, 0x2 Cancel, "
+                          "0x4 Apply, 0x8 Help hidden; 0x10 OK labelled Close)");
+    setSheetButtons(buttons);
 
     RegionalOverride::Keys keys;
     std::string problem;

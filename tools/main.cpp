@@ -24,12 +24,12 @@ const Command kCommands[] = {
     {"files", "which names a file filter's pattern accepts", runFiles, helpFiles},
     {"os", "the system version and family as the library sees them", runOs, helpOs},
     {"log", "show the activity log, or write a line to it", runLog, helpLog},
-    {"demo", "the date and time range editors in a sample dialog, pictured as SVG", runDemo,
+    {"demo", "the range editors in a sample dialog, or a sample property sheet, pictured as SVG", runDemo,
      helpDemo},
 };
 
 const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default", "--lang",
-                                                 "--short-date", "--out"};
+                                                 "--short-date", "--out", "--buttons"};
 const std::vector<std::string> kFlagOptions = {"--24h", "--prefix"};
 
 void printUsage(FILE *out)

@@ -62,9 +62,10 @@ CreationRecord::CreationRecord(HWND hwnd)
     create.lpszClass = className;
 }
 
-// Subclasses the window for the dialog and runs its WM_CREATE handling; false when that
-// refused, after which the window is gone and the dialog manager's creation fails.
-bool takeWindow(CDialog *dialog, HWND hwnd)
+}  // namespace
+
+// The dialog manager's creation fails when the window is gone.
+bool adoptWindow(CWnd *dialog, HWND hwnd)
 {
     if (!dialog->SubclassWindow(hwnd))
         return false;
@@ -86,6 +87,13 @@ bool takeWindow(CDialog *dialog, HWND hwnd)
     }
     return true;
 }
+
+void expectDialog(CDialog *dialog)
+{
+    dialogBeingCreated() = dialog;
+}
+
+namespace {
 
 BOOL initDialog(CWnd *wnd)
 {
@@ -124,7 +132,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     CDialog *dialog = claimDialogBeingCreated();
     if (!dialog)
         return FALSE;
-    if (!takeWindow(dialog, hWnd))
+    if (!adoptWindow(dialog, hWnd))
         return TRUE;
     // This first message came past the object; it goes round again, now through it. An answer
     // of 0 lets the dialog manager apply its default once more, which for the messages that

@@ -18,4 +18,12 @@ private:
     CDialog *outer_;
 };
 
+// Makes dialog the one its thread is creating until a dialog window's first message claims it;
+// for windows made where no scope can span their creation (property pages).
+void expectDialog(CDialog *dialog);
+
+// Subclasses a window the platform made for `wnd` and runs its WM_CREATE handling; false when
+// that refused, after which the window is gone.
+bool adoptWindow(CWnd *wnd, HWND hwnd);
+
 }  // namespace vks::detail

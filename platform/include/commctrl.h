@@ -1,4 +1,6 @@
 /* commctrl.h: the common controls of the Win32 subset. */
+/* commctrl.h: the common controls of the Win32 subset: the up-down and tab controls and property
+   sheets. */
 #ifndef VKS_COMMCTRL_H
 #define VKS_COMMCTRL_H
 
@@ -155,6 +157,172 @@ typedef struct {
   int iLow;
   int iHigh;
 } PBRANGE, *PPBRANGE;
+/* ---- The tab control ------------------------------------------------------------------ */
+
+/* A row of tabs, each with a text. A click on a tab sends the parent WM_NOTIFY with
+   TCN_SELCHANGING (a non-zero answer keeps the current tab), selects it, then sends TCN_SELCHANGE.
+   TCM_SETCURSEL selects without notifying and returns the previous selection (-1 for an index out
+   of range). */
+#define WC_TABCONTROLA "SysTabControl32"
+#define WC_TABCONTROL WC_TABCONTROLA
+
+#define TCIF_TEXT 0x0001
+
+typedef struct tagTCITEMA {
+    UINT mask;
+    DWORD dwState;
+    DWORD dwStateMask;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+} TCITEMA, *LPTCITEMA;
+
+#define TCM_FIRST 0x1300
+#define TCM_GETITEMCOUNT (TCM_FIRST + 4)
+/* Copies the text into pszText, cut to cchTextMax - 1 characters and terminated. */
+#define TCM_GETITEMA (TCM_FIRST + 5)
+/* Inserts before index wParam (at the end when beyond it); returns the index or -1. */
+#define TCM_INSERTITEMA (TCM_FIRST + 7)
+#define TCM_DELETEITEM (TCM_FIRST + 8)
+/* The tab's rectangle in the control's client coordinates. */
+#define TCM_GETITEMRECT (TCM_FIRST + 10)
+#define TCM_GETCURSEL (TCM_FIRST + 11)
+#define TCM_SETCURSEL (TCM_FIRST + 12)
+
+#define TCN_FIRST (0U - 550U)
+#define TCN_SELCHANGE (TCN_FIRST - 1)
+#define TCN_SELCHANGING (TCN_FIRST - 2)
+
+/* ---- Property sheets ------------------------------------------------------------------ */
+
+/* A property sheet is a "#32770" dialog holding a tab control, one child dialog per page (made
+   DS_CONTROL children when first shown) and the buttons OK (IDOK), Cancel (IDCANCEL), Apply
+   (ID_APPLY_NOW, disabled until a page sends PSM_CHANGED; not shown with PSH_NOAPPLYNOW) and
+   Help (IDHELP, shown only with PSH_HASHELP), right-aligned under the pages. The sheet is sized
+   to its largest page. Unlike Windows' structures, the unions of the page and header records are
+   separate fields here (pszTemplate / pResource, ppsp / phpage), so that the header compiles as
+   C99. */
+struct _PSP;
+typedef struct _PSP *HPROPSHEETPAGE;
+struct _PROPSHEETPAGEA;
+typedef UINT(CALLBACK *LPFNPSPCALLBACKA)(HWND hwnd, UINT uMsg, struct _PROPSHEETPAGEA *ppsp);
+typedef int(CALLBACK *PFNPROPSHEETCALLBACK)(HWND hwnd, UINT uMsg, LPARAM lParam);
+
+#define ID_APPLY_NOW 0x3021
+#ifndef IDHELP
+#define IDHELP 9
+#endif
+
+#define PSP_DEFAULT 0x0000
+#define PSP_DLGINDIRECT 0x0001
+#define PSP_USETITLE 0x0008
+#define PSP_HASHELP 0x0020
+#define PSP_USECALLBACK 0x0080
+
+/* A page's callback: PSPCB_CREATE just before its window is made (0 refuses the page),
+   PSPCB_RELEASE when the page is destroyed. */
+#define PSPCB_RELEASE 1
+#define PSPCB_CREATE 2
+
+typedef struct _PROPSHEETPAGEA {
+    DWORD dwSize;
+    DWORD dwFlags;
+    HINSTANCE hInstance;
+    LPCSTR pszTemplate;        /* without PSP_DLGINDIRECT */
+    LPCDLGTEMPLATEA pResource; /* with PSP_DLGINDIRECT */
+    LPCSTR pszTitle;           /* with PSP_USETITLE; else the template's caption */
+    DLGPROC pfnDlgProc;
+    LPARAM lParam;
+    LPFNPSPCALLBACKA pfnCallback;
+    UINT *pcRefParent;
+} PROPSHEETPAGEA, *LPPROPSHEETPAGEA;
+typedef const PROPSHEETPAGEA *LPCPROPSHEETPAGEA;
+
+#define PSH_DEFAULT 0x0000
+#define PSH_PROPSHEETPAGE 0x0008
+#define PSH_NOAPPLYNOW 0x0080
+#define PSH_USECALLBACK 0x0100
+#define PSH_HASHELP 0x0200
+#define PSH_MODELESS 0x0400
+
+/* The sheet's callback: PSCB_INITIALIZED once the sheet, its buttons and its first page are
+   made, before it is shown. */
+#define PSCB_INITIALIZED 1
+
+typedef struct _PROPSHEETHEADERA {
+    DWORD dwSize;
+    DWORD dwFlags;
+    HWND hwndParent;
+    HINSTANCE hInstance;
+    LPCSTR pszCaption;
+    UINT nPages;
+    UINT nStartPage;
+    LPCPROPSHEETPAGEA ppsp; /* with PSH_PROPSHEETPAGE: nPages records */
+    HPROPSHEETPAGE *phpage; /* without it: nPages pages the sheet takes over */
+    PFNPROPSHEETCALLBACK pfnCallback;
+} PROPSHEETHEADERA, *LPPROPSHEETHEADERA;
+typedef const PROPSHEETHEADERA *LPCPROPSHEETHEADERA;
+
+/* A page the sheet owns once added: the sheet destroys it with itself. NULL for a record that
+   is null or shorter than PROPSHEETPAGEA (ERROR_INVALID_PARAMETER). */
+HPROPSHEETPAGE WINAPI CreatePropertySheetPageA(LPCPROPSHEETPAGEA constPropSheetPagePointer);
+BOOL WINAPI DestroyPropertySheetPage(HPROPSHEETPAGE hPropPage);
+/* Modal: the owner is disabled while the sheet runs; returns 1 when OK closed the sheet after
+   changes were applied (by OK or an earlier Apply), 0 when nothing was applied (Cancel, or OK
+   with no change), the value given to EndDialog when the program ended the sheet, -1 on error.
+   With PSH_MODELESS: returns the sheet's window (as INT_PTR) once shown; OK and Cancel then end
+   the sheet without destroying it: PSM_GETCURRENTPAGEHWND answers NULL and the program destroys
+   the window. */
+INT_PTR WINAPI PropertySheetA(LPCPROPSHEETHEADERA lppsph);
+
+/* Notifications to pages: WM_NOTIFY with a PSHNOTIFY whose hwndFrom is the sheet. A page
+   answers through its return value (a dialog procedure: DWLP_MSGRESULT). PSN_SETACTIVE when the
+   page is shown; PSN_KILLACTIVE before it is left (TRUE keeps it); PSN_APPLY to every page made,
+   for OK (lParam TRUE) and Apply (FALSE), after PSN_KILLACTIVE of the current page
+   (PSNRET_INVALID selects the page and stops, PSNRET_INVALID_NOCHANGEPAGE stops);
+   PSN_QUERYCANCEL to the current page (TRUE keeps the sheet open), then PSN_RESET to every page
+   made; PSN_HELP to the current page for the Help button. */
+#define PSN_FIRST (0U - 200U)
+#define PSN_SETACTIVE (PSN_FIRST - 0)
+#define PSN_KILLACTIVE (PSN_FIRST - 1)
+#define PSN_APPLY (PSN_FIRST - 2)
+#define PSN_RESET (PSN_FIRST - 3)
+#define PSN_HELP (PSN_FIRST - 5)
+#define PSN_QUERYCANCEL (PSN_FIRST - 9)
+
+#define PSNRET_NOERROR 0
+#define PSNRET_INVALID 1
+#define PSNRET_INVALID_NOCHANGEPAGE 2
+
+typedef struct _PSHNOTIFY {
+    NMHDR hdr;
+    LPARAM lParam;
+} PSHNOTIFY, *LPPSHNOTIFY;
+
+/* Messages to the sheet. PSM_SETCURSEL: page by index wParam, or by lParam when non-NULL;
+   FALSE when the current page refuses to be left or there is no such page. PSM_REMOVEPAGE: the
+   same choice; the page is destroyed. PSM_ADDPAGE: lParam a page, added last. PSM_CHANGED /
+   PSM_UNCHANGED: wParam the page whose data changed or no longer differs; Apply is enabled while
+   any page is changed. PSM_APPLY: as the Apply button; TRUE when every page accepted.
+   PSM_SETTITLEA: lParam the caption. PSM_PRESSBUTTON: posts the click of a PSBTN_* button.
+   PSM_ISDIALOGMESSAGE: IsDialogMessageA on the sheet for lParam's MSG. */
+#define PSM_SETCURSEL (WM_USER + 101)
+#define PSM_REMOVEPAGE (WM_USER + 102)
+#define PSM_ADDPAGE (WM_USER + 103)
+#define PSM_CHANGED (WM_USER + 104)
+#define PSM_UNCHANGED (WM_USER + 109)
+#define PSM_APPLY (WM_USER + 110)
+#define PSM_SETTITLEA (WM_USER + 111)
+#define PSM_PRESSBUTTON (WM_USER + 113)
+#define PSM_GETTABCONTROL (WM_USER + 116)
+#define PSM_ISDIALOGMESSAGE (WM_USER + 117)
+#define PSM_GETCURRENTPAGEHWND (WM_USER + 118)
+
+#define PSBTN_OK 3
+#define PSBTN_APPLYNOW 4
+#define PSBTN_CANCEL 5
+#define PSBTN_HELP 6
 
 VKS_END_EXTERN_C
 

@@ -977,6 +977,19 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define CBN_KILLFOCUS 4
 #define CBN_EDITCHANGE 5
 #define CBN_EDITUPDATE 6
+/* ---- A dialog's extra bytes ---------------------------------------------------------- */
+
+/* "#32770" windows carry DLGWINDOWEXTRA bytes. A dialog procedure that handles WM_NOTIFY stores
+   its answer at DWLP_MSGRESULT and returns TRUE; the sender then gets the stored answer. */
+#define DLGWINDOWEXTRA 30
+#define DWLP_MSGRESULT 0
+#define DWLP_DLGPROC ((int)sizeof(LRESULT))
+#define DWLP_USER (DWLP_DLGPROC + (int)sizeof(DLGPROC))
+
+/* A parent whose children the dialog keyboard walks as its own (a property sheet's pages). */
+#define WS_EX_CONTROLPARENT 0x00010000L
+
+BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
 
 VKS_END_EXTERN_C
 

@@ -2,6 +2,7 @@
 #include "ui/tut_dialog.h"
 
 #include "log/user_message.h"
+#include "ui/dialog_buttons.h"
 #include "ui/dialog_link.h"
 #include "util/startup.h"
 
@@ -63,10 +64,7 @@ void TutDialog::Wait(int wait)
     // The window stays enabled while waiting, so that clicks reach the cursor handling, and
     // after it: a dialog left disabled when the wait ends could not be used any more.
     EnableWindow(TRUE);
-    // Moving the cursor onto its own place makes the window under it choose its cursor now.
-    POINT at{};
-    if (::GetCursorPos(&at))
-        ::SetCursorPos(at.x, at.y);
+    TutDialogParts::RefreshCursor();
 }
 
 void TutDialog::EnableUpdates(int enable)

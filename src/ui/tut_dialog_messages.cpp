@@ -1,6 +1,7 @@
 // TutDialog's message handlers: creation, first paint, destruction, the waiting cursor and the
 // help requests.
 #include "ui/cut_help.h"
+#include "ui/dialog_buttons.h"
 #include "ui/dialog_link.h"
 #include "ui/tut_dialog.h"
 #include "util/tutstring.h"
@@ -10,11 +11,6 @@ namespace {
 constexpr UINT kHelpCommand = 0xE146;
 // The Help button has its own topic, whatever the dialog's map says.
 ULONG helpButtonMap[] = {kHelpCommand, 39900, 0, 0};
-
-bool isButtonPress(UINT message)
-{
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
 
 }  // namespace
 
@@ -82,13 +78,7 @@ BOOL TutDialog::OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message)
 {
     if (!m_nWaiting)
         return CDialog::OnSetCursor(pWnd, nHitTest, message);
-    ::SetCursor(::LoadCursorA(NULL, IDC_WAIT));
-    if (isButtonPress(message)) {
-        if (::GetActiveWindow() != m_hWnd)
-            ::SetActiveWindow(m_hWnd);
-        else
-            ::MessageBeep(0);
-    }
+    TutDialogParts::ShowWaitCursor(m_hWnd, message);
     return TRUE;
 }
 

@@ -43,11 +43,12 @@ expect "--drive-c --help --version" vksutil -
 expect "drive" vksutil --drive-c dr
 expect "keys get set delete" vksutil --drive-c drive profile ""
 expect "" vksutil profile get windows ""
-expect "date-range time-range" vksutil demo ""
+expect "date-range time-range property-sheet" vksutil demo ""
 expect "--help --short-date --out" vksutil demo date-range -
 expect "--help --24h --prefix --out" vksutil demo time-range -
 expect "notes.txt" vksutil demo date-range --out no
 expect "--24h" vksutil demo time-range --out x.svg --2
+expect "--help --buttons --out" vksutil demo property-sheet -
 
 echo "completion: $passed passed, $failures failed"
 [[ $failures -eq 0 ]]

@@ -331,6 +331,9 @@ TEST_F(ToolDemo, WritesThePictureWhereAsked)
         {"time range", {"demo", "time-range", "--out", picture("c.svg")}, "c.svg"},
         {"time range with every option",
          {"demo", "time-range", "--prefix", "--24h", "--out", picture("d.svg")}, "d.svg"},
+        {"property sheet", {"demo", "property-sheet", "--out", picture("e.svg")}, "e.svg"},
+        {"property sheet with Close and no Apply or Help",
+         {"demo", "property-sheet", "--buttons", "0x1c", "--out", picture("f.svg")}, "f.svg"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -393,7 +396,7 @@ TEST_F(ToolDemo, TheShortDateOptionChangesTheSeparatorsShown)
 TEST_F(ToolDemo, RefusesBadInputWithItsReason)
 {
     runCases(drive, {
-        {"no demo", {"demo"}, kUsage, "demo needs date-range or time-range"},
+        {"no demo", {"demo"}, kUsage, "demo needs date-range, time-range or property-sheet"},
         {"unknown demo", {"demo", "month"}, kUsage, "unknown demo 'month'"},
         {"an argument", {"demo", "date-range", "x"}, kUsage, "takes no argument: x"},
         {"--24h on dates", {"demo", "date-range", "--24h"}, kUsage,
@@ -402,6 +405,12 @@ TEST_F(ToolDemo, RefusesBadInputWithItsReason)
          "--prefix is not an option of demo date-range"},
         {"--short-date on times", {"demo", "time-range", "--short-date", "d/M/y"}, kUsage,
          "--short-date is not an option of demo time-range"},
+        {"--buttons on dates", {"demo", "date-range", "--buttons", "1"}, kUsage,
+         "--buttons is not an option of demo date-range"},
+        {"a flag beyond the five", {"demo", "property-sheet", "--buttons", "0x20"}, kUsage,
+         "--buttons: FLAGS is a number from 0 to 0x1f"},
+        {"flags that are no number", {"demo", "property-sheet", "--buttons", "4x"}, kUsage,
+         "--buttons: FLAGS is a number"},
         {"--short-date without its pattern", {"demo", "date-range", "--short-date"}, kUsage,
          "--short-date needs a value"},
         {"a pattern of 11 characters", {"demo", "date-range", "--short-date", "dd.MM.yyyy."},

@@ -29,6 +29,7 @@ std::vector<WNDCLASSA> systemControlClasses()
         controlClass(PROGRESS_CLASSA, progressProc, kStatePointer),
         controlClass("ListBox", listBoxProc, kStatePointer),
         controlClass("ComboBox", comboBoxProc, kStatePointer),
+        controlClass(WC_TABCONTROLA, tabControlProc, kStatePointer),
     };
 }
 

@@ -24,6 +24,7 @@ class ListItems;
 const ListItems *listBoxItems(HWND box);
 bool listBoxItemSelected(HWND box, int index);
 const ListItems *comboBoxItems(HWND box);
+LRESULT CALLBACK tabControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Sends WM_COMMAND with the control's identifier and the code to its parent.
 void notifyParent(HWND control, WORD code);

@@ -102,15 +102,22 @@ namespace vks::detail {
 HWND createDialogFromTemplate(HINSTANCE instance, const void *bytes, std::size_t size,
                               HWND owner, DLGPROC proc, LPARAM param)
 {
-    if (owner && !IsWindow(owner)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
     const std::optional<DialogTemplate> dialogTemplate = readDialogTemplate(bytes, size);
     if (!dialogTemplate) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
+    return createDialogFromParsed(instance, *dialogTemplate, owner, proc, param);
+}
+
+HWND createDialogFromParsed(HINSTANCE instance, const DialogTemplate &parsed, HWND owner,
+                            DLGPROC proc, LPARAM param)
+{
+    if (owner && !IsWindow(owner)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    const DialogTemplate *dialogTemplate = &parsed;
     registerDialogClass();
     const BaseUnits units = baseUnitsFor(*dialogTemplate);
     const HWND dialog = createDialogWindow(instance, *dialogTemplate, owner, units);

@@ -104,6 +104,9 @@ LRESULT CALLBACK dialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         INT_PTR answer = 0;
         if (openDialogs().find(dialog, record) && record.proc)
             answer = record.proc(dialog, message, wParam, lParam);
+        // A procedure answers a notification through DWLP_MSGRESULT and returns TRUE.
+        if (message == WM_NOTIFY && answer)
+            return GetWindowLongPtrA(dialog, DWLP_MSGRESULT);
         // Forgotten with its window, so that a reused handle is no dialog; a modal run reads
         // its result before it destroys the window.
         if (message == WM_NCDESTROY)
@@ -120,12 +123,13 @@ LRESULT CALLBACK plainControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 // Registers a class the system provides, once; an existing class of that name is kept.
-void ensureClass(const char *name, WNDPROC proc)
+void ensureClass(const char *name, WNDPROC proc, int extraBytes = 0)
 {
     WNDCLASSA wc{};
     if (GetClassInfoA(nullptr, name, &wc))
         return;
     wc.lpfnWndProc = proc;
+    wc.cbWndExtra = extraBytes;
     wc.lpszClassName = name;
     RegisterClassA(&wc);
 }
@@ -136,7 +140,7 @@ void registerDialogClass()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        ensureClass("#32770", dialogWindowProc);
+        ensureClass("#32770", dialogWindowProc, DLGWINDOWEXTRA);
         // Plain windows for the controls message boxes and templates use most, unless the
         // real control classes are already registered.
         ensureClass("Static", plainControlProc);

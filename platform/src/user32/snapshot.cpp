@@ -129,6 +129,10 @@ void drawControl(SvgCanvas &canvas, const ControlView &control, const std::strin
         drawListBox(canvas, control);
     else if (sameName(name, "ComboBox"))
         drawComboBox(canvas, control);
+    else if (sameName(name, WC_TABCONTROLA))
+        drawTabControl(canvas, control);
+    else if (sameName(name, "#32770"))
+        return;  // a dialog inside a dialog (a property page) shows only its controls
     else
         drawUnknown(canvas, control, name);
 }

@@ -67,6 +67,8 @@ void drawUpDown(SvgCanvas &canvas, const ControlView &control);
 void drawProgress(SvgCanvas &canvas, const ControlView &control);
 void drawListBox(SvgCanvas &canvas, const ControlView &control);
 void drawComboBox(SvgCanvas &canvas, const ControlView &control);
+// The tab row and its pane (comctl32/snapshot_tab.cpp).
+void drawTabControl(SvgCanvas &canvas, const ControlView &control);
 // A class the snapshot does not know: an outline with its class name.
 void drawUnknown(SvgCanvas &canvas, const ControlView &control, std::string_view className);
 
