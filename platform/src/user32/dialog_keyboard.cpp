@@ -202,8 +202,9 @@ HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
         const std::ptrdiff_t index = indexOf(children, hCtl);
         if (index < 0)
             return nullptr;
-        const auto [first, end] = groupAround(children, static_cast<std::size_t>(index));
-        const auto size = static_cast<std::ptrdiff_t>(end - first);
+        const auto group = groupAround(children, static_cast<std::size_t>(index));
+        const auto first = group.first;  // not a structured binding: clang 14 cannot capture one
+        const auto size = static_cast<std::ptrdiff_t>(group.second - first);
         const std::ptrdiff_t found = walkRing(size, index - static_cast<std::ptrdiff_t>(first),
                                               bPrevious != FALSE, [&](std::ptrdiff_t at) {
                                                   return isVisibleAndEnabled(children[first + at]);
