@@ -362,3 +362,4 @@ public:
 
 #include "afxwin_inline.h"
 #include "afxcmn.h"
+#include "afxmenu.h"
