@@ -899,8 +899,10 @@ typedef const MENUITEMINFOA *LPCMENUITEMINFOA;
    separator, and separators are grayed, as Windows reports them. A pop-up item's identifier is
    its submenu's handle. MF_BYCOMMAND searches submenus too, depth first: a plain item with the
    identifier wins, a pop-up item whose identifier matches is taken only when no plain one does.
-   A bad menu fails with ERROR_INVALID_MENU_HANDLE, a missing item with ERROR_MENU_ITEM_NOT_FOUND
-   (the calls that answer -1 set no error for a missing item, as on Windows). */
+   A bad menu fails with ERROR_INVALID_MENU_HANDLE. GetMenuItemInfoA and InsertMenuItemA report
+   a missing item with ERROR_MENU_ITEM_NOT_FOUND; the other calls fail for one without setting an
+   error, as a submenu that would loop fails. Bitmap and owner-drawn items are refused with
+   ERROR_INVALID_PARAMETER. */
 HMENU WINAPI CreateMenu(void);
 HMENU WINAPI CreatePopupMenu(void);
 /* Destroys the submenus as well. */
