@@ -43,3 +43,4 @@
 #include "ui/collated_boxes.h"
 #include "ui/help_controls.h"
 #include "ui/tut_property_sheet.h"
+#include "ui/pre_init_menu.h"

@@ -417,3 +417,4 @@ public:
 #include "afxwin_inline.h"
 #include "afxcmn.h"
 #include "afxdc.h"
+#include "afxmenu.h"

@@ -991,6 +991,121 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 
 BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
 
+/* ---- Menus, child enumeration ----------------------------------------------------------- */
+
+#define MF_INSERT 0x00000000L
+#define MF_ENABLED 0x00000000L
+#define MF_GRAYED 0x00000001L
+#define MF_DISABLED 0x00000002L
+#define MF_STRING 0x00000000L
+#define MF_BITMAP 0x00000004L
+#define MF_UNCHECKED 0x00000000L
+#define MF_CHECKED 0x00000008L
+#define MF_POPUP 0x00000010L
+#define MF_MENUBARBREAK 0x00000020L
+#define MF_MENUBREAK 0x00000040L
+#define MF_UNHILITE 0x00000000L
+#define MF_HILITE 0x00000080L
+#define MF_OWNERDRAW 0x00000100L
+#define MF_BYCOMMAND 0x00000000L
+#define MF_BYPOSITION 0x00000400L
+#define MF_SEPARATOR 0x00000800L
+#define MF_DEFAULT 0x00001000L
+
+#define MFT_STRING MF_STRING
+#define MFT_SEPARATOR MF_SEPARATOR
+#define MFS_GRAYED 0x00000003L
+#define MFS_DISABLED MFS_GRAYED
+#define MFS_CHECKED MF_CHECKED
+#define MFS_HILITE MF_HILITE
+#define MFS_ENABLED MF_ENABLED
+#define MFS_UNCHECKED MF_UNCHECKED
+#define MFS_DEFAULT MF_DEFAULT
+
+#define MIIM_STATE 0x00000001
+#define MIIM_ID 0x00000002
+#define MIIM_SUBMENU 0x00000004
+#define MIIM_CHECKMARKS 0x00000008
+#define MIIM_TYPE 0x00000010
+#define MIIM_DATA 0x00000020
+#define MIIM_STRING 0x00000040
+#define MIIM_BITMAP 0x00000080
+#define MIIM_FTYPE 0x00000100
+
+/* cbSize is sizeof(MENUITEMINFOA) or, for the older record without hbmpItem (44 bytes on
+   32-bit Windows), offsetof(MENUITEMINFOA, hbmpItem); any other size fails with
+   ERROR_INVALID_PARAMETER. */
+typedef struct tagMENUITEMINFOA {
+  UINT cbSize;
+  UINT fMask;
+  UINT fType;
+  UINT fState;
+  UINT wID;
+  HMENU hSubMenu;
+  HBITMAP hbmpChecked;
+  HBITMAP hbmpUnchecked;
+  ULONG_PTR dwItemData;
+  LPSTR dwTypeData;
+  UINT cch;
+  HBITMAP hbmpItem;
+} MENUITEMINFOA, *LPMENUITEMINFOA;
+typedef const MENUITEMINFOA *LPCMENUITEMINFOA;
+
+/* Menus are process-wide objects of their own handles. Text items, separators and pop-up items
+   (a submenu) are offered; bitmaps and owner drawing are not. An item without text is a
+   separator, and separators are grayed, as Windows reports them. A pop-up item's identifier is
+   its submenu's handle. MF_BYCOMMAND searches submenus too, depth first: a plain item with the
+   identifier wins, a pop-up item whose identifier matches is taken only when no plain one does.
+   A bad menu fails with ERROR_INVALID_MENU_HANDLE. GetMenuItemInfoA and InsertMenuItemA report
+   a missing item with ERROR_MENU_ITEM_NOT_FOUND; the other calls fail for one without setting an
+   error, as a submenu that would loop fails. Bitmap and owner-drawn items are refused with
+   ERROR_INVALID_PARAMETER. */
+HMENU WINAPI CreateMenu(void);
+HMENU WINAPI CreatePopupMenu(void);
+/* Destroys the submenus as well. */
+BOOL WINAPI DestroyMenu(HMENU hMenu);
+BOOL WINAPI IsMenu(HMENU hMenu);
+/* uFlags: MF_STRING (lpNewItem the text; a null text makes a separator), MF_SEPARATOR,
+   MF_POPUP (uIDNewItem the submenu; a submenu that would contain the menu fails),
+   MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_HILITE. InsertMenuA inserts before the item uPosition
+   names; a position past the end (-1) appends. */
+BOOL WINAPI AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+BOOL WINAPI InsertMenuA(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem,
+                        LPCSTR lpNewItem);
+/* MIIM_TYPE cannot be combined with MIIM_FTYPE, MIIM_STRING or MIIM_BITMAP; the text is read
+   to its NUL (cch is ignored). */
+BOOL WINAPI InsertMenuItemA(HMENU hMenu, UINT item, BOOL fByPosition, LPCMENUITEMINFOA lpmii);
+/* Fills only the fields fMask names. MIIM_STRING (and MIIM_TYPE for a text item) copies at most
+   cch - 1 bytes and a NUL into dwTypeData and sets cch to the bytes copied; with a null
+   dwTypeData or a cch of 0 only cch is set, to the text's length. */
+BOOL WINAPI GetMenuItemInfoA(HMENU hMenu, UINT item, BOOL fByPosition, LPMENUITEMINFOA lpmii);
+/* -1 for a bad menu. */
+int WINAPI GetMenuItemCount(HMENU hMenu);
+/* -1 for a pop-up item or no item. */
+UINT WINAPI GetMenuItemID(HMENU hMenu, int nPos);
+/* The submenu of the item at nPos, NULL when it has none. */
+HMENU WINAPI GetSubMenu(HMENU hMenu, int nPos);
+/* The item's type and state flags; for a pop-up item the flags in the low byte (MF_POPUP
+   among them) and the submenu's item count in the high byte; -1 for no item. */
+UINT WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+/* Copies at most cchMax - 1 bytes and a NUL and returns the bytes copied; a null buffer or a
+   cchMax of 0 gives the text's length; 0 for no item. */
+int WINAPI GetMenuStringA(HMENU hMenu, UINT uIDItem, LPSTR lpString, int cchMax, UINT flags);
+/* Take the item out of the menu; DeleteMenu also destroys its submenu, RemoveMenu leaves it. */
+BOOL WINAPI RemoveMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
+BOOL WINAPI DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
+/* The previous MF_GRAYED | MF_DISABLED state / MF_CHECKED state, or -1 for no item. */
+BOOL WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
+
+typedef BOOL(CALLBACK *WNDENUMPROC)(HWND, LPARAM);
+/* Every window below hWndParent, depth first in Z-order (a window, then its children), until
+   the callback answers FALSE. The windows are those that existed when the walk began: one
+   destroyed on the way is skipped, one made on the way is not visited. A NULL parent walks the
+   top-level windows only. Returns the last answer of the callback, FALSE when there was no
+   window to visit. */
+BOOL WINAPI EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
+
 VKS_END_EXTERN_C
 
 #endif
