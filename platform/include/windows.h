@@ -9,5 +9,6 @@
 #include "winnls.h"
 #include "winuser.h"
 #include "winreg.h"
+#include "commdlg.h"
 
 #endif
