@@ -38,3 +38,4 @@
 #include "ui/cuecard_owner.h"
 #include "ui/tut_dialog.h"
 #include "ui/dialog_observer.h"
+#include "ui/tut_file_dialog.h"

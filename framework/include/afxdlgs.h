@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "afxwin.h"
+#include "commdlg.h"
 
 // ---- CFileDialog: the common Open and Save dialog ------------------------------------------
 

@@ -1,4 +1,5 @@
-/* commdlg.h: the common Open and Save dialog of the Win32 subset. */
+/* commdlg.h: the common Open and Save dialog of the Win32 subset; included on its own, after
+   <windows.h>, as a lean Windows build includes it. */
 #ifndef VKS_COMMDLG_H
 #define VKS_COMMDLG_H
 

@@ -9,6 +9,5 @@
 #include "winnls.h"
 #include "winuser.h"
 #include "winreg.h"
-#include "commdlg.h"
 
 #endif

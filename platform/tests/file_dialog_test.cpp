@@ -12,6 +12,7 @@
 #include "vkstest.h"
 #include "window_fixtures.h"
 #include "windows.h"
+#include "commdlg.h"
 
 namespace {
 
@@ -121,6 +122,21 @@ TEST_F(FileDialogTest, ListsTheFolderUnderTheChosenFilter)
         EXPECT_EQ(row.type, type);
         EXPECT_EQ("C:\\docs", folder);
     }
+}
+
+TEST_F(FileDialogTest, HostFolderIsShownByItsDosName)
+{
+    const std::string host = (drive.root() / "docs").string();
+    ofn.lpstrInitialDir = host.c_str();
+    std::string folder, listing;
+    ScopedAnswers answers([&](HWND dialog, const char *shown, char *, UINT) {
+        folder = shown;
+        listing = itemText(dialog, lst1);
+        return IDCANCEL;
+    });
+    EXPECT_FALSE(GetOpenFileNameA(&ofn));
+    EXPECT_EQ("C:\\docs", folder);
+    EXPECT_EQ("[sub]\na.txt\nB.TXT", listing);
 }
 
 TEST_F(FileDialogTest, ReturnsTheTypedNameAsAFullPathWithItsOffsets)

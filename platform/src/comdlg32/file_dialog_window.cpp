@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "comdlg32/file_dialog_folder.h"
+#include "paths.h"
 #include "user32/dialog_state.h"
 #include "vksboundary.h"
 
@@ -381,6 +382,12 @@ void placeHookDialog(HWND dialog, HWND hook)
     setClientSize(dialog, std::max(kWidth, width), kStandardHeight + height);
 }
 
+// A host path ("/srv/data") is taken by its DOS name, as every path the platform is given.
+std::string dosFolderNamed(const std::string &given)
+{
+    return given[0] == '/' ? dosPathOf(given) : joinDosPath("C:\\", given);
+}
+
 void startFolder(FileDialogRun &run, std::string &initialName)
 {
     const OPENFILENAMEA &record = *run.record;
@@ -388,7 +395,7 @@ void startFolder(FileDialogRun &run, std::string &initialName)
     const std::size_t offset = fileNameOffset(file);
     initialName = file.substr(offset);
     if (record.lpstrInitialDir && *record.lpstrInitialDir)
-        run.folder = joinDosPath("C:\\", record.lpstrInitialDir);
+        run.folder = dosFolderNamed(record.lpstrInitialDir);
     else if (offset)
         run.folder = dosFolderOf(joinDosPath("C:\\", file));
     if (run.folder.empty() || dosEntryKind(run.folder) != DosEntry::folder)

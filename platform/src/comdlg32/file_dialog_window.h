@@ -5,6 +5,7 @@
 #include <string>
 
 #include "windows.h"
+#include "commdlg.h"
 
 namespace vks::detail {
 
