@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "demo_dialog.h"
+#include "demo_file_dialog.h"
 #include "regional_override.h"
 #include "terminal.h"
 
@@ -69,6 +70,28 @@ bool regionalKeys(const Args &args, RegionalOverride::Keys &keys, std::string &p
     return true;
 }
 
+// The file dialog takes a folder and none of the regional options.
+int runFileDialogDemo(const Args &args, const std::vector<std::string> &words)
+{
+    if (words.size() < 2)
+        return usageError("demo file-dialog needs a FOLDER");
+    if (words.size() > 2)
+        return usageError("demo file-dialog takes one folder: " + words[2]);
+    for (const char *option : kRegionalOptions)
+        if (args.has(option))
+            return usageError(std::string(option) + " is not an option of demo file-dialog");
+    const std::string picture = args.option("--out", "file-dialog.svg");
+    if (picture.empty())
+        return usageError("--out: the file name cannot be empty");
+    std::string reason;
+    if (!pictureFileDialog(words[1], picture, reason)) {
+        std::fprintf(stderr, "vksutil: %s\n", reason.c_str());
+        return kFailed;
+    }
+    std::printf("%s\n", picture.c_str());
+    return kDone;
+}
+
 }  // namespace
 
 void helpDemo(FILE *out)
@@ -86,12 +109,18 @@ void helpDemo(FILE *out)
                "  --24h                 the 24-hour clock\n"
                "  --prefix              the designator (AM/PM) before the time, on the\n"
                "                        12-hour clock\n", out);
+    std::fputs("\n       vksutil [--drive-c DIR] demo file-dialog FOLDER [--out FILE]\n\n"
+               "Opens the common Open dialog on FOLDER (a host folder, or a DOS path such as\n"
+               "C:\\data on the drives), listing its sub-folders and files, and writes its\n"
+               "picture as SVG to FILE (default: file-dialog.svg in the current folder).\n", out);
 }
 
 int runDemo(const Args &args, const std::vector<std::string> &words)
 {
     if (words.empty())
-        return usageError("demo needs date-range or time-range");
+        return usageError("demo needs date-range, time-range or file-dialog");
+    if (words[0] == "file-dialog")
+        return runFileDialogDemo(args, words);
     const Demo *demo = findDemo(words[0]);
     if (!demo)
         return usageError("unknown demo '" + words[0] + "' (see vksutil demo --help)");

@@ -24,8 +24,8 @@ const Command kCommands[] = {
     {"files", "which names a file filter's pattern accepts", runFiles, helpFiles},
     {"os", "the system version and family as the library sees them", runOs, helpOs},
     {"log", "show the activity log, or write a line to it", runLog, helpLog},
-    {"demo", "the date and time range editors in a sample dialog, pictured as SVG", runDemo,
-     helpDemo},
+    {"demo", "the range editors in a sample dialog, or the file dialog on a folder, as SVG",
+     runDemo, helpDemo},
 };
 
 const std::vector<std::string> kValueOptions = {"--drive-c", "--type", "--default", "--lang",
