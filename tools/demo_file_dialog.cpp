@@ -15,17 +15,10 @@ namespace {
 
 struct Picture {
     std::string svgPath;
+    std::string dosFolder;  // empty for a host folder
     std::string folderShown;
     bool written = false;
 };
-
-int pictureAndCancel(HWND dialog, const char *folder, char *, UINT, void *context)
-{
-    auto *picture = static_cast<Picture *>(context);
-    picture->folderShown = folder;
-    picture->written = VksHostSnapshotWindow(dialog, picture->svgPath.c_str()) != FALSE;
-    return IDCANCEL;
-}
 
 bool isDosPath(const std::string &path)
 {
@@ -39,6 +32,16 @@ bool sameFolder(const std::string &shown, std::string asked)
     auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
     return std::equal(shown.begin(), shown.end(), asked.begin(), asked.end(),
                       [&](char a, char b) { return lower(a) == lower(b); });
+}
+
+// A DOS folder that is not there leaves the dialog on the drive's root: no picture then.
+int pictureAndCancel(HWND dialog, const char *folder, char *, UINT, void *context)
+{
+    auto *picture = static_cast<Picture *>(context);
+    picture->folderShown = folder;
+    if (picture->dosFolder.empty() || sameFolder(folder, picture->dosFolder))
+        picture->written = VksHostSnapshotWindow(dialog, picture->svgPath.c_str()) != FALSE;
+    return IDCANCEL;
 }
 
 // The answerer is the process's; the demo sets it for its run only.
@@ -80,6 +83,8 @@ bool pictureFileDialog(const std::string &folder, const std::string &svgPath,
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
     Picture picture;
     picture.svgPath = svgPath;
+    if (isDosPath(folder))
+        picture.dosFolder = folder;
     {
         ScopedAnswerer answerer(picture);
         GetOpenFileNameA(&ofn);
@@ -88,8 +93,7 @@ bool pictureFileDialog(const std::string &folder, const std::string &svgPath,
         reason = "the file dialog could not be made";
         return false;
     }
-    // A DOS folder that is not there leaves the dialog on the drive's root.
-    if (isDosPath(folder) && !sameFolder(picture.folderShown, folder)) {
+    if (!picture.dosFolder.empty() && !sameFolder(picture.folderShown, folder)) {
         reason = "no such folder: " + folder;
         return false;
     }

@@ -445,8 +445,13 @@ TEST_F(ToolDemo, FileDialogPicturesTheFolder)
         {"two folders", {"demo", "file-dialog", "a", "b"}, kUsage, "takes one folder: b"},
         {"a regional option", {"demo", "file-dialog", folder.string(), "--24h"}, kUsage,
          "--24h is not an option of demo file-dialog"},
-        {"a missing host folder", {"demo", "file-dialog", (folder / "none").string()}, kFailed,
+        {"a missing host folder",
+         {"demo", "file-dialog", (folder / "none").string(), "--out", picture("none.svg")},
+         kFailed, "no such folder"},
+        {"a missing DOS folder",
+         {"demo", "file-dialog", "C:\\none", "--out", picture("none.svg")}, kFailed,
          "no such folder"},
-        {"a missing DOS folder", {"demo", "file-dialog", "C:\\none"}, kFailed, "no such folder"},
     });
+    // The drive's root, where the dialog falls back to, is not pictured instead.
+    EXPECT_FALSE(fs::exists(pictures / "none.svg"));
 }
