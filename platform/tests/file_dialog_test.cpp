@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kExtraTemplate = 300;
+constexpr int kExtraTemplate = 720;
 
 // Answers the file dialog (and any message box over it) for one test.
 class ScopedAnswers {

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kFieldsTemplate = 400;
-constexpr int kHelpTemplate = 410;
+constexpr int kFieldsTemplate = 720;
+constexpr int kHelpTemplate = 730;
 constexpr int kNumberField = 401;
 constexpr int kCompressBox = 402;
 constexpr int kSecondField = 403;
