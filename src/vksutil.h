@@ -44,3 +44,4 @@
 #include "ui/help_controls.h"
 #include "ui/tut_property_sheet.h"
 #include "ui/pre_init_menu.h"
+#include "ui/tut_file_dialog.h"

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "demo_dialog.h"
 #include "demo_sheet.h"
+#include "demo_file_dialog.h"
 #include "regional_override.h"
 #include "terminal.h"
 
@@ -87,6 +88,26 @@ bool buttonFlags(const std::string &text, unsigned int &flags)
         return false;
     flags = static_cast<unsigned int>(value);
     return true;
+// The file dialog takes a folder and none of the regional options.
+int runFileDialogDemo(const Args &args, const std::vector<std::string> &words)
+{
+    if (words.size() < 2)
+        return usageError("demo file-dialog needs a FOLDER");
+    if (words.size() > 2)
+        return usageError("demo file-dialog takes one folder: " + words[2]);
+    for (const char *option : kDemoOptions)
+        if (args.has(option))
+            return usageError(std::string(option) + " is not an option of demo file-dialog");
+    const std::string picture = args.option("--out", "file-dialog.svg");
+    if (picture.empty())
+        return usageError("--out: the file name cannot be empty");
+    std::string reason;
+    if (!pictureFileDialog(words[1], picture, reason)) {
+        std::fprintf(stderr, "vksutil: %s\n", reason.c_str());
+        return kFailed;
+    }
+    std::printf("%s\n", picture.c_str());
+    return kDone;
 }
 
 }  // namespace
@@ -112,12 +133,18 @@ void helpDemo(FILE *out)
                "  --buttons FLAGS       the sum of 0x1 (no OK), 0x2 (no Cancel), 0x4 (no\n"
                "                        Apply), 0x8 (no Help) and 0x10 (OK labelled Close),\n"
                "                        decimal or 0x hexadecimal; 0 by default\n", out);
+    std::fputs("\n       vksutil [--drive-c DIR] demo file-dialog FOLDER [--out FILE]\n\n"
+               "Opens the common Open dialog on FOLDER (a host folder, or a DOS path such as\n"
+               "C:\\data on the drives), listing its sub-folders and files, and writes its\n"
+               "picture as SVG to FILE (default: file-dialog.svg in the current folder).\n", out);
 }
 
 int runDemo(const Args &args, const std::vector<std::string> &words)
 {
     if (words.empty())
-        return usageError("demo needs date-range, time-range or property-sheet");
+        return usageError("demo needs date-range, time-range, property-sheet or file-dialog");
+    if (words[0] == "file-dialog")
+        return runFileDialogDemo(args, words);
     const Demo *demo = findDemo(words[0]);
     if (!demo)
         return usageError("unknown demo '" + words[0] + "' (see vksutil demo --help)");

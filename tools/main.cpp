@@ -24,7 +24,7 @@ const Command kCommands[] = {
     {"files", "which names a file filter's pattern accepts", runFiles, helpFiles},
     {"os", "the system version and family as the library sees them", runOs, helpOs},
     {"log", "show the activity log, or write a line to it", runLog, helpLog},
-    {"demo", "the range editors in a sample dialog, or a sample property sheet, pictured as SVG", runDemo,
+    {"demo", "the range editors, a property sheet or the file dialog, pictured as SVG", runDemo,
      helpDemo},
 };
 

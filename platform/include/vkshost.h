@@ -113,6 +113,13 @@ UINT VksHostDrawnItems(HWND window, VksDrawnItem *items, UINT capacity);
    out of space (LB_ERRSPACE, CB_ERRSPACE) as it would without memory. Null: no limit but
    memory. */
 void VksHostSetListItemLimit(const UINT *limitOrNull);
+/* Answers common file dialogs as a user would: `answer` is called once each dialog is shown, with
+   its window, the folder it shows and a buffer of fileNameSize bytes. It returns IDOK after
+   writing a name there (typed into the file-name field, then OK pressed), IDCANCEL to press
+   Cancel, or 0 to leave the dialog to the program. Null: no answerer. */
+void VksHostSetFileDialogAnswerer(int (*answer)(HWND dialog, const char *folder, char *fileName,
+                                                UINT fileNameSize, void *context),
+                                  void *context);
 
 VKS_END_EXTERN_C
 

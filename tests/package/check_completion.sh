@@ -43,7 +43,8 @@ expect "--drive-c --help --version" vksutil -
 expect "drive" vksutil --drive-c dr
 expect "keys get set delete" vksutil --drive-c drive profile ""
 expect "" vksutil profile get windows ""
-expect "date-range time-range property-sheet" vksutil demo ""
+expect "date-range time-range property-sheet file-dialog" vksutil demo ""
+expect "--help --out" vksutil demo file-dialog -
 expect "--help --short-date --out" vksutil demo date-range -
 expect "--help --24h --prefix --out" vksutil demo time-range -
 expect "notes.txt" vksutil demo date-range --out no

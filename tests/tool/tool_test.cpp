@@ -396,7 +396,7 @@ TEST_F(ToolDemo, TheShortDateOptionChangesTheSeparatorsShown)
 TEST_F(ToolDemo, RefusesBadInputWithItsReason)
 {
     runCases(drive, {
-        {"no demo", {"demo"}, kUsage, "demo needs date-range, time-range or property-sheet"},
+        {"no demo", {"demo"}, kUsage, "demo needs date-range, time-range, property-sheet or file-dialog"},
         {"unknown demo", {"demo", "month"}, kUsage, "unknown demo 'month'"},
         {"an argument", {"demo", "date-range", "x"}, kUsage, "takes no argument: x"},
         {"--24h on dates", {"demo", "date-range", "--24h"}, kUsage,
@@ -424,4 +424,43 @@ TEST_F(ToolDemo, RefusesBadInputWithItsReason)
          {"demo", "time-range", "--out", picture("none/t.svg")}, kFailed,
          "cannot write the picture"},
     });
+}
+
+// The file dialog on a folder of the test's own: the picture shows its sub-folder and files.
+TEST_F(ToolDemo, FileDialogPicturesTheFolder)
+{
+    const fs::path folder = drive.root() / "shown";
+    fs::create_directories(folder / "inner");
+    std::ofstream(folder / "notes.txt") << "n";
+    const struct {
+        const char *name;
+        std::string folder;
+    } rows[] = {
+        {"a host folder", folder.string()},
+        {"a DOS path", "C:\\shown"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome outcome =
+            drive.run({"demo", "file-dialog", row.folder, "--out", picture("f.svg")});
+        expectOutcome(outcome, kDone, "");
+        std::ifstream svg(pictures / "f.svg");
+        const std::string text(std::istreambuf_iterator<char>(svg), {});
+        EXPECT_NE(std::string::npos, text.find("[inner]")) << text.substr(0, 200);
+        EXPECT_NE(std::string::npos, text.find("notes.txt"));
+    }
+    runCases(drive, {
+        {"no folder", {"demo", "file-dialog"}, kUsage, "needs a FOLDER"},
+        {"two folders", {"demo", "file-dialog", "a", "b"}, kUsage, "takes one folder: b"},
+        {"a regional option", {"demo", "file-dialog", folder.string(), "--24h"}, kUsage,
+         "--24h is not an option of demo file-dialog"},
+        {"a missing host folder",
+         {"demo", "file-dialog", (folder / "none").string(), "--out", picture("none.svg")},
+         kFailed, "no such folder"},
+        {"a missing DOS folder",
+         {"demo", "file-dialog", "C:\\none", "--out", picture("none.svg")}, kFailed,
+         "no such folder"},
+    });
+    // The drive's root, where the dialog falls back to, is not pictured instead.
+    EXPECT_FALSE(fs::exists(pictures / "none.svg"));
 }

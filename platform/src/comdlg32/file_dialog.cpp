@@ -1,0 +1,129 @@
+// GetOpenFileNameA, GetSaveFileNameA and CommDlgExtendedError: the modal run of the file dialog
+// and the host's answerer.
+#include <mutex>
+
+#include "comdlg32/file_dialog_window.h"
+#include "user32/dialog_state.h"
+#include "vksboundary.h"
+#include "vkshost.h"
+#include "windows.h"
+
+using namespace vks::detail;
+
+namespace {
+
+using Answerer = int (*)(HWND, const char *, char *, UINT, void *);
+
+struct AnswererSetting {
+    std::mutex lock;
+    Answerer answer = nullptr;
+    void *context = nullptr;
+};
+
+AnswererSetting &answererSetting()
+{
+    static AnswererSetting &setting = *new AnswererSetting;
+    return setting;
+}
+
+DWORD &lastDialogError()
+{
+    thread_local DWORD error = 0;
+    return error;
+}
+
+void askAnswerer(HWND dialog, const FileDialogRun &run)
+{
+    AnswererSetting &setting = answererSetting();
+    Answerer answer = nullptr;
+    void *context = nullptr;
+    {
+        std::lock_guard guard(setting.lock);
+        answer = setting.answer;
+        context = setting.context;
+    }
+    if (!answer)
+        return;
+    char name[MAX_PATH + 1] = {};
+    const int pressed = answer(dialog, run.folder.c_str(), name, sizeof name, context);
+    name[MAX_PATH] = '\0';
+    if (!IsWindow(dialog))
+        return;
+    if (pressed == IDOK)
+        typeFileName(dialog, name);
+    if (pressed == IDOK || pressed == IDCANCEL)
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, pressed)));
+}
+
+DWORD recordError(const OPENFILENAMEA *record)
+{
+    if (!record || record->lStructSize != sizeof(OPENFILENAMEA))
+        return CDERR_STRUCTSIZE;
+    if (!record->lpstrFile || !record->nMaxFile)
+        return CDERR_INITIALIZATION;
+    if (record->hwndOwner && !IsWindow(record->hwndOwner))
+        return CDERR_DIALOGFAILURE;
+    return 0;
+}
+
+// As for any modal dialog, the owner is disabled while it runs.
+BOOL runFileDialog(OPENFILENAMEA *record, bool save)
+{
+    lastDialogError() = recordError(record);
+    if (lastDialogError())
+        return FALSE;
+    FileDialogRun run;
+    run.record = record;
+    run.save = save;
+    const HWND owner = record->hwndOwner;
+    const bool disabledOwner = owner && IsWindowEnabled(owner);
+    if (disabledOwner)
+        EnableWindow(owner, FALSE);
+    const HWND dialog = createFileDialog(run);
+    INT_PTR result = FALSE;
+    if (dialog) {
+        showFileDialog(dialog, run);
+        askAnswerer(dialog, run);
+        if (!dialogEnded(dialog, result))
+            result = runDialogLoop(dialog);
+    }
+    if (disabledOwner)
+        EnableWindow(owner, TRUE);
+    if (dialog) {
+        if (IsWindow(dialog))
+            DestroyWindow(dialog);
+        forgetFileDialog(dialog);
+    }
+    lastDialogError() = run.error;
+    return result == TRUE && !run.error;
+}
+
+}  // namespace
+
+void VksHostSetFileDialogAnswerer(int (*answer)(HWND dialog, const char *folder, char *fileName,
+                                                UINT fileNameSize, void *context),
+                                  void *context)
+{
+    vks::atWin32BoundaryVoid([&] {
+        AnswererSetting &setting = answererSetting();
+        std::lock_guard guard(setting.lock);
+        setting.answer = answer;
+        setting.context = answer ? context : nullptr;
+    });
+}
+
+BOOL WINAPI GetOpenFileNameA(LPOPENFILENAMEA lpofn)
+{
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL { return runFileDialog(lpofn, false); });
+}
+
+BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn)
+{
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL { return runFileDialog(lpofn, true); });
+}
+
+DWORD WINAPI CommDlgExtendedError(void)
+{
+    return vks::atWin32Boundary<DWORD>(0, [] { return lastDialogError(); });
+}
