@@ -88,7 +88,9 @@ bool buttonFlags(const std::string &text, unsigned int &flags)
         return false;
     flags = static_cast<unsigned int>(value);
     return true;
-// The file dialog takes a folder and none of the regional options.
+}
+
+// The file dialog takes a folder and none of the other demos' options.
 int runFileDialogDemo(const Args &args, const std::vector<std::string> &words)
 {
     if (words.size() < 2)
