@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes the pictures of the range editors in docs/ with the tool, on a new empty drive C in the
+# Writes the pictures of the range editors and of a property sheet in docs/ with the tool, on a new empty drive C in the
 # C locale, so that only the options choose the regional settings.
 # usage: docs/make-pictures.sh [path/to/vksutil]
 set -euo pipefail
@@ -11,3 +11,4 @@ export LC_ALL=C
 "$tool" --drive-c "$drive" demo date-range --short-date M/d/yyyy --out "$here/date-range-mdy.svg"
 "$tool" --drive-c "$drive" demo date-range --short-date dd.MM.yyyy --out "$here/date-range-dmy.svg"
 "$tool" --drive-c "$drive" demo time-range --prefix --out "$here/time-range-prefix.svg"
+"$tool" --drive-c "$drive" demo property-sheet --buttons 0xC --out "$here/property-sheet-ok-cancel.svg"
