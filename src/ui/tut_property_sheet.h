@@ -124,5 +124,6 @@ protected:
 private:
     int m_nWaiting;
     int m_nUpdateDisable;
-    int m_nReserved;
+    // Its meaning is not settled; it starts at 0 and nothing reads it yet.
+    [[maybe_unused]] int m_nReserved;
 };
