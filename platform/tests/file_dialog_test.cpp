@@ -455,7 +455,7 @@ TEST_F(FileDialogHookTest, DialogMessagesAnswerTheTypedName)
         LRESULT result;
         const char *text;
     } rows[] = {
-        {"spec", CDM_GETSPEC, 64, 6, "b.txt"},
+        {"the name typed", CDM_GETSPEC, 64, 6, "b.txt"},
         {"path", CDM_GETFILEPATH, 64, 14, "C:\\docs\\b.txt"},
         {"folder", CDM_GETFOLDERPATH, 64, 8, "C:\\docs"},
         {"path cut to the buffer", CDM_GETFILEPATH, 5, 14, "C:\\d"},
