@@ -34,3 +34,16 @@ function(vks_add_component name)
   install(DIRECTORY include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vksutil/${ARG_INCLUDE_SUBDIR}
           FILES_MATCHING PATTERN "*.h")
 endfunction()
+
+# vks_sources_for_this_system(var): keeps in the list `var` the sources of the system being built
+# for. A file named *_posix.cpp works through the POSIX platform's own extensions; *_windows.cpp
+# and *.rc are its Windows counterparts.
+function(vks_sources_for_this_system var)
+  set(sources ${${var}})
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "(_windows\\.cpp|\\.rc)$")
+  endif()
+  set(${var} ${sources} PARENT_SCOPE)
+endfunction()

@@ -12,6 +12,11 @@
 #define ID_HELP 0xE146
 #endif
 
+// The property sheet's Apply button.
+#ifndef ID_APPLY_NOW
+#define ID_APPLY_NOW 0x3021
+#endif
+
 // One page of a property sheet: a dialog from a template, made a child of the sheet when the
 // sheet first shows it. Its answers to the sheet's notifications come from the virtual calls
 // below; its OK and Cancel do not end anything (the sheet does).

@@ -6,6 +6,11 @@
 #include "afx.h"
 #include "afxgeometry.h"
 
+// winuser.h makes GetNextWindow a macro for GetWindow; CWnd has a member of that name.
+#ifdef GetNextWindow
+#undef GetNextWindow
+#endif
+
 // The window procedure of every framework window: finds the CWnd of the handle and calls its
 // WindowProc; windows without an object get DefWindowProcA.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

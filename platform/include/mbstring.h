@@ -8,11 +8,6 @@
 extern "C" {
 #endif
 
-#define _MBC_SINGLE 0
-#define _MBC_LEAD 1
-#define _MBC_TRAIL 2
-#define _MBC_ILLEGAL (-1)
-
 /* What _mbscmp returns for a null argument. */
 #define _NLSCMPERROR 2147483647
 

@@ -5,15 +5,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#ifdef __cplusplus
-#define VKS_EXTERN_C extern "C"
-#define VKS_BEGIN_EXTERN_C extern "C" {
-#define VKS_END_EXTERN_C }
-#else
-#define VKS_EXTERN_C
-#define VKS_BEGIN_EXTERN_C
-#define VKS_END_EXTERN_C
-#endif
+#include "vkslinkage.h"
 
 #define WINAPI
 #define CALLBACK

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "mbctype.h"
 #include "mbstring.h"
 #include "vksboundary.h"
 #include "windows.h"

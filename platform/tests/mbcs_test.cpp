@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "mbctype.h"
 #include "mbstring.h"
 #include "vkstest.h"
 #include "windows.h"

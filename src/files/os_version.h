@@ -2,6 +2,8 @@
 // named releases, and the NEC keyboard test.
 #pragma once
 
+#include <cstdint>
+
 #include "windows.h"
 
 // Major version, minor version and build number, compared in that order as signed integers.

@@ -2,7 +2,7 @@
 // depend on how the sources are linked.
 #pragma once
 
-#include "windef.h"
+#include "windows.h"
 
 namespace vks::library {
 

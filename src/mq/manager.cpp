@@ -137,7 +137,7 @@ void TmqManager::wakeUp()
     TmqManager *manager = m_pManager;
     if (manager == nullptr || manager->m_bPending)
         return;
-    if (PostMessageA(manager->m_hWnd, WM_USER, 0, 0))
+    if (::PostMessageA(manager->m_hWnd, WM_USER, 0, 0))
         manager->m_bPending = TRUE;
 }
 

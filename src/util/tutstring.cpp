@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "mbctype.h"
 #include "mbstring.h"
 #include "windows.h"
 

@@ -1,6 +1,7 @@
 // TutString: string resources and the product placeholders.
 #include "tutstring.h"
 
+#include "mbctype.h"
 #include "mbstring.h"
 #include "util/startup.h"
 #include "windows.h"

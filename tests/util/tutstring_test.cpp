@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "mbctype.h"
 #include "mbstring.h"
 #include "util/startup.h"
 #include "util/tutstring.h"

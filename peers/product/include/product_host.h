@@ -3,6 +3,7 @@
 #define VKS_PRODUCT_HOST_H
 
 #include "windef.h"
+#include "vkslinkage.h"
 
 VKS_BEGIN_EXTERN_C
 

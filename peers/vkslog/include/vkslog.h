@@ -24,6 +24,7 @@
 #define VKS_VKSLOG_H
 
 #include "windef.h"
+#include "vkslinkage.h"
 
 VKS_BEGIN_EXTERN_C
 

@@ -4,6 +4,7 @@
 #define VKS_VKSLOG_HOST_H
 
 #include "windef.h"
+#include "vkslinkage.h"
 
 VKS_BEGIN_EXTERN_C
 
@@ -12,7 +13,7 @@ VKS_BEGIN_EXTERN_C
    process id) on the host's log socket, a Unix datagram socket. `socketPathOrOff` is the socket's
    path, or "off" for none; null: the environment variable VKS_SYSLOG (the same two forms), else
    "/dev/log". A missing or full socket never fails nor delays a report: the event still goes to
-   the day file. */
+   the day file. The Windows build has no such socket: there the call changes nothing. */
 void VksLogSetSyslog(const char *socketPathOrOff);
 
 VKS_END_EXTERN_C

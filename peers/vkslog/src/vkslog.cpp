@@ -14,7 +14,11 @@
 #include "syslog_sink.h"
 #include "vksboundary.h"
 
+#ifdef _WIN32
+#define VKSLOG_EXPORT extern "C" __declspec(dllexport)
+#else
 #define VKSLOG_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 using namespace vkslog;
 

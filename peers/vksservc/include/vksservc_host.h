@@ -4,6 +4,7 @@
 #define VKS_VKSSERVC_HOST_H
 
 #include "windef.h"
+#include "vkslinkage.h"
 
 VKS_BEGIN_EXTERN_C
 

@@ -7,8 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "winbase.h"
-#include "winerror.h"
+#include "windows.h"
 
 namespace vks {
 

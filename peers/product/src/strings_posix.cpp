@@ -1,21 +1,26 @@
-// The product library's string table: its display name and its company's name.
+// The product library's string table, handed to the platform while the library is loaded.
 #include <iterator>
 
 #include "product_host.h"
-#include "product_resources.h"
 #include "vksresource.h"
-
-namespace vks::product {
 
 namespace {
 
-constexpr const char *kProductName = "VELMORA";
-constexpr const char *kCompanyName = "Orvalen Software";
-
+#define VKS_STRING(id, text) {id, text},
 const VksStringResource kStrings[] = {
-    {kCompanyNameId, kCompanyName},
-    {kProductNameId, kProductName},
+#include "strings.inc"
 };
+#undef VKS_STRING
+
+constexpr UINT kProductNameId = 2453;
+
+const char *builtInProductName()
+{
+    for (const VksStringResource &string : kStrings)
+        if (string.id == kProductNameId)
+            return string.utf8;
+    return "";
+}
 
 // Registered while the library is loaded; the address of kStrings names this module.
 struct StringTableRegistration {
@@ -27,11 +32,8 @@ const StringTableRegistration registration;
 
 }  // namespace
 
-}  // namespace vks::product
-
 BOOL ProductSetName(const char *utf8OrNull)
 {
-    using namespace vks::product;
-    const VksStringResource name = {kProductNameId, utf8OrNull ? utf8OrNull : kProductName};
+    const VksStringResource name = {kProductNameId, utf8OrNull ? utf8OrNull : builtInProductName()};
     return VksRegisterStringTable(kStrings, &name, 1);
 }
