@@ -4,11 +4,42 @@ enable_language(RC)
 
 # Windows 7 and later; min/max stay functions, not macros.
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX STRICT)
-# The C and C++ run-times come from their DLLs, shared by every module of the process.
+# DLLs are named as the product names them (vksutil.dll, product.dll), without a "lib" prefix.
 set(CMAKE_SHARED_LIBRARY_PREFIX "")
+set(CMAKE_SHARED_MODULE_PREFIX "")
 
 add_subdirectory(platform)
 add_subdirectory(framework)
 add_subdirectory(peers)
 add_subdirectory(src)
 add_subdirectory(tests/windows)
+
+# What a DLL may import: Windows' own DLLs, the C and C++ run-times, and the project's DLLs.
+set(VKS_WINDOWS_SYSTEM_DLLS kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll
+    comctl32.dll comdlg32.dll ole32.dll)
+set(VKS_RUNTIME_DLLS msvcrt.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+set(VKS_OWN_DLLS vksframework.dll vksservc.dll product.dll vksutil.dll)
+set(VKS_ALLOWED_IMPORTS ${VKS_WINDOWS_SYSTEM_DLLS} ${VKS_RUNTIME_DLLS} ${VKS_OWN_DLLS})
+
+# vks_check_dll(target [MARKER m HEADERS ...]): after each link, the DLL's imports are checked
+# and every class that the headers mark with the export marker must have exported members.
+function(vks_check_dll target)
+  cmake_parse_arguments(ARG "" "MARKER" "HEADERS" ${ARGN})
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.dll-checked)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DDLL=$<TARGET_FILE:${target}>
+            "-DIMPORTS=${VKS_ALLOWED_IMPORTS}" "-DHEADERS=${ARG_HEADERS}" -DMARKER=${ARG_MARKER}
+            -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/VksCheckDll.cmake
+    DEPENDS ${target} $<TARGET_FILE:${target}> ${ARG_HEADERS}
+            ${PROJECT_SOURCE_DIR}/cmake/VksCheckDll.cmake
+    COMMENT "Checking the imports and exports of ${target}" VERBATIM)
+  add_custom_target(${target}_dll_check ALL DEPENDS ${stamp})
+endfunction()
+
+file(GLOB VKS_FRAMEWORK_HEADERS ${PROJECT_SOURCE_DIR}/framework/include/*.h)
+file(GLOB VKS_LIBRARY_HEADERS ${PROJECT_SOURCE_DIR}/src/*/*.h)
+vks_check_dll(vksframework MARKER AFX_CORE_CLASS HEADERS ${VKS_FRAMEWORK_HEADERS})
+vks_check_dll(vksutil MARKER AFX_EXT_CLASS HEADERS ${VKS_LIBRARY_HEADERS})
+vks_check_dll(vksservc MARKER VKSSERVC_API HEADERS ${PROJECT_SOURCE_DIR}/peers/vksservc/include/vksservc.h)
+vks_check_dll(product)
+vks_check_dll(vkslog)

@@ -5,7 +5,7 @@
 #include "commctrl.h"
 
 // The up-down control ("spin button"). Its range runs from 100 down to 0 until set.
-class CSpinButtonCtrl : public CWnd {
+class AFX_CORE_CLASS CSpinButtonCtrl : public CWnd {
     DECLARE_DYNAMIC(CSpinButtonCtrl)
 public:
     CSpinButtonCtrl() = default;
@@ -34,7 +34,7 @@ public:
 };
 
 // The progress bar: a position in a range, 0 to 100 until set, stepped by 10 until set.
-class CProgressCtrl : public CWnd {
+class AFX_CORE_CLASS CProgressCtrl : public CWnd {
     DECLARE_DYNAMIC(CProgressCtrl)
 public:
     CProgressCtrl() = default;
@@ -54,7 +54,7 @@ class CDC;
 class CBitmap;
 
 // An image list the object owns: destroyed with it, or by DeleteImageList.
-class CImageList : public CObject {
+class AFX_CORE_CLASS CImageList : public CObject {
     DECLARE_DYNAMIC(CImageList)
 public:
     CImageList() = default;

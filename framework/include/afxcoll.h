@@ -16,7 +16,7 @@ typedef PositionTag *POSITION;
 // the destructor return every block. The framework asserts on misuse; here a NULL position and
 // an empty list are answered instead: reads give NULL and removals do nothing. A position must
 // come from this list. Allocation failure throws CMemoryException*.
-class CObList : public CObject {
+class AFX_CORE_CLASS CObList : public CObject {
     DECLARE_DYNAMIC(CObList)
 
 public:

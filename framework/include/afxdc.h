@@ -5,7 +5,7 @@
 
 // A device context handle and the drawing done through it. CDC itself owns nothing; the
 // derived classes below take and give back a window's context.
-class CDC : public CObject {
+class AFX_CORE_CLASS CDC : public CObject {
     DECLARE_DYNAMIC(CDC)
 public:
     CDC() = default;
@@ -19,7 +19,7 @@ public:
 };
 
 // The client area's context of a window, from construction (GetDC) to destruction (ReleaseDC).
-class CClientDC : public CDC {
+class AFX_CORE_CLASS CClientDC : public CDC {
     DECLARE_DYNAMIC(CClientDC)
 public:
     explicit CClientDC(CWnd *pWnd);
@@ -31,7 +31,7 @@ protected:
 };
 
 // Painting in a WM_PAINT handler: BeginPaint at construction, EndPaint at destruction.
-class CPaintDC : public CDC {
+class AFX_CORE_CLASS CPaintDC : public CDC {
     DECLARE_DYNAMIC(CPaintDC)
 public:
     explicit CPaintDC(CWnd *pWnd);
@@ -44,7 +44,7 @@ protected:
 };
 
 // A solid brush, deleted with the object.
-class CBrush : public CObject {
+class AFX_CORE_CLASS CBrush : public CObject {
     DECLARE_DYNAMIC(CBrush)
 public:
     CBrush() = default;
@@ -59,7 +59,7 @@ public:
 };
 
 // A bitmap, deleted with the object.
-class CBitmap : public CObject {
+class AFX_CORE_CLASS CBitmap : public CObject {
     DECLARE_DYNAMIC(CBitmap)
 public:
     CBitmap() = default;

@@ -2,14 +2,28 @@
 #pragma once
 
 #include "windows.h"
+#include "vkslinkage.h"
 
-// Every symbol of the shared libraries is visible, so the export markers are empty; they keep
-// the declarations in the shape they have on the original platform.
 #define AFXAPI
 #define AFX_CDECL
-#define AFX_EXT_CLASS
-#define AFX_EXT_API
-#define AFX_EXT_DATA
+
+// The framework DLL's own classes, functions and data.
+#ifdef VKS_BUILDING_FRAMEWORK
+#define AFX_CORE_CLASS VKS_DLL_EXPORT
+#else
+#define AFX_CORE_CLASS VKS_DLL_IMPORT
+#endif
+#define AFX_CORE_API AFX_CORE_CLASS
+#define AFX_CORE_DATA AFX_CORE_CLASS
+
+// An extension DLL's classes, functions and data: the DLL built with _AFXEXT exports them.
+#ifdef _AFXEXT
+#define AFX_EXT_CLASS VKS_DLL_EXPORT
+#else
+#define AFX_EXT_CLASS VKS_DLL_IMPORT
+#endif
+#define AFX_EXT_API AFX_EXT_CLASS
+#define AFX_EXT_DATA AFX_EXT_CLASS
 
 #if defined(__GNUC__)
 #define AFX_PRINTF_FORMAT(formatIndex, firstArg) __attribute__((format(printf, formatIndex, firstArg)))
@@ -18,10 +32,10 @@
 #endif
 
 // Reports a failed ASSERT on standard error and stops the process.
-[[noreturn]] void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+[[noreturn]] AFX_CORE_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 
 // Writes a printf-style diagnostic line to standard error.
-void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(1, 2);
+AFX_CORE_API void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(1, 2);
 
 // ASSERT and TRACE cost nothing unless _DEBUG is defined; their operands stay "used" so that
 // release builds do not warn about variables only checked in debug builds.

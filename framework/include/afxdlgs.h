@@ -20,7 +20,7 @@
 // One page of a property sheet: a dialog from a template, made a child of the sheet when the
 // sheet first shows it. Its answers to the sheet's notifications come from the virtual calls
 // below; its OK and Cancel do not end anything (the sheet does).
-class CPropertyPage : public CDialog {
+class AFX_CORE_CLASS CPropertyPage : public CDialog {
     DECLARE_DYNAMIC(CPropertyPage)
 public:
     CPropertyPage();
@@ -68,7 +68,7 @@ private:
 
 // A property sheet: a window with a tab row over its pages and the buttons OK, Cancel, Apply
 // and Help, run modally (DoModal) or modeless (Create).
-class CPropertySheet : public CWnd {
+class AFX_CORE_CLASS CPropertySheet : public CWnd {
     DECLARE_DYNAMIC(CPropertySheet)
 public:
     CPropertySheet();
@@ -133,15 +133,15 @@ private:
 
 // The callbacks that give a framework sheet and its pages their windows as the platform makes
 // them.
-int CALLBACK AfxPropSheetCallback(HWND hWnd, UINT message, LPARAM lParam);
-UINT CALLBACK AfxPropPageCallback(HWND hWnd, UINT message, PROPSHEETPAGEA *pPropPage);
+AFX_CORE_API int CALLBACK AfxPropSheetCallback(HWND hWnd, UINT message, LPARAM lParam);
+AFX_CORE_API UINT CALLBACK AfxPropPageCallback(HWND hWnd, UINT message, PROPSHEETPAGEA *pPropPage);
 
 // ---- CFileDialog: the common Open and Save dialog ------------------------------------------
 
 // The object is the hook dialog that the common dialog places inside its own window (the
 // framework installs its hook, OFN_ENABLEHOOK, in explorer style); GetParent() is the common
 // dialog itself. m_ofn may be changed before DoModal.
-class CFileDialog : public CDialog {
+class AFX_CORE_CLASS CFileDialog : public CDialog {
     DECLARE_DYNAMIC(CFileDialog)
 public:
     // The filter's pairs are separated by '|' ("Text (*.txt)|*.txt||"); the file name is cut to

@@ -11,7 +11,7 @@
 
 typedef LONG SCODE;
 
-class CException : public CObject {
+class AFX_CORE_CLASS CException : public CObject {
     DECLARE_DYNAMIC(CException)
 public:
     CException();  // auto-delete on
@@ -28,21 +28,24 @@ public:
     BOOL m_bAutoDelete;
 };
 
-// Exceptions without fields of their own, one line each.
-#define AFX_DECLARE_SIMPLE_EXCEPTION(class_name)                                               \
-    class class_name : public CException {                                                     \
+// Exceptions without fields of their own, one line each; `linkage` is the export marker of the
+// DLL that defines the class.
+#define AFX_DECLARE_SIMPLE_EXCEPTION_OF(linkage, class_name)                                   \
+    class linkage class_name : public CException {                                             \
         DECLARE_DYNAMIC(class_name)                                                            \
     public:                                                                                    \
         class_name() = default;                                                                \
         explicit class_name(BOOL bAutoDelete) : CException(bAutoDelete) {}                     \
     };
+#define AFX_DECLARE_SIMPLE_EXCEPTION(class_name) \
+    AFX_DECLARE_SIMPLE_EXCEPTION_OF(AFX_CORE_CLASS, class_name)
 
 AFX_DECLARE_SIMPLE_EXCEPTION(CMemoryException)
 AFX_DECLARE_SIMPLE_EXCEPTION(CResourceException)
 AFX_DECLARE_SIMPLE_EXCEPTION(CNotSupportedException)
 AFX_DECLARE_SIMPLE_EXCEPTION(CUserException)
 
-class CArchiveException : public CException {
+class AFX_CORE_CLASS CArchiveException : public CException {
     DECLARE_DYNAMIC(CArchiveException)
 public:
     enum { none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
@@ -51,7 +54,7 @@ public:
     CString m_strFileName;
 };
 
-class CFileException : public CException {
+class AFX_CORE_CLASS CFileException : public CException {
     DECLARE_DYNAMIC(CFileException)
 public:
     enum {
@@ -65,7 +68,7 @@ public:
     CString m_strFileName;
 };
 
-class COleException : public CException {
+class AFX_CORE_CLASS COleException : public CException {
     DECLARE_DYNAMIC(COleException)
 public:
     explicit COleException(SCODE sc = S_OK);
@@ -73,12 +76,12 @@ public:
 };
 
 // Static instances, auto-delete off.
-[[noreturn]] void AFXAPI AfxThrowMemoryException();
-[[noreturn]] void AFXAPI AfxThrowResourceException();
-[[noreturn]] void AFXAPI AfxThrowNotSupportedException();
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowMemoryException();
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowResourceException();
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowNotSupportedException();
 // Heap objects, auto-delete on.
-[[noreturn]] void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = NULL);
-[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = NULL);
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
                                                LPCSTR lpszFileName = NULL);
-[[noreturn]] void AFXAPI AfxThrowOleException(SCODE sc);
-[[noreturn]] void AFXAPI AfxThrowUserException();
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowOleException(SCODE sc);
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowUserException();

@@ -5,7 +5,7 @@
 // arithmetic, for coordinates within screen range.
 #pragma once
 
-#include "windows.h"
+#include "afxdefs.h"
 
 class CSize;
 class CRect;
@@ -114,15 +114,15 @@ public:
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
     void CopyRect(LPCRECT lpSrcRect) { *this = CRect(lpSrcRect); }
     // Swaps edges so that left <= right and top <= bottom.
-    void NormalizeRect();
+    inline void NormalizeRect();
 
-    void OffsetRect(int x, int y);
+    inline void OffsetRect(int x, int y);
     void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
     // Moves every edge outward by the amounts (inward for negative ones).
     void InflateRect(int x, int y) { InflateRect(x, y, x, y); }
     void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
-    void InflateRect(int l, int t, int r, int b);
+    inline void InflateRect(int l, int t, int r, int b);
     void DeflateRect(int x, int y) { InflateRect(-x, -y); }
     void DeflateRect(SIZE size) { InflateRect(-size.cx, -size.cy); }
 

@@ -3,7 +3,7 @@
 
 #include "afx.h"
 
-class CMenu : public CObject {
+class AFX_CORE_CLASS CMenu : public CObject {
     DECLARE_DYNAMIC(CMenu)
 public:
     CMenu();

@@ -10,7 +10,7 @@ class CDynLinkLibrary;
 
 // The process's framework state: the application's instance, the module that resources are
 // loaded from, and the chain of extension modules that joined it.
-class AFX_MODULE_STATE {
+class AFX_CORE_CLASS AFX_MODULE_STATE {
 public:
     AFX_MODULE_STATE();
     // Frees the chain entries still linked: the framework owns them.
@@ -36,10 +36,10 @@ private:
     CRuntimeClass *m_pFirstClass;
 };
 
-AFX_MODULE_STATE *AFXAPI AfxGetModuleState();
-HINSTANCE AFXAPI AfxGetInstanceHandle();
-HINSTANCE AFXAPI AfxGetResourceHandle();
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+AFX_CORE_API AFX_MODULE_STATE *AFXAPI AfxGetModuleState();
+AFX_CORE_API HINSTANCE AFXAPI AfxGetInstanceHandle();
+AFX_CORE_API HINSTANCE AFXAPI AfxGetResourceHandle();
+AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 
 // The static record of one extension module, filled once by AfxInitExtensionModule.
 struct AFX_EXTENSION_MODULE {
@@ -51,11 +51,11 @@ struct AFX_EXTENSION_MODULE {
 
 // Records hModule as the module's code and resource handle and gives it the run-time classes
 // registered so far. Returns TRUE; a repeat call changes nothing and returns TRUE.
-BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE &state, HMODULE hModule);
+AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE &state, HMODULE hModule);
 
 // One entry of the resource chain. Construction links it at the head of the module state's
 // chain; the framework deletes the entries left at process exit.
-class CDynLinkLibrary : public CObject {
+class AFX_CORE_CLASS CDynLinkLibrary : public CObject {
     DECLARE_DYNAMIC(CDynLinkLibrary)
 public:
     explicit CDynLinkLibrary(AFX_EXTENSION_MODULE &state, BOOL bSystem = FALSE);
@@ -76,4 +76,4 @@ private:
 // The first module of the chain (current resource module, the entries from the most recent,
 // then the framework's own) that holds a resource of that name and type; the current resource
 // module when none does.
-HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

@@ -8,7 +8,7 @@ class CObject;
 // The record of one class: its exact name, object size, schema (0xFFFF for classes that are
 // dynamic but not serialisable), creation function (dynamic-creatable classes only) and the
 // record of its base class (null for CObject).
-struct CRuntimeClass {
+struct AFX_CORE_CLASS CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
@@ -30,11 +30,11 @@ struct CRuntimeClass {
 // Adds a record to the classes of the module being loaded; IMPLEMENT_DYNAMIC and
 // IMPLEMENT_DYNCREATE declare one per class. AfxInitExtensionModule hands the classes
 // registered so far to the extension module; the rest belong to the application.
-struct AFX_CLASSINIT {
+struct AFX_CORE_CLASS AFX_CLASSINIT {
     explicit AFX_CLASSINIT(CRuntimeClass *pNewClass);
 };
 
-class CObject {
+class AFX_CORE_CLASS CObject {
 public:
     virtual CRuntimeClass *GetRuntimeClass() const;
     virtual ~CObject() = default;

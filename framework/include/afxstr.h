@@ -22,7 +22,7 @@ struct CStringData {
 // bytes. Copies share one block until one of them is modified; all empty strings share one
 // static block. Every search and case operation steps over double-byte characters whole.
 // Allocation failure throws CMemoryException*.
-class CString {
+class AFX_CORE_CLASS CString {
 public:
     CString();
     CString(const CString &stringSrc);
@@ -133,27 +133,27 @@ private:
     LPSTR m_pchData;
 };
 
-CString AFXAPI operator+(const CString &string1, const CString &string2);
-CString AFXAPI operator+(const CString &string, char ch);
-CString AFXAPI operator+(char ch, const CString &string);
-CString AFXAPI operator+(const CString &string, LPCSTR lpsz);
-CString AFXAPI operator+(LPCSTR lpsz, const CString &string);
+AFX_CORE_API CString AFXAPI operator+(const CString &string1, const CString &string2);
+AFX_CORE_API CString AFXAPI operator+(const CString &string, char ch);
+AFX_CORE_API CString AFXAPI operator+(char ch, const CString &string);
+AFX_CORE_API CString AFXAPI operator+(const CString &string, LPCSTR lpsz);
+AFX_CORE_API CString AFXAPI operator+(LPCSTR lpsz, const CString &string);
 
-bool AFXAPI operator==(const CString &s1, const CString &s2);
-bool AFXAPI operator==(const CString &s1, LPCSTR s2);
-bool AFXAPI operator==(LPCSTR s1, const CString &s2);
-bool AFXAPI operator!=(const CString &s1, const CString &s2);
-bool AFXAPI operator!=(const CString &s1, LPCSTR s2);
-bool AFXAPI operator!=(LPCSTR s1, const CString &s2);
-bool AFXAPI operator<(const CString &s1, const CString &s2);
-bool AFXAPI operator<(const CString &s1, LPCSTR s2);
-bool AFXAPI operator<(LPCSTR s1, const CString &s2);
-bool AFXAPI operator>(const CString &s1, const CString &s2);
-bool AFXAPI operator>(const CString &s1, LPCSTR s2);
-bool AFXAPI operator>(LPCSTR s1, const CString &s2);
-bool AFXAPI operator<=(const CString &s1, const CString &s2);
-bool AFXAPI operator<=(const CString &s1, LPCSTR s2);
-bool AFXAPI operator<=(LPCSTR s1, const CString &s2);
-bool AFXAPI operator>=(const CString &s1, const CString &s2);
-bool AFXAPI operator>=(const CString &s1, LPCSTR s2);
-bool AFXAPI operator>=(LPCSTR s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator==(const CString &s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator==(const CString &s1, LPCSTR s2);
+AFX_CORE_API bool AFXAPI operator==(LPCSTR s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator!=(const CString &s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator!=(const CString &s1, LPCSTR s2);
+AFX_CORE_API bool AFXAPI operator!=(LPCSTR s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator<(const CString &s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator<(const CString &s1, LPCSTR s2);
+AFX_CORE_API bool AFXAPI operator<(LPCSTR s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator>(const CString &s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator>(const CString &s1, LPCSTR s2);
+AFX_CORE_API bool AFXAPI operator>(LPCSTR s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator<=(const CString &s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator<=(const CString &s1, LPCSTR s2);
+AFX_CORE_API bool AFXAPI operator<=(LPCSTR s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator>=(const CString &s1, const CString &s2);
+AFX_CORE_API bool AFXAPI operator>=(const CString &s1, LPCSTR s2);
+AFX_CORE_API bool AFXAPI operator>=(LPCSTR s1, const CString &s2);

@@ -4,10 +4,10 @@
 #include <compare>
 #include <ctime>
 
-#include "windows.h"
+#include "afxdefs.h"
 
 // A signed count of seconds. Arithmetic wraps round on overflow instead of failing.
-class CTimeSpan {
+class AFX_CORE_CLASS CTimeSpan {
 public:
     CTimeSpan() = default;
     CTimeSpan(__int64 seconds) : m_timeSpan(seconds) {}
@@ -39,7 +39,7 @@ private:
 // 2038-01-19 (a signed 32-bit count); the value is kept in 64 bits, and the calendar getters work
 // wherever the C library's local time does. Calendar fields are local time in the C library's
 // time zone, which the platform keeps in step with its own bias.
-class CTime {
+class AFX_CORE_CLASS CTime {
 public:
     CTime() = default;
     CTime(__int64 time) : m_time(time) {}

@@ -13,15 +13,15 @@
 
 // The window procedure of every framework window: finds the CWnd of the handle and calls its
 // WindowProc; windows without an object get DefWindowProcA.
-LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+AFX_CORE_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A window class with AfxWndProc as its procedure, registered on first use under a name made
 // from the style and the handles ("Afx:..."), which the call returns. Throws the resource
 // exception when the class cannot be registered.
-LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = NULL,
+AFX_CORE_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = NULL,
                                   HBRUSH hbrBackground = NULL, HICON hIcon = NULL);
 
-class CWnd : public CObject {
+class AFX_CORE_CLASS CWnd : public CObject {
     DECLARE_DYNAMIC(CWnd)
 public:
     CWnd();
@@ -185,7 +185,8 @@ protected:
     int m_nModalResult;
     DWORD m_nFlags;
 
-    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    // AfxWndProc's way in to WindowProc (a class: a friend function would lose its DLL linkage).
+    friend class CWndProcEntry;
 
 private:
     // The insert-after markers (wndTop, ...), which name no window.
@@ -199,7 +200,7 @@ private:
 // The framework's thread object: each thread has one, made when first asked for, that lives as
 // long as the thread. A program names the thread's main window framework style, with
 // AfxGetThread()->m_pMainWnd = pWnd; it is forgotten when that window is destroyed.
-class CWinThread : public CObject {
+class AFX_CORE_CLASS CWinThread : public CObject {
     DECLARE_DYNAMIC(CWinThread)
 public:
     CWinThread();
@@ -210,15 +211,15 @@ public:
 };
 
 // The calling thread's thread object.
-CWinThread *AFXAPI AfxGetThread();
+AFX_CORE_API CWinThread *AFXAPI AfxGetThread();
 // The calling thread's main window; NULL when it has none.
-CWnd *AFXAPI AfxGetMainWnd();
+AFX_CORE_API CWnd *AFXAPI AfxGetMainWnd();
 
 // ---- Dialogs and their data exchange ------------------------------------------------------
 
 // What a dialog's DoDataExchange works with: the direction, the dialog, and the control the
 // last DDX routine prepared, which a failing DDV routine or Fail gives the focus back to.
-class CDataExchange {
+class AFX_CORE_CLASS CDataExchange {
 public:
     CDataExchange(CWnd *pDlgWnd, BOOL bSaveAndValidate);
 
@@ -237,7 +238,7 @@ public:
     [[noreturn]] void Fail();
 };
 
-class CDialog : public CWnd {
+class AFX_CORE_CLASS CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();
@@ -305,30 +306,30 @@ private:
 // its CDialog, so that every message from then on (WM_SETFONT and WM_INITDIALOG included) goes
 // through the object, and runs the object's OnCreate (with a CREATESTRUCTA describing the
 // window as made), which the dialog manager's creation messages do not reach.
-INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+AFX_CORE_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Data exchange between a dialog's controls and variables. Saving reads the control and, for
 // numbers, refuses text that is not one number of the type's range (the user is told "Please
 // enter an integer." or "Please enter a positive integer.", then Fail). Loading writes the
 // value in decimal, leaving a control alone whose text already is that (no change
 // notification). DWORD is UINT here, so its form is the UINT one.
-void AFXAPI DDX_Control(CDataExchange *pDX, int nIDC, CWnd &rControl);
-void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, CString &value);
-void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, int &value);
-void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, UINT &value);
+AFX_CORE_API void AFXAPI DDX_Control(CDataExchange *pDX, int nIDC, CWnd &rControl);
+AFX_CORE_API void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, CString &value);
+AFX_CORE_API void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, int &value);
+AFX_CORE_API void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, UINT &value);
 // long holds Windows' 32-bit range.
-void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, long &value);
+AFX_CORE_API void AFXAPI DDX_Text(CDataExchange *pDX, int nIDC, long &value);
 // Validation of the value the last DDX routine saved; loading only limits an edit field's
 // length (DDV_MaxChars).
-void AFXAPI DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars);
-void AFXAPI DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal);
-void AFXAPI DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal);
+AFX_CORE_API void AFXAPI DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars);
+AFX_CORE_API void AFXAPI DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal);
+AFX_CORE_API void AFXAPI DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal);
 
 // ---- Standard controls ----------------------------------------------------------------------
 // Each is made by Create or attached to a dialog's control by SubclassDlgItem or DDX_Control;
 // the operations are the control's messages.
 
-class CStatic : public CWnd {
+class AFX_CORE_CLASS CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
     CStatic() = default;
@@ -336,7 +337,7 @@ public:
                 UINT nID = 0xffff);
 };
 
-class CButton : public CWnd {
+class AFX_CORE_CLASS CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
     CButton() = default;
@@ -347,7 +348,7 @@ public:
     void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
 };
 
-class CEdit : public CWnd {
+class AFX_CORE_CLASS CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
     CEdit() = default;
@@ -365,7 +366,7 @@ public:
     void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
 };
 
-class CListBox : public CWnd {
+class AFX_CORE_CLASS CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
     CListBox() = default;
@@ -396,7 +397,7 @@ public:
     int SelectString(int nStartAfter, LPCSTR lpszItem);
 };
 
-class CComboBox : public CWnd {
+class AFX_CORE_CLASS CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
 public:
     CComboBox() = default;

@@ -7,10 +7,11 @@
 namespace vks::detail {
 namespace {
 
-// The framework's own shared object, by the name the build gives it.
+// The framework's own shared object, by the name the build gives it ("vksframework" on Windows,
+// "libvksframework" on POSIX).
 HMODULE FrameworkModule()
 {
-    static const HMODULE hFramework = GetModuleHandleA("libvksframework");
+    static const HMODULE hFramework = GetModuleHandleA(VKS_FRAMEWORK_MODULE_NAME);
     return hFramework;
 }
 

@@ -30,6 +30,14 @@ bool classUsesFrameworkProc(LPCSTR lpszClassName)
 
 }  // namespace
 
+class CWndProcEntry {
+public:
+    static LRESULT windowProc(CWnd *wnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return wnd->WindowProc(message, wParam, lParam);
+    }
+};
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd *wnd = windowObject(hWnd);
@@ -40,7 +48,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     CurrentMessage current(hWnd, message, wParam, lParam);
     try {
         // The object may delete itself (PostNcDestroy): nothing below touches it.
-        return wnd->WindowProc(message, wParam, lParam);
+        return CWndProcEntry::windowProc(wnd, message, wParam, lParam);
     } catch (CException *e) {
         // A framework exception ends at the window procedure; a failed WM_CREATE fails creation.
         TRACE("AfxWndProc: exception in message 0x%04x\n", message);

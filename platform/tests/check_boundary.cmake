@@ -15,7 +15,8 @@ set(unguarded GetProfileStringA GetProfileIntA IsDBCSLeadByte LoadLibraryA
     VksServcSetServiceState VksServcProfileCallCount VksServcLoggedOnQueryCount
     ProductSetName VKSGetLastError)
 
-file(GLOB_RECURSE sources "${PROJECT_DIR}/platform/src/*.cpp" "${PROJECT_DIR}/peers/*/src/*.cpp")
+file(GLOB_RECURSE sources "${PROJECT_DIR}/platform/src/*.cpp" "${PROJECT_DIR}/platform/windows/*.cpp"
+     "${PROJECT_DIR}/peers/*/src/*.cpp")
 set(faults "")
 set(checked 0)
 foreach(source IN LISTS sources)

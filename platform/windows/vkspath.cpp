@@ -7,15 +7,17 @@
 
 DWORD VksHostPathOf(LPCSTR path, LPSTR hostPath, DWORD size)
 {
-    if (!path || !*path) {
-        SetLastError(ERROR_INVALID_NAME);
-        return 0;
-    }
-    const size_t length = std::strlen(path);
-    if (length >= size)
-        return static_cast<DWORD>(length + 1);
-    std::memcpy(hostPath, path, length + 1);
-    return static_cast<DWORD>(length);
+    return vks::atWin32Boundary(DWORD{0}, [&]() -> DWORD {
+        if (!path || !*path) {
+            SetLastError(ERROR_INVALID_NAME);
+            return 0;
+        }
+        const size_t length = std::strlen(path);
+        if (length >= size || !hostPath)
+            return static_cast<DWORD>(length + 1);
+        std::memcpy(hostPath, path, length + 1);
+        return static_cast<DWORD>(length);
+    });
 }
 
 namespace {

@@ -8,7 +8,7 @@
 // returns the same pointer without touching the file system. The first calls should happen
 // before several threads use these operations at once: the caches are filled without a lock.
 // Every directory text ends with a backslash.
-class TutDirectories {
+class AFX_EXT_CLASS TutDirectories {
 public:
     TutDirectories &operator=(TutDirectories const &) { return *this; }
 
@@ -33,7 +33,7 @@ public:
 
 // For each file the product knows by name: the bare name and its full path (the directory
 // named in the comment + the name). The activity-log names are patterns, filled in by callers.
-class TutFiles {
+class AFX_EXT_CLASS TutFiles {
 public:
     TutFiles &operator=(TutFiles const &) { return *this; }
 

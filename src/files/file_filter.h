@@ -21,7 +21,7 @@
 // In a pattern, '?' is any one byte, '*' any run of bytes, ".*" ends the pattern and accepts the
 // name when it is at its end or at a dot (README.* accepts README and README.TXT, not READMEX);
 // every other byte must equal the name's.
-class TutFileFilter {
+class AFX_EXT_CLASS TutFileFilter {
 public:
     // "*.*".
     static char const *m_DefaultPattern;

@@ -18,7 +18,7 @@ enum FSSTATUS : int32_t {
 
 // One listed folder. The critical section is initialised and deleted with the element; the list
 // never enters it.
-class CFolderSecurityData : public CObject {
+class AFX_EXT_CLASS CFolderSecurityData : public CObject {
 public:
     CFolderSecurityData(char const *path, FSLEVEL level);
     ~CFolderSecurityData() override;
@@ -34,7 +34,7 @@ public:
 // case of single-byte letters, a backslash appended to every path longer than three characters
 // so that c:\data is not taken to contain c:\database. A path of three characters or fewer is a
 // drive root. None of the operations locks: a list shared between threads needs its users' guard.
-class CFolderSecurityList : public CObList {
+class AFX_EXT_CLASS CFolderSecurityList : public CObList {
 public:
     // Empty, folder security off (mode 0).
     CFolderSecurityList();

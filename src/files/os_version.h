@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "windows.h"
+#include "afxdefs.h"
 
 // Major version, minor version and build number, compared in that order as signed integers.
-class CutOSVersionNum {
+class AFX_EXT_CLASS CutOSVersionNum {
 public:
     // A version packed in 32 bits: major in bits 24-31, minor in bits 16-23, build in bits 0-15.
     typedef DWORD VERSION;
@@ -43,7 +43,7 @@ private:
 
 // The running system, asked once per process (the first calls are not guarded: two threads
 // calling first at the same moment both ask and store the same answer). Each test gives 1 or 0.
-class CutOSVersion {
+class AFX_EXT_CLASS CutOSVersion {
 public:
     enum VER_PLATFORM : int32_t {
         PLATFORM_OTHER = 0,  // NT before version 4, or an unknown platform
@@ -76,4 +76,4 @@ private:
 };
 
 // 1 when the keyboard is an NEC one (subtype 0x0D01 to 0x0D0F), else 0; asked once per process.
-int isNEC();
+AFX_EXT_API int isNEC();

@@ -13,7 +13,7 @@
 // to a 32-bit float before it is printed, so 1000000 bytes read 1.0 MB; a value exactly halfway
 // between two one-decimal texts goes to the one with an even last digit (10.25 reads 10.2).
 // The separators in force at construction are the ones used.
-class TutWinBytes {
+class AFX_EXT_CLASS TutWinBytes {
 public:
     TutWinBytes(signed char value);
     TutWinBytes(short value);

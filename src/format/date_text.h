@@ -6,7 +6,7 @@
 // The fields in the order of the regional settings' short date, with their separators, leading
 // zeros and two- or four-digit year (2002 gives 02 without the century), at most 10
 // characters. The text is that of the settings in force at construction.
-class TutWinStringDate {
+class AFX_EXT_CLASS TutWinStringDate {
 public:
     explicit TutWinStringDate(TutTimestamp const &timestamp);
     TutWinStringDate(TutWinStringDate const &) = default;

@@ -1,7 +1,7 @@
 // TutWinStringNumber: an integer as decimal text with the user's digit grouping.
 #pragma once
 
-#include "windows.h"
+#include "afxdefs.h"
 
 // Built once from its value with the thousands separator in force at construction, then read
 // as text. Every argument is widened to 64 bits first (signed types by sign extension, unsigned
@@ -9,7 +9,7 @@
 // digits and never right after the minus sign; digits before the last twelve are not grouped,
 // so 2^64 - 1 reads 18446744,073,709,551,615. An empty separator gives the plain number. The
 // text lives inside the object: building and copying it allocate nothing.
-class TutWinStringNumber {
+class AFX_EXT_CLASS TutWinStringNumber {
 public:
     TutWinStringNumber(signed char value);
     TutWinStringNumber(short value);

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <streambuf>
 
+#include "afxdefs.h"
+
 // An unbuffered stream buffer: every character written reaches overflow() at once and is added
 // to one line buffer of 512 bytes that all TutWinBuf objects of the process share (without a
 // lock: two threads writing at once interleave their characters). A line feed completes the
@@ -11,7 +13,7 @@
 // order. A line of more than 509 characters is sent in pieces of 509 as it grows, the last one
 // with the line ending. Text without its line feed stays held, across objects, until a later
 // line completes; the last unterminated line of the process is never sent.
-class TutWinBuf : public std::streambuf {
+class AFX_EXT_CLASS TutWinBuf : public std::streambuf {
 public:
     TutWinBuf();
     TutWinBuf(TutWinBuf const &) = default;
@@ -31,7 +33,7 @@ private:
 };
 
 // An ostream over its own TutWinBuf.
-class TutWinStream : public std::ostream {
+class AFX_EXT_CLASS TutWinStream : public std::ostream {
 public:
     TutWinStream();
     ~TutWinStream() override;

@@ -11,7 +11,7 @@
 //
 // The class has static members only; an object of it holds nothing. Nothing is locked: the
 // cache is written at load and by updateWinIniCache, and read by any thread.
-class TutWinString {
+class AFX_EXT_CLASS TutWinString {
 public:
     // A field's place in the short date; every fill leaves month, day and year a permutation of
     // FIRST, SECOND and THIRD.

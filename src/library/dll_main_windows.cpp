@@ -2,16 +2,20 @@
 // IMPLEMENT_DYNAMIC registers are there for the attach to hand to the extension module.
 #include "library/start.h"
 #include "util/startup.h"
+#include "vksboundary.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved)
 {
-    switch (reason) {
-    case DLL_PROCESS_ATTACH:
-        return vks::library::start(self);
-    case DLL_PROCESS_DETACH:
-        vks::library::stop(self);
-        return TRUE;
-    default:
-        return utDllMain(self, reason, reserved);
-    }
+    // A failed attach refuses the load; nothing thrown may reach the loader.
+    return vks::atWin32Boundary(FALSE, [&]() -> BOOL {
+        switch (reason) {
+        case DLL_PROCESS_ATTACH:
+            return vks::library::start(self);
+        case DLL_PROCESS_DETACH:
+            vks::library::stop(self);
+            return TRUE;
+        default:
+            return utDllMain(self, reason, reserved);
+        }
+    });
 }

@@ -4,8 +4,10 @@
 
 #include <ostream>
 
+#include "afxdefs.h"
+
 // A trace context: an owned output stream and two switches. No operation is virtual.
-class TutDebug {
+class AFX_EXT_CLASS TutDebug {
 public:
     // With a file name (a DOS path, or a host path beginning with '/'), the stream is a file
     // stream on that file, emptied when it exists; without one, a TutWinStream (the debugger
@@ -48,7 +50,7 @@ private:
 
 // Static facade over the current trace context; at library start that is the library's own
 // default context, which traces to the debugger output.
-class TutStdDebug {
+class AFX_EXT_CLASS TutStdDebug {
 public:
     TutStdDebug &operator=(TutStdDebug const &) { return *this; }
 
@@ -76,11 +78,11 @@ public:
 // Writes `count` bytes in lines of 16: a tab, a blank, "buf[", the index in four hexadecimal
 // digits, "] = ", then each byte in two lower-case hexadecimal digits and a blank. Leaves `out`
 // in decimal with the fill character '0'. A null `bytes` writes nothing.
-void HexDump(std::ostream &out, unsigned char const *bytes, unsigned int count);
+AFX_EXT_API void HexDump(std::ostream &out, unsigned char const *bytes, unsigned int count);
 
 // The manipulator that indent() makes: four blanks per level, nothing for 0 or fewer levels.
 struct TutIndent {
     int levels;
 };
-TutIndent indent(int levels);
-std::ostream &operator<<(std::ostream &out, TutIndent const &manipulator);
+AFX_EXT_API TutIndent indent(int levels);
+AFX_EXT_API std::ostream &operator<<(std::ostream &out, TutIndent const &manipulator);

@@ -11,7 +11,7 @@ class TutString;
 // An object is a handle that counts as one user of the shared log; all state is static. No lock
 // guards it: callers that make or destroy loggers, or set preferences, on several threads
 // serialise that themselves. Logging never throws and never reports failure to its caller.
-class TutLogger {
+class AFX_EXT_CLASS TutLogger {
 public:
     // The first logger registers the event source if needed and opens it; later ones only
     // count. A logger made while the log cannot open is not counted.

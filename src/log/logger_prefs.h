@@ -1,6 +1,8 @@
 // TutLoggerPrefs: the user's logging choices, as the product hands them to TutLogger.
 #pragma once
 
+#include "afxdefs.h"
+
 // Eight 32-bit values in this order: seven switches used as booleans, then the largest number
 // of log files.
 struct TutLoggerPrefs {

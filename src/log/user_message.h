@@ -13,7 +13,7 @@
 // its placeholders expanded, as the format, and throw the framework's resource exception when it
 // is missing. Text pointers returned point into static buffers, valid until the next call: two
 // threads showing boxes at once overwrite each other's text.
-class TutMessage {
+class AFX_EXT_CLASS TutMessage {
 public:
     static void Box(unsigned int id, ...);
     static void Box(char const *format, ...);

@@ -11,7 +11,7 @@
 // by one more entry: UserDefineModem when the user modem profile defines at least one modem,
 // else the empty text. The list is read when it is built and by readList; later changes to the
 // files are not seen. A section of any length is listed whole.
-class TutMakerList {
+class AFX_EXT_CLASS TutMakerList {
 public:
     // "ユーザー定義モデム" (user-defined modem) in code page 932: the maker under which the
     // user's own modem types appear, and the section of the user modem profile that lists them.

@@ -13,7 +13,7 @@
 // section in the user modem profile. The list is read when it is built and by readList; add and
 // remove change the user modem profile only, never the list in memory. A section of any length
 // is listed whole.
-class TutModemList {
+class AFX_EXT_CLASS TutModemList {
 public:
     explicit TutModemList(TutString maker);
     TutModemList(TutModemList const &other) = default;

@@ -7,7 +7,7 @@
 
 // The "DefaultBaud" text of the type's section, the user modem profile's over the default modem
 // profile's, read when the object is built.
-class TutModemSpeed {
+class AFX_EXT_CLASS TutModemSpeed {
 public:
     explicit TutModemSpeed(char const *modemType);
 

@@ -12,7 +12,7 @@
 // modem profile's, else the not-set marker "<0>", which callers never see: string() and the
 // numeric readers answer the built-in default instead. A key present with an empty value is set
 // (empty); a value that is literally "<0>" counts as not set. Objects are snapshots of the files.
-class TutModemType {
+class AFX_EXT_CLASS TutModemType {
 public:
     // Slot numbers, with the key and the built-in default of each:
     enum STRING_TYPE {
@@ -90,7 +90,7 @@ private:
 };
 
 // The same, read from the default modem profile alone; it is never written.
-class TutDefaultModemType : public TutModemType {
+class AFX_EXT_CLASS TutDefaultModemType : public TutModemType {
 public:
     explicit TutDefaultModemType(char const *modemType);
     TutDefaultModemType(TutDefaultModemType const &other) = default;

@@ -31,7 +31,7 @@ class TmqManager;
 // Base class of every payload: a reference count, 0 at construction. A payload handed to a
 // message with count 0 is deleted when the last message holding it goes; a caller that keeps
 // using it afterwards takes its own reference first with addref().
-class TmqData {
+class AFX_EXT_CLASS TmqData {
 public:
     virtual ~TmqData();
 
@@ -55,7 +55,7 @@ private:
 // holds one reference) and a priority. A message is either free-standing or waiting in exactly
 // one queue. Heap messages come from a free list that keeps their blocks for reuse until the
 // library unloads.
-class TmqMessage {
+class AFX_EXT_CLASS TmqMessage {
 public:
     // Not queued, not sent; takes a reference on `data` when it is not null.
     TmqMessage(int id = 0, TmqData *data = 0, int priority = 0);
@@ -110,7 +110,7 @@ private:
 };
 
 // A queue of posted messages and the observers that receive them.
-class TmqQueue {
+class AFX_EXT_CLASS TmqQueue {
 public:
     // Registers with the manager, making the manager window for the first queue; throws the
     // library's general exception (impThrowException) when the window cannot be made.
@@ -175,7 +175,7 @@ private:
 
 // Walks the messages of a queue in delivery order. Removing the message an iterator stands on
 // moves the iterator to the one after it.
-class TmqIterator {
+class AFX_EXT_CLASS TmqIterator {
 public:
     // Positioned at the queue's first message.
     TmqIterator(TmqQueue &queue);
@@ -201,7 +201,7 @@ private:
 // Base class of the product's receivers. An observer may attach, detach, change priority or
 // delete itself or others at any time, inside receive() too: a delivery in progress never
 // calls an observer after it has left its queue.
-class TmqObserver {
+class AFX_EXT_CLASS TmqObserver {
 public:
     // Attaches to `queue` when it is not null.
     TmqObserver(TmqQueue *queue = 0, int priority = 0);
@@ -236,7 +236,7 @@ private:
 // One delivery in progress, on the stack of the delivering call: the message and the next
 // observer to call. Constructing a frame pushes it on the front of its list; destroying it
 // unlinks it.
-class TmqDispatchFrame {
+class AFX_EXT_CLASS TmqDispatchFrame {
 public:
     TmqDispatchFrame(TmqDispatchFrame *&list, TmqMessage *message, TmqObserver *nextObserver);
     ~TmqDispatchFrame();

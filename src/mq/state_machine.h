@@ -1,6 +1,8 @@
 // TsmStateMachine: a table-driven state machine that product modules derive from.
 #pragma once
 
+#include "afxdefs.h"
+
 // One row of a transition table. A state is a run of rows ending with a terminator row whose
 // `next` is null (its event and action are never looked at); the machine's state is the
 // address of the first row of such a run, so a table is a set of runs that point at each other.
@@ -27,7 +29,7 @@ struct TsmActionName {
     char const *name;
 };
 
-class TsmStateMachine {
+class AFX_EXT_CLASS TsmStateMachine {
 public:
     // Starts in `initial` (null: no state; every event is ignored until state() sets one).
     TsmStateMachine(TsmTransition const *initial = 0);

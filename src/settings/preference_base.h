@@ -14,7 +14,7 @@ void releaseApplicationPreferences();
 // sets its children free as roots of their own. save() on a node saves its children too, in the
 // order in which they joined; auto-save switched on for a node holds for everything below it.
 // No locking: a tree belongs to one thread at a time.
-class TutPreferenceBase {
+class AFX_EXT_CLASS TutPreferenceBase {
 public:
     TutPreferenceBase();
     // Joins `parent` when it is not null.

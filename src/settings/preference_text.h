@@ -6,12 +6,12 @@
 
 #include "settings/preference_value.h"
 
-extern template class TutProfilePreference<TutProfileIOString, CString>;
-extern template class TutProfilePreference<TutProfileIOEncrypt, CString>;
+extern template class AFX_EXT_CLASS TutProfilePreference<TutProfileIOString, CString>;
+extern template class AFX_EXT_CLASS TutProfilePreference<TutProfileIOEncrypt, CString>;
 
 // Constructors as the generic preference's: a parent (may be null), then the definition; a
 // missing default is the empty text.
-class TutProfilePreferenceString : public TutProfilePreference<TutProfileIOString, CString> {
+class AFX_EXT_CLASS TutProfilePreferenceString : public TutProfilePreference<TutProfileIOString, CString> {
 public:
     using TutProfilePreference::TutProfilePreference;
     TutProfilePreferenceString() = default;
@@ -26,7 +26,7 @@ public:
 };
 
 // The text is stored scrambled; up to 255 characters come back whole.
-class TutProfilePreferenceEncrypt : public TutProfilePreference<TutProfileIOEncrypt, CString> {
+class AFX_EXT_CLASS TutProfilePreferenceEncrypt : public TutProfilePreference<TutProfileIOEncrypt, CString> {
 public:
     using TutProfilePreference::TutProfilePreference;
     TutProfilePreferenceEncrypt() = default;

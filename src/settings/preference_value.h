@@ -12,7 +12,7 @@
 // otherwise marks the preference dirty for its owner's save(). Nothing is read at construction;
 // the flags start clear, except that joining an auto-saving parent switches auto-save on.
 template <class IO, class T>
-class TutProfilePreference : public TutPreferenceBase {
+class AFX_EXT_CLASS TutProfilePreference : public TutPreferenceBase {
 public:
     using Value = TutProfileValue<IO, T>;
 
@@ -93,5 +93,5 @@ private:
 };
 
 // The integer forms of a window's placement.
-extern template class TutProfilePreference<TutProfileIOInt, int>;
-extern template class TutProfilePreference<TutProfileIOLong, long>;
+extern template class AFX_EXT_CLASS TutProfilePreference<TutProfileIOInt, int>;
+extern template class AFX_EXT_CLASS TutProfilePreference<TutProfileIOLong, long>;

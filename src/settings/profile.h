@@ -5,7 +5,7 @@
 
 // A profile holds its path and nothing else: no open file, no cache. Every operation on a
 // section or key of the profile goes to the file at `name()` at the moment of the call.
-class TutProfile {
+class AFX_EXT_CLASS TutProfile {
 public:
     TutProfile();
     TutProfile(char const *path);

@@ -28,7 +28,7 @@ struct TutProfileEnumerationValue {
 //   scrambled text           8 to 520 characters from a 32-letter alphabet
 // Reads never fail: a missing key (or file or section) gives the default, and every read
 // assigns its `value`. Writes never report failure.
-class TutProfileKey {
+class AFX_EXT_CLASS TutProfileKey {
 public:
     TutProfileKey();
     TutProfileKey(TutProfileSection const &section, char const *name);

@@ -10,7 +10,7 @@
 
 // A snapshot: the key names are read by the constructor, in file order, and later changes to
 // the file are not seen. Each key names the list's section and one name found in it.
-class TutProfileKeyList {
+class AFX_EXT_CLASS TutProfileKeyList {
 public:
     // When memory runs out while the list is built, the framework's memory exception leaves
     // the constructor; nothing is kept.

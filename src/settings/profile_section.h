@@ -5,7 +5,7 @@
 
 #include "settings/profile.h"
 
-class TutProfileSection {
+class AFX_EXT_CLASS TutProfileSection {
 public:
     TutProfileSection();
     TutProfileSection(TutProfile const &profile, char const *name);

@@ -8,7 +8,7 @@
 #include "time/date.h"
 
 // The key that a typed value lives in; built only as part of a TutProfileValue.
-class TutProfileValueBase {
+class AFX_EXT_CLASS TutProfileValueBase {
 public:
     TutProfileValueBase(TutProfileValueBase const &other);
     TutProfileValueBase &operator=(TutProfileValueBase const &other);

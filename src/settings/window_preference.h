@@ -9,7 +9,7 @@
 // "Window Flags", "Window Show Command", the minimised and maximised positions and the normal
 // rectangle. save() takes the window's current placement into the children and writes them the
 // way preferences write; restore() applies the stored placement to the window.
-class TutWindowProfilePreference : public TutPreferenceBase {
+class AFX_EXT_CLASS TutWindowProfilePreference : public TutPreferenceBase {
 public:
     // Joins `parent` (may be null) and builds the ten children in `section`. Nothing is read.
     TutWindowProfilePreference(CWnd *window, TutPreferenceBase *parent,

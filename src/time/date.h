@@ -12,7 +12,7 @@
 //
 // The object is a FILETIME and nothing else (no other member, nothing virtual), so a TutDate may
 // be handed to any platform function that takes a FILETIME, and copies are plain 8-byte copies.
-class TutDate : public FILETIME {
+class AFX_EXT_CLASS TutDate : public FILETIME {
 public:
     // 0.
     constexpr TutDate() : FILETIME{0, 0} {}
@@ -92,15 +92,15 @@ public:
 static_assert(sizeof(TutDate) == sizeof(FILETIME), "TutDate must keep the layout of a FILETIME");
 
 // 1 or 0: the usual strict and non-strict orders of the two values.
-int operator==(TutDate const &left, TutDate const &right);
-int operator!=(TutDate const &left, TutDate const &right);
-int operator<(TutDate const &left, TutDate const &right);
-int operator>(TutDate const &left, TutDate const &right);
-int operator<=(TutDate const &left, TutDate const &right);
-int operator>=(TutDate const &left, TutDate const &right);
+AFX_EXT_API int operator==(TutDate const &left, TutDate const &right);
+AFX_EXT_API int operator!=(TutDate const &left, TutDate const &right);
+AFX_EXT_API int operator<(TutDate const &left, TutDate const &right);
+AFX_EXT_API int operator>(TutDate const &left, TutDate const &right);
+AFX_EXT_API int operator<=(TutDate const &left, TutDate const &right);
+AFX_EXT_API int operator>=(TutDate const &left, TutDate const &right);
 
 // The distance between two moments in whole seconds, never negative. Each date is read as UTC,
 // moved to local time with the current bias and cut to its whole second before the two are
 // subtracted; the C run time decides daylight saving for each date itself. Meaningful from 1970
 // to January 2038 only.
-CTimeSpan GetTimeDifference(TutDate first, TutDate second);
+AFX_EXT_API CTimeSpan GetTimeDifference(TutDate first, TutDate second);

@@ -5,7 +5,7 @@
 
 // A TutDate and nothing more: every TutDate operation applies, and copies are plain copies of
 // the value. The texts follow the regional settings cache (TutWinString) at each call.
-class TutTimestamp : public TutDate {
+class AFX_EXT_CLASS TutTimestamp : public TutDate {
 public:
     TutTimestamp(TutTimestamp const &) = default;
     TutTimestamp(TutDate const &date) : TutDate(date) {}
@@ -34,4 +34,4 @@ public:
 // 1 when the day of `date` (year, month and day only) at the hour and minute of `time` (those
 // only) is not later than the present minute of the local clock, else 0. With `useTime` 0 only
 // days before today count as past. The present moment is read once per call.
-int utisPastTime(SYSTEMTIME date, SYSTEMTIME time, int useTime);
+AFX_EXT_API int utisPastTime(SYSTEMTIME date, SYSTEMTIME time, int useTime);

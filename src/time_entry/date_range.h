@@ -13,7 +13,7 @@
 // corrected when they lose the focus and step with wrap-around; years run from 1980 to 2107,
 // the years a DOS date can hold. The object only refers to the controls, and copies of it refer
 // to the same ones.
-class TvmDateRange {
+class AFX_EXT_CLASS TvmDateRange {
 public:
     // Takes the date order and both separators from the regional settings cache; they stay as
     // they are for the object's life. No controls yet.

@@ -13,7 +13,7 @@
 // numeric and in range, shows minutes with two digits, toggles the designator and steps fields
 // with wrap-around. It works to the minute and compares neither time with the other. The object
 // only refers to the controls, and copies of it refer to the same ones.
-class TvmTimeRange {
+class AFX_EXT_CLASS TvmTimeRange {
 public:
     // Takes the clock mode, the separator and both designators (cut to 4 bytes, never inside a
     // double-byte character) from the regional settings cache, for the object's life.

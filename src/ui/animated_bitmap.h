@@ -13,7 +13,7 @@
 // moves to the next frame, wrapping round after the last, as long as the control is shown and
 // has more than one frame. Its background is what its parent erases, or the frame list's
 // background colour, which may follow a system colour.
-class TutAnimatedBitmap : public CStatic {
+class AFX_EXT_CLASS TutAnimatedBitmap : public CStatic {
     DECLARE_DYNAMIC(TutAnimatedBitmap)
 public:
     static constexpr UINT_PTR kTimerId = 2112;

@@ -11,7 +11,7 @@
 // positions, built on the first lookup after a change. A sequence number out of range or
 // corrupt item data throws the library's general exception; a control out of space throws the
 // memory exception.
-class TutCollatedListBox : public CListBox {
+class AFX_EXT_CLASS TutCollatedListBox : public CListBox {
     DECLARE_DYNAMIC(TutCollatedListBox)
 public:
     TutCollatedListBox();
@@ -62,7 +62,7 @@ private:
 };
 
 // The same over a combo box; IsSelected is public here.
-class TutCollatedComboBox : public CComboBox {
+class AFX_EXT_CLASS TutCollatedComboBox : public CComboBox {
     DECLARE_DYNAMIC(TutCollatedComboBox)
 public:
     TutCollatedComboBox();

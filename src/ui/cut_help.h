@@ -6,7 +6,7 @@
 
 // A help map: ULONG pairs, control identifier then help topic, ended by a pair whose identifier
 // is 0 (the form WinHelpA takes for context help on controls).
-class CutHelp : public CObject {
+class AFX_EXT_CLASS CutHelp : public CObject {
     DECLARE_DYNAMIC(CutHelp)
 public:
     CutHelp();
@@ -67,6 +67,6 @@ private:
 };
 
 // 1 when cue cards are on (CutHelp::AreCueCardsEnabled), else 0.
-int QueryCuecardState();
+AFX_EXT_API int QueryCuecardState();
 // 0 turns cue cards off, 1 on, any other value toggles them.
-void SetCuecardState(int state);
+AFX_EXT_API void SetCuecardState(int state);

@@ -2,6 +2,8 @@
 // painted for the first time and destroyed.
 #pragma once
 
+#include "afxdefs.h"
+
 class TutDialog;
 class TutDialogLink;
 
@@ -10,7 +12,7 @@ class TutDialogLink;
 // about 100 ms after its first paint, DialogDestroyed after its window is gone. An observer
 // attached after the first paint never hears DialogPainted. The observer and its dialog may be
 // destroyed in either order: each side forgets the other.
-class TutDialogObserver {
+class AFX_EXT_CLASS TutDialogObserver {
 public:
     // Attaches to `dialog` when it is not null.
     TutDialogObserver(TutDialog *dialog = 0);

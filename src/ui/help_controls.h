@@ -6,7 +6,7 @@
 // A help request (F1, or the help cursor's click) on one of these controls is given the
 // default handling, which passes it on to the parent window, so the dialog answers it with its
 // help map.
-class TutEdit : public CEdit {
+class AFX_EXT_CLASS TutEdit : public CEdit {
     DECLARE_DYNAMIC(TutEdit)
 public:
     TutEdit();
@@ -16,7 +16,7 @@ protected:
     BOOL OnHelpInfo(HELPINFO *pHelpInfo) override;
 };
 
-class TutButton : public CButton {
+class AFX_EXT_CLASS TutButton : public CButton {
     DECLARE_DYNAMIC(TutButton)
 public:
     TutButton();
@@ -26,7 +26,7 @@ protected:
     BOOL OnHelpInfo(HELPINFO *pHelpInfo) override;
 };
 
-class TutListBox : public CListBox {
+class AFX_EXT_CLASS TutListBox : public CListBox {
     DECLARE_DYNAMIC(TutListBox)
 public:
     TutListBox();
@@ -36,7 +36,7 @@ protected:
     BOOL OnHelpInfo(HELPINFO *pHelpInfo) override;
 };
 
-class TutComboBox : public CComboBox {
+class AFX_EXT_CLASS TutComboBox : public CComboBox {
     DECLARE_DYNAMIC(TutComboBox)
 public:
     TutComboBox();

@@ -8,4 +8,4 @@
 // submenu is tidied before it is judged. A separator that becomes the last item only through a
 // later removal stays. Empty submenus are taken out of the menu (RemoveMenu), not destroyed.
 // 1 when done, 0 when an item's information could not be read (a bad menu, or a submenu's).
-int PreInitMenu(CMenu *pMenu, int recurse);
+AFX_EXT_API int PreInitMenu(CMenu *pMenu, int recurse);

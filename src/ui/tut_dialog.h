@@ -11,7 +11,7 @@
 // goes), a waiting state with the hourglass, a counter that holds change handling off while
 // controls are filled, the default-button look of push buttons kept right, a standard way to
 // give up after an error, and an observer told of its creation, first paint and destruction.
-class TutDialog : public CDialog, public TutCuecardOwner {
+class AFX_EXT_CLASS TutDialog : public CDialog, public TutCuecardOwner {
     DECLARE_DYNAMIC(TutDialog)
 public:
     // The template by resource id or name; updates start disabled (see EnableUpdates).

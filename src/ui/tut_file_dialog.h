@@ -7,7 +7,7 @@ class TutFileDialog;
 
 // The framework file dialog that runs the common dialog for a TutFileDialog: when its hook
 // dialog is first shown, it hands the common dialog window to its owner.
-class TutInnerFileDialog : public CFileDialog {
+class AFX_EXT_CLASS TutInnerFileDialog : public CFileDialog {
 public:
     TutInnerFileDialog(TutFileDialog *owner, int bOpenFileDialog, char const *lpszDefExt,
                        char const *lpszFileName, unsigned long dwFlags, char const *lpszFilter,
@@ -28,7 +28,7 @@ private:
 // window: the template's controls are made again in it (one tab order, one data exchange), a
 // tab-order table is applied, and a Help button is added next to Cancel when the dialog has a
 // help id. Help maps are pairs of control id and topic, ended by a zero pair.
-class TutFileDialog : public CDialog {
+class AFX_EXT_CLASS TutFileDialog : public CDialog {
     DECLARE_DYNAMIC(TutFileDialog)
 public:
     // As CFileDialog's constructor; m_ofn then holds the inner dialog's record, which the caller

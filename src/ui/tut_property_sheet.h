@@ -9,7 +9,7 @@
 // lets a page keep its own default button, and joins the help system (the caption's help
 // button, F1 and right click on the buttons, Quick Steps on activation, the cue card closed
 // when it goes).
-class TutPropertySheet : public CPropertySheet, public TutCuecardOwner {
+class AFX_EXT_CLASS TutPropertySheet : public CPropertySheet, public TutCuecardOwner {
     DECLARE_DYNAMIC(TutPropertySheet)
 public:
     // Button flags.
@@ -74,7 +74,7 @@ private:
 
 // On top of CPropertyPage: the waiting state, update counter, push-button operations and Abort
 // of TutDialog, a commit hook the sheet calls, help maps, and its own default button.
-class TutPropertyPage : public CPropertyPage {
+class AFX_EXT_CLASS TutPropertyPage : public CPropertyPage {
     DECLARE_DYNCREATE(TutPropertyPage)
 public:
     // Updates start disabled (see EnableUpdates), not waiting.

@@ -6,7 +6,7 @@
 
 // The filled part is the lower percentage of the client area, drawn over the progress bar's own
 // painting.
-class CVerticalProgressCtrl : public CProgressCtrl {
+class AFX_EXT_CLASS CVerticalProgressCtrl : public CProgressCtrl {
     DECLARE_DYNAMIC(CVerticalProgressCtrl)
 public:
     CVerticalProgressCtrl() = default;

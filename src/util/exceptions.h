@@ -9,11 +9,11 @@
 
 #include "afx.h"
 
-AFX_DECLARE_SIMPLE_EXCEPTION(CGeneralException)
-AFX_DECLARE_SIMPLE_EXCEPTION(CInvalidParamException)
+AFX_DECLARE_SIMPLE_EXCEPTION_OF(AFX_EXT_CLASS, CGeneralException)
+AFX_DECLARE_SIMPLE_EXCEPTION_OF(AFX_EXT_CLASS, CInvalidParamException)
 
 // A requested operation failed.
-class CTaskException : public CException {
+class AFX_EXT_CLASS CTaskException : public CException {
     DECLARE_DYNAMIC(CTaskException)
 public:
     // Any value other than 1 to 3 means the operation failed for another reason.
@@ -30,7 +30,7 @@ public:
 };
 
 // A task could not run in the state the product and its connection are in.
-class CCMException : public CException {
+class AFX_EXT_CLASS CCMException : public CException {
     DECLARE_DYNAMIC(CCMException)
 public:
     // Any value other than 1 to 4 is a serious error after which the product must restart.
@@ -48,15 +48,15 @@ public:
 };
 
 // The library's instances.
-[[noreturn]] void impThrowException();  // CGeneralException
-[[noreturn]] void impThrowInvalidParamException();
+[[noreturn]] AFX_EXT_API void impThrowException();  // CGeneralException
+[[noreturn]] AFX_EXT_API void impThrowInvalidParamException();
 // Store `kind` in the instance, then throw it.
-[[noreturn]] void impThrowTaskException(CTaskException::TYPE kind);
-[[noreturn]] void impThrowCMException(CCMException::TYPE kind);
+[[noreturn]] AFX_EXT_API void impThrowTaskException(CTaskException::TYPE kind);
+[[noreturn]] AFX_EXT_API void impThrowCMException(CCMException::TYPE kind);
 
 // The framework's exceptions, thrown by the framework's throw functions.
-[[noreturn]] void impThrowMemoryException();
-[[noreturn]] void impThrowResourceException();
-[[noreturn]] void impThrowNotSupportedException();
-[[noreturn]] void impThrowArchiveException(int cause);  // no file name
-[[noreturn]] void impThrowOleException(LONG sc);
+[[noreturn]] AFX_EXT_API void impThrowMemoryException();
+[[noreturn]] AFX_EXT_API void impThrowResourceException();
+[[noreturn]] AFX_EXT_API void impThrowNotSupportedException();
+[[noreturn]] AFX_EXT_API void impThrowArchiveException(int cause);  // no file name
+[[noreturn]] AFX_EXT_API void impThrowOleException(LONG sc);

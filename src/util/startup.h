@@ -9,22 +9,22 @@
 // module (FALSE if the framework refuses), keeps hInstance and chains this library and the
 // product library; detach frees the well-known profiles. Thread notifications change nothing.
 // TRUE to accept; FALSE for a reason code above 3.
-BOOL WINAPI utDllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
+AFX_EXT_API BOOL WINAPI utDllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
 
 // The library's own module, as stored at process attach (null before).
-HINSTANCE utLibraryInstance();
+AFX_EXT_API HINSTANCE utLibraryInstance();
 
 // Adds one entry for this library to the current module state's resource chain, then lets the
 // product library add its own. Each call adds one more entry; the framework frees them.
-void InitUtilDynLink();
+AFX_EXT_API void InitUtilDynLink();
 
 // Loads the product's display name (string 2453, found through the resource chain) into `name`
 // and returns its text; empty when no module holds the string.
-char const *utProductName(CString &name);
+AFX_EXT_API char const *utProductName(CString &name);
 
 // HKEY_LOCAL_MACHINE and "System\CurrentControlSet\Services\EventLog\Application". TRUE.
-int utGetEventLogRegistryRoot(HKEY &root, CString &path);
+AFX_EXT_API int utGetEventLogRegistryRoot(HKEY &root, CString &path);
 
 // As utGetEventLogRegistryRoot, followed by "\" and the product name: the key of the product's
 // event source. TRUE.
-int utGetEventLogFQRegistryPath(HKEY &root, CString &path);
+AFX_EXT_API int utGetEventLogFQRegistryPath(HKEY &root, CString &path);

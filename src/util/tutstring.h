@@ -8,7 +8,7 @@
 // that begins on the trail byte of a double-byte character. The placeholders "$ProductName$"
 // and "$CompanyName$" are expanded on request, and texts can be loaded from string resources and
 // formatted in the platform's wvsprintfA language.
-class TutString {
+class AFX_EXT_CLASS TutString {
 public:
     enum MACRO_ID {
         PRODUCT_NAME = 0,  // the product name of utProductName

@@ -1,9 +1,12 @@
 // The product library's entry point.
 #include "dynlink.h"
+#include "vksboundary.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH)
-        vks::product::attach(self);
-    return TRUE;
+    return vks::atWin32Boundary(FALSE, [&]() -> BOOL {
+        if (reason == DLL_PROCESS_ATTACH)
+            vks::product::attach(self);
+        return TRUE;
+    });
 }

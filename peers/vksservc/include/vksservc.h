@@ -3,8 +3,9 @@
 #pragma once
 
 #include "windows.h"
+#include "vksservc_api.h"
 
-class TntService {
+class VKSSERVC_API TntService {
 public:
     // Non-zero when the calling process runs as a system service.
     static int IsService();
@@ -14,7 +15,7 @@ public:
 
 // The private-profile operations with the platform's contract (same arguments, same results,
 // the key-name list for a null key), served by the system-services library.
-class TntSysServices {
+class VKSSERVC_API TntSysServices {
 public:
     static DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText,
                                           LPSTR buffer, DWORD size, LPCSTR file);

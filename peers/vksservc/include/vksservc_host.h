@@ -4,19 +4,19 @@
 #define VKS_VKSSERVC_HOST_H
 
 #include "windef.h"
-#include "vkslinkage.h"
+#include "vksservc_api.h"
 
 VKS_BEGIN_EXTERN_C
 
 /* The service state that TntService reports. At load the process is not a service and no user
    is logged on. */
-void VksServcSetServiceState(BOOL isService, BOOL isLoggedOn);
+VKSSERVC_API void VksServcSetServiceState(BOOL isService, BOOL isLoggedOn);
 
 /* How many private-profile operations (reads and writes) TntSysServices has served. */
-DWORD VksServcProfileCallCount(void);
+VKSSERVC_API DWORD VksServcProfileCallCount(void);
 
 /* How many times TntService::IsLoggedOn has been asked. */
-DWORD VksServcLoggedOnQueryCount(void);
+VKSSERVC_API DWORD VksServcLoggedOnQueryCount(void);
 
 VKS_END_EXTERN_C
 
