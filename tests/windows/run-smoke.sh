@@ -7,7 +7,8 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=${1:-$here/../../build/windows/bin/vksutil_smoke.exe}
 if [ ! -f "$program" ]; then
-    echo "run-smoke: no $program; build it with: cmake --preset windows && cmake --build --preset windows" >&2
+    echo "run-smoke: no $program" >&2
+    echo "build it with: cmake --preset windows && cmake --build --preset windows" >&2
     exit 2
 fi
 if ! command -v wine >/dev/null 2>&1; then
@@ -35,6 +36,8 @@ export WINEDEBUG=-all
 # No Mono or Gecko install prompts; nothing here needs them.
 export WINEDLLOVERRIDES='mscoree,mshtml='
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# A zone without daylight saving and away from UTC, so that a time-zone shift shows.
+export TZ=Asia/Tokyo
 # Headless: the smoke test opens no window.
 unset DISPLAY WAYLAND_DISPLAY
 

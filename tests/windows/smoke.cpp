@@ -118,6 +118,30 @@ std::string calendarText(const SYSTEMTIME &t)
     return text;
 }
 
+// The minutes UTC is ahead of local time now, from the system's time-zone information.
+long long biasNow()
+{
+    TIME_ZONE_INFORMATION zone{};
+    switch (GetTimeZoneInformation(&zone)) {
+    case TIME_ZONE_ID_STANDARD:
+        return zone.Bias + zone.StandardBias;
+    case TIME_ZONE_ID_DAYLIGHT:
+        return zone.Bias + zone.DaylightBias;
+    default:
+        return zone.Bias;
+    }
+}
+
+long long minutesBetween(const FILETIME &from, const FILETIME &to)
+{
+    const auto ticks = [](const FILETIME &t) {
+        return static_cast<long long>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                                      t.dwLowDateTime);
+    };
+    constexpr long long kTicksPerMinute = 60LL * 10000000;
+    return (ticks(to) - ticks(from)) / kTicksPerMinute;
+}
+
 // ---- The checks ----
 
 bool productName()
@@ -158,7 +182,7 @@ bool codePage932Strings()
 bool dateRoundTrip()
 {
     Check check("date round trip");
-    // A Saturday, with one-digit month and day so that leading zeros show.
+    // A Saturday, with one-digit month and day, so the settings' leading zeros (or none) show.
     const TutDate date(2026, 3, 7, 9, 5, 6, 789);
     SYSTEMTIME fields{};
     check.expect("GetSystemTime result", "1", number(date.GetSystemTime(fields) ? 1 : 0));
@@ -170,16 +194,19 @@ bool dateRoundTrip()
     check.expect("through DOS words", "2026-03-07 09:05:06.000 dow 6",
                  calendarText(static_cast<SYSTEMTIME>(fromDos)));
 
+    // UTC = local time + the bias in effect now, as the system reports it.
     TutDate moved = date;
     const int toUtc = moved.ConvertToUTC();
+    check.expect("to UTC", "1 bias " + number(biasNow()) + " min",
+                 number(toUtc ? 1 : 0) + " bias " + number(minutesBetween(date, moved)) + " min");
     const int toLocal = moved.ConvertToLocal();
-    check.expect("local to UTC and back", "1 1 equal",
-                 number(toUtc ? 1 : 0) + " " + number(toLocal ? 1 : 0) + " " +
-                     (moved == date ? "equal" : "different"));
+    check.expect("and back", "1 equal",
+                 number(toLocal ? 1 : 0) + " " + (moved == date ? "equal" : "different"));
 
     // The regional settings' short date, against the system's own formatting of it.
     const TutTimestamp moment(2026, 3, 7, 9, 5, 6);
-    check.expect("short date", shortDateOfSystem(moment), static_cast<char const *>(TutWinStringDate(moment)));
+    check.expect("short date", shortDateOfSystem(moment),
+                 static_cast<char const *>(TutWinStringDate(moment)));
     return check.report();
 }
 
@@ -377,8 +404,9 @@ private:
     template <typename Entry>
     Entry entry(const char *name) const
     {
-        return module_ ? reinterpret_cast<Entry>(reinterpret_cast<void *>(GetProcAddress(module_, name)))
-                       : nullptr;
+        if (!module_)
+            return nullptr;
+        return reinterpret_cast<Entry>(reinterpret_cast<void *>(GetProcAddress(module_, name)));
     }
 
     static EventRecord decoded(const char *start, const VKSEVENTLOGRECORD &fixed)
@@ -414,8 +442,8 @@ std::string bannerTitle(const std::string &product)
         return "Fichier journal de " + product;
     case LANG_ITALIAN:
         return "File di registro di " + product;
-    case LANG_JAPANESE:
-        return product + " \x83\x8d\x83\x4f \x83\x74\x83\x40\x83\x43\x83\x8b";  // "ログ ファイル"
+    case LANG_JAPANESE:  // "ログ ファイル"
+        return product + " \x83\x8d\x83\x4f \x83\x74\x83\x40\x83\x43\x83\x8b";
     default:
         return product + " Log File";
     }
@@ -475,7 +503,9 @@ bool eventLog()
     if (!reader.loaded())
         return check.report();
     const std::vector<EventRecord> records = reader.newest(product, 8);
-    const std::string expectedString = static_cast<LPCSTR>(product) + std::string(" type 4 strings [") + marker + "]";
+    const std::string expectedString = std::string(product) + " type " +
+                                       number(EVENTLOG_INFORMATION_TYPE) + " strings [" + marker +
+                                       "]";
     const EventRecord *written = findMessage(records, 0x4000006D, marker);
     check.expect("string event", expectedString, eventText(written));
     check.expect("its message", marker, written ? written->message : "(none)");
