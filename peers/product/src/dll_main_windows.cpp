@@ -2,6 +2,8 @@
 #include "dynlink.h"
 #include "vksboundary.h"
 
+// A failure to join the resource chain refuses the load rather than letting an exception
+// leave the entry point.
 extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID)
 {
     return vks::atWin32Boundary(FALSE, [&]() -> BOOL {
