@@ -1,5 +1,5 @@
-# cmake -DOBJDUMP=objdump -DDLL=file.dll -DIMPORTS=a.dll;b.dll -DHEADERS=h1;h2 -DMARKER=AFX_EXT_CLASS
-#       -DSTAMP=file -P VksCheckDll.cmake
+# cmake -DOBJDUMP=objdump -DDLL=file.dll -DIMPORTS=a.dll;b.dll -DHEADERS=h1;h2
+#       -DMARKER=AFX_EXT_CLASS -DSTAMP=file -P VksCheckDll.cmake
 # Fails unless the DLL imports only the DLLs named in IMPORTS (any letter case) and exports
 # members of every class that HEADERS mark with MARKER: a DLL builds with explicit exports, so a
 # class left unmarked would reach no caller.
@@ -47,5 +47,6 @@ if(faults)
   message(FATAL_ERROR "${name}:\n  ${text}")
 endif()
 list(LENGTH imported import_count)
-message(STATUS "${name}: ${import_count} imports, all expected; members of ${classes} classes exported")
+message(STATUS
+  "${name}: ${import_count} imports, all expected; members of ${classes} classes exported")
 file(WRITE "${STAMP}" "")

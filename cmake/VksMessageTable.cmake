@@ -1,4 +1,5 @@
-# cmake -DINPUT=messages.inc -DOUTPUT_DIR=dir -DNAME=messages -DWINDMC=windmc -P VksMessageTable.cmake
+# cmake -DINPUT=messages.inc -DOUTPUT_DIR=dir -DNAME=messages -DWINDMC=windmc
+#       -P VksMessageTable.cmake
 # Compiles a list of message tables into dir/NAME.rc and its .bin files, message table 1 in
 # each language. The list: VKS_MESSAGE_TABLE(name, LANG_x) opens a language,
 # VKS_MESSAGE(0xIIIIIIII, "text\r\n") adds a message, VKS_MESSAGE_TABLE_END closes it.
@@ -38,8 +39,8 @@ foreach(line IN LISTS lines)
       message(FATAL_ERROR "${INPUT}: the message compiler cannot take: ${line}")
     endif()
     list(GET severities ${severity} severity_name)
-    string(APPEND body "MessageId=${code}${crlf}Severity=${severity_name}${crlf}Facility=None${crlf}"
-                       "Language=${language}${crlf}${text}${crlf}.${crlf}${crlf}")
+    string(APPEND body "MessageId=${code}${crlf}Severity=${severity_name}${crlf}"
+                       "Facility=None${crlf}Language=${language}${crlf}${text}${crlf}.${crlf}${crlf}")
   elseif(line STREQUAL "VKS_MESSAGE_TABLE_END")
     set(language "")
   elseif(line MATCHES "^VKS_MESSAGE")

@@ -40,6 +40,7 @@ file(GLOB VKS_FRAMEWORK_HEADERS ${PROJECT_SOURCE_DIR}/framework/include/*.h)
 file(GLOB VKS_LIBRARY_HEADERS ${PROJECT_SOURCE_DIR}/src/*/*.h)
 vks_check_dll(vksframework MARKER AFX_CORE_CLASS HEADERS ${VKS_FRAMEWORK_HEADERS})
 vks_check_dll(vksutil MARKER AFX_EXT_CLASS HEADERS ${VKS_LIBRARY_HEADERS})
-vks_check_dll(vksservc MARKER VKSSERVC_API HEADERS ${PROJECT_SOURCE_DIR}/peers/vksservc/include/vksservc.h)
+vks_check_dll(vksservc MARKER VKSSERVC_API
+              HEADERS ${PROJECT_SOURCE_DIR}/peers/vksservc/include/vksservc.h)
 vks_check_dll(product)
 vks_check_dll(vkslog)

@@ -80,7 +80,8 @@ public:
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowResourceException();
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowNotSupportedException();
 // Heap objects, auto-delete on.
-[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = NULL);
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowArchiveException(int cause,
+                                                              LPCSTR lpszArchiveName = NULL);
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
                                                LPCSTR lpszFileName = NULL);
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowOleException(SCODE sc);

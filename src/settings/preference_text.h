@@ -11,7 +11,8 @@ extern template class AFX_EXT_CLASS TutProfilePreference<TutProfileIOEncrypt, CS
 
 // Constructors as the generic preference's: a parent (may be null), then the definition; a
 // missing default is the empty text.
-class AFX_EXT_CLASS TutProfilePreferenceString : public TutProfilePreference<TutProfileIOString, CString> {
+class AFX_EXT_CLASS TutProfilePreferenceString
+    : public TutProfilePreference<TutProfileIOString, CString> {
 public:
     using TutProfilePreference::TutProfilePreference;
     TutProfilePreferenceString() = default;
@@ -26,7 +27,8 @@ public:
 };
 
 // The text is stored scrambled; up to 255 characters come back whole.
-class AFX_EXT_CLASS TutProfilePreferenceEncrypt : public TutProfilePreference<TutProfileIOEncrypt, CString> {
+class AFX_EXT_CLASS TutProfilePreferenceEncrypt
+    : public TutProfilePreference<TutProfileIOEncrypt, CString> {
 public:
     using TutProfilePreference::TutProfilePreference;
     TutProfilePreferenceEncrypt() = default;

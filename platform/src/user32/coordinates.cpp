@@ -28,6 +28,23 @@ std::optional<POINT> originOf(HWND hwnd)
     return clientOriginOnScreen(table, *record);
 }
 
+// Moves the point by the window's client origin: `sign` +1 from client to screen, -1 back.
+BOOL moveByClientOrigin(HWND hWnd, LPPOINT point, int sign)
+{
+    const std::optional<POINT> origin = hWnd ? originOf(hWnd) : std::nullopt;
+    if (!hWnd)
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    if (!origin)
+        return FALSE;
+    if (!point) {
+        SetLastError(ERROR_NOACCESS);
+        return FALSE;
+    }
+    point->x += sign * origin->x;
+    point->y += sign * origin->y;
+    return TRUE;
+}
+
 bool contains(const RECT &rect, POINT point)
 {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
@@ -98,38 +115,12 @@ int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cP
 
 BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint)
 {
-    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
-        const std::optional<POINT> origin = hWnd ? originOf(hWnd) : std::nullopt;
-        if (!hWnd)
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        if (!origin)
-            return FALSE;
-        if (!lpPoint) {
-            SetLastError(ERROR_NOACCESS);
-            return FALSE;
-        }
-        lpPoint->x -= origin->x;
-        lpPoint->y -= origin->y;
-        return TRUE;
-    });
+    return vks::atWin32Boundary<BOOL>(FALSE, [&] { return moveByClientOrigin(hWnd, lpPoint, -1); });
 }
 
 BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint)
 {
-    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
-        const std::optional<POINT> origin = hWnd ? originOf(hWnd) : std::nullopt;
-        if (!hWnd)
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        if (!origin)
-            return FALSE;
-        if (!lpPoint) {
-            SetLastError(ERROR_NOACCESS);
-            return FALSE;
-        }
-        lpPoint->x += origin->x;
-        lpPoint->y += origin->y;
-        return TRUE;
-    });
+    return vks::atWin32Boundary<BOOL>(FALSE, [&] { return moveByClientOrigin(hWnd, lpPoint, +1); });
 }
 
 HWND WINAPI WindowFromPoint(POINT Point)
