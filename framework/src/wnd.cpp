@@ -30,6 +30,7 @@ bool classUsesFrameworkProc(LPCSTR lpszClassName)
 
 }  // namespace
 
+// CWnd's friend: AfxWndProc's way in to the protected WindowProc.
 class CWndProcEntry {
 public:
     static LRESULT windowProc(CWnd *wnd, UINT message, WPARAM wParam, LPARAM lParam)
