@@ -16,9 +16,9 @@
 
 #include "fuzz_support.h"
 
-#include "ini_document.h"
-#include "ini_edit.h"
-#include "ini_text.h"
+#include "kernel32/ini_document.h"
+#include "kernel32/ini_edit.h"
+#include "kernel32/ini_text.h"
 #include "vkshost.h"
 #include "windows.h"
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "paths.h"
+#include "kernel32/paths.h"
 #include "posix/fs_posix.h"
 #include "windows.h"
 

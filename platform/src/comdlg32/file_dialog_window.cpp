@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "comdlg32/file_dialog_folder.h"
-#include "paths.h"
+#include "kernel32/paths.h"
 #include "user32/dialog_state.h"
 #include "vksboundary.h"
 

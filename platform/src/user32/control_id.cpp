@@ -2,7 +2,7 @@
 #include <mutex>
 
 #include "vksboundary.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 // Like Windows, the window's GWLP_ID as it stands: a top-level window has none, so 0.

@@ -5,7 +5,7 @@
 
 #include "user32/help_mode.h"
 #include "user32/mouse_state.h"
-#include "window_class.h"
+#include "user32/window_class.h"
 
 namespace vks::detail {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "wide_text.h"
+#include "kernel32/wide_text.h"
 
 namespace vks::detail {
 

@@ -4,7 +4,7 @@
 #include "user32/thread_input.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;

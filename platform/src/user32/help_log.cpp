@@ -5,7 +5,7 @@
 
 #include "posix/data_folder_posix.h"
 #include "posix/fs_posix.h"
-#include "shared_append.h"
+#include "kernel32/shared_append.h"
 
 namespace vks::detail {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "codepage.h"
+#include "kernel32/codepage.h"
 #include "vksboundary.h"
 #include "vkshost.h"
 

@@ -7,7 +7,7 @@
 #include "user32/message_box_dialog.h"
 #include "vksboundary.h"
 #include "vkshost.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;

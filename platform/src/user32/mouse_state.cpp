@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "user32/window_state.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 
 namespace vks::detail {
 

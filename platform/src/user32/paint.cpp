@@ -5,7 +5,7 @@
 #include "user32/paint_dc.h"
 #include "user32/paint_state.h"
 #include "vksboundary.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;

@@ -6,10 +6,10 @@
 #include <mutex>
 #include <vector>
 
-#include "thread_queue.h"
+#include "user32/thread_queue.h"
 #include "user32/paint_dc.h"
-#include "window_class.h"
-#include "window_table.h"
+#include "user32/window_class.h"
+#include "user32/window_table.h"
 
 namespace vks::detail {
 

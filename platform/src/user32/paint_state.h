@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "message_filter.h"
+#include "user32/message_filter.h"
 #include "windows.h"
 
 namespace vks::detail {

@@ -2,7 +2,7 @@
 // Every call here runs with the window table's lock held.
 #pragma once
 
-#include "window_table.h"
+#include "user32/window_table.h"
 
 namespace vks::detail {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "codepage.h"
+#include "kernel32/codepage.h"
 
 namespace vks::detail {
 

@@ -3,7 +3,7 @@
 
 #include "user32/window_state.h"
 #include "vksboundary.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;

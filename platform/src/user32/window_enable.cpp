@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "vksboundary.h"
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;

@@ -2,7 +2,7 @@
 // client area is the whole window rectangle.
 #pragma once
 
-#include "window_table.h"
+#include "user32/window_table.h"
 #include "windows.h"
 
 namespace vks::detail {

@@ -1,0 +1,131 @@
+// UTF-16 INI files: the byte order mark, and conversion to and from the ANSI code page.
+#include "kernel32/ini_encoding.h"
+
+#include "kernel32/codepage.h"
+
+namespace vks::detail {
+
+namespace {
+
+constexpr std::size_t kMarkSize = 2;
+
+char32_t unitAt(std::string_view bytes, std::size_t pos, IniEncoding encoding)
+{
+    auto lo = static_cast<unsigned char>(bytes[pos + (encoding == IniEncoding::Utf16Le ? 0 : 1)]);
+    auto hi = static_cast<unsigned char>(bytes[pos + (encoding == IniEncoding::Utf16Le ? 1 : 0)]);
+    return static_cast<char32_t>(hi << 8 | lo);
+}
+
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void appendUnit(std::string &out, char32_t unit, IniEncoding encoding)
+{
+    char lo = static_cast<char>(unit & 0xFF), hi = static_cast<char>(unit >> 8);
+    out += encoding == IniEncoding::Utf16Le ? lo : hi;
+    out += encoding == IniEncoding::Utf16Le ? hi : lo;
+}
+
+// The code point of the UTF-8 sequence at `pos`, advancing `pos`; malformed bytes give '?'.
+char32_t nextCodePoint(std::string_view utf8, std::size_t &pos)
+{
+    auto lead = static_cast<unsigned char>(utf8[pos++]);
+    std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (lead >= 0x80 && extra == 0)
+        return U'?';
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (std::size_t i = 0; i < extra; ++i) {
+        if (pos >= utf8.size() || (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80)
+            return U'?';
+        c = c << 6 | (static_cast<unsigned char>(utf8[pos++]) & 0x3F);
+    }
+    return c;
+}
+
+}  // namespace
+
+IniEncoding detectIniEncoding(std::string_view fileBytes)
+{
+    if (fileBytes.substr(0, kMarkSize) == "\xFF\xFE")
+        return IniEncoding::Utf16Le;
+    if (fileBytes.substr(0, kMarkSize) == "\xFE\xFF")
+        return IniEncoding::Utf16Be;
+    return IniEncoding::Ansi;
+}
+
+std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding,
+                        std::vector<std::size_t> &offsets)
+{
+    std::string text;
+    offsets.clear();
+    std::size_t pos = kMarkSize;
+    while (pos + 2 <= fileBytes.size()) {
+        std::size_t start = pos;
+        char32_t c = unitAt(fileBytes, pos, encoding);
+        pos += 2;
+        if (c >= 0xD800 && c < 0xDC00 && pos + 2 <= fileBytes.size()) {
+            char32_t low = unitAt(fileBytes, pos, encoding);
+            if (low >= 0xDC00 && low < 0xE000) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                pos += 2;
+            }
+        }
+        if (c >= 0xD800 && c < 0xE000)
+            c = U'?';  // a lone surrogate is no character
+        std::string ansi;
+        if (c < 0x80) {
+            ansi = static_cast<char>(c);
+        } else {
+            std::string utf8;
+            appendUtf8(utf8, c);
+            ansi = utf8ToAnsi(utf8);
+        }
+        text += ansi;
+        offsets.insert(offsets.end(), ansi.size(), start);
+    }
+    // An odd last byte is no character; it stays in the file after everything the text covers.
+    offsets.push_back(pos);
+    return text;
+}
+
+std::string encodeUtf16(std::string_view ansi, IniEncoding encoding)
+{
+    std::string utf8 = ansiToUtf8(ansi);
+    std::string out;
+    out.reserve(ansi.size() * 2);
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t c = nextCodePoint(utf8, pos);
+        if (c >= 0x10000) {
+            appendUnit(out, 0xD800 + ((c - 0x10000) >> 10), encoding);
+            appendUnit(out, 0xDC00 + ((c - 0x10000) & 0x3FF), encoding);
+        } else {
+            appendUnit(out, c, encoding);
+        }
+    }
+    return out;
+}
+
+bool survivesUtf16(std::string_view ansi)
+{
+    std::vector<std::size_t> offsets;
+    std::string file = "\xFF\xFE" + encodeUtf16(ansi, IniEncoding::Utf16Le);
+    return decodeUtf16(file, IniEncoding::Utf16Le, offsets) == ansi;
+}
+
+}  // namespace vks::detail

@@ -1,0 +1,33 @@
+// Internal: INI files as parsed documents, kept in memory between calls while the file on disk
+// stays the same, and changed under an inter-process lock.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "kernel32/ini_document.h"
+#include "windows.h"
+
+namespace vks::detail {
+
+// The parsed content of the INI file at `hostPath`, checked against the file on disk at every
+// call; null when there is no readable file there (missing, a folder, unreadable), with the
+// Win32 code of the reason in `error`.
+std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error);
+
+// Whether a regular file is at `hostPath`.
+bool isIniFilePresent(const std::string &hostPath);
+
+// A change to a document: the file's new bytes, or nothing when the file stays as it is.
+using IniEdit = std::function<std::optional<std::string>(const IniDocument &)>;
+
+// Runs `edit` on the file's current content while holding the file's lock, and replaces the
+// file atomically when the edit changed it. A missing file is edited as an empty one when
+// `createIfMissing`, else left alone. False, with a Win32 code in `error`, when the file cannot
+// be locked, read or replaced; the file then stays as it was.
+bool updateIniFile(const std::string &hostPath, bool createIfMissing, const IniEdit &edit,
+                   DWORD &error);
+
+}  // namespace vks::detail

@@ -1,0 +1,327 @@
+// The private-profile functions over the INI engine.
+#include <exception>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kernel32/ini_edit.h"
+#include "kernel32/ini_store.h"
+#include "kernel32/ini_text.h"
+#include "kernel32/paths.h"
+#include "kernel32/profile_copy.h"
+#include "kernel32/profile_path.h"
+#include "kernel32/regional_settings.h"
+#include "vksboundary.h"
+#include "windows.h"
+
+namespace {
+
+using namespace vks::detail;
+
+// Like Windows NT: blanks, an optional sign, then decimal digits (or hexadecimal after "0x") up
+// to the first other character, wrapping modulo 2^32. No digit at all gives 0.
+UINT parseProfileInt(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && isIniBlank(text[i]))
+        ++i;
+    bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    UINT base = 10;
+    if (text.substr(i, 2) == "0x" || text.substr(i, 2) == "0X") {
+        base = 16;
+        i += 2;
+    }
+    UINT result = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        UINT digit = (c >= '0' && c <= '9')   ? UINT(c - '0')
+                     : (c >= 'a' && c <= 'f') ? UINT(c - 'a' + 10)
+                     : (c >= 'A' && c <= 'F') ? UINT(c - 'A' + 10)
+                                              : 99;
+        if (digit >= base)
+            break;
+        result = result * base + digit;
+    }
+    return negative ? 0u - result : result;
+}
+
+
+// The parsed profile, or null with the reason in `error`. A kept resolution that now leads to no
+// file is resolved again, in case the file has appeared under another spelling.
+std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, std::string &hostPath,
+                                               DWORD &error)
+{
+    bool fromCache = false;
+    if (!profileHostPath(fileName, false, hostPath, error, fromCache))
+        return nullptr;
+    std::shared_ptr<const IniDocument> doc = loadIniDocument(hostPath, error);
+    if (doc || !fromCache)
+        return doc;
+    std::string again;
+    if (!profileHostPath(fileName, true, again, error, fromCache) || again == hostPath)
+        return nullptr;
+    hostPath = again;
+    return loadIniDocument(hostPath, error);
+}
+
+std::vector<std::string_view> sectionNames(const IniDocument &doc)
+{
+    std::vector<std::string_view> names;
+    for (const IniSection &section : doc.sections())
+        names.push_back(doc.sectionName(section));
+    return names;
+}
+
+// Comments are never listed; a key with an empty name would end the list early, so it is left
+// out too.
+std::vector<std::string_view> keyNames(const IniDocument &doc, const IniSection &section)
+{
+    std::vector<std::string_view> names;
+    for (size_t index : section.keys)
+        if (!doc.lines()[index].comment && !doc.lines()[index].name.empty())
+            names.push_back(doc.lines()[index].name);
+    return names;
+}
+
+// Like Windows: the default loses its trailing spaces (tabs stay) and then a pair of quotes
+// around it, as a value read from the file does.
+std::string_view defaultText(LPCSTR text)
+{
+    std::string_view value = text ? text : "";
+    while (!value.empty() && value.back() == ' ')
+        value.remove_suffix(1);
+    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                  value.back() == value.front();
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+// What a profile read answers, before it is copied to the caller's buffer.
+struct ProfileAnswer {
+    enum class Kind { Text, List, Default } kind = Kind::Default;
+    std::string_view text;
+    std::vector<std::string_view> names;
+    std::shared_ptr<const IniDocument> doc;  // keeps `text` and `names` alive
+    std::shared_ptr<const RegionalKeys> regional;  // the same for answers of the locale
+    std::string hostPath;                    // the file read, when its name resolved
+    DWORD error = ERROR_SUCCESS;
+};
+
+// win.ini's [intl] as Windows NT keeps it, in the user's regional settings: a key of the file
+// wins, the locale answers for the others, and the key list holds both. False when neither has
+// anything to give, so that the read goes on as for any file.
+bool answerFromRegionalSettings(ProfileAnswer &answer, const IniSection *found, LPCSTR key)
+{
+    const IniDocument *doc = answer.doc.get();
+    if (key && found && doc->findKey(*found, key))
+        return false;
+    answer.regional = regionalIntlKeys();
+    if (key) {
+        for (const auto &[name, value] : *answer.regional)
+            if (iniNamesEqual(name, key)) {
+                answer.kind = ProfileAnswer::Kind::Text;
+                answer.text = value;
+                answer.error = ERROR_SUCCESS;
+                return true;
+            }
+        return false;
+    }
+    if (answer.regional->empty())
+        return false;
+    answer.kind = ProfileAnswer::Kind::List;
+    if (found)
+        answer.names = keyNames(*doc, *found);
+    for (const auto &entry : *answer.regional)
+        if (!found || !doc->findKey(*found, entry.first))
+            answer.names.push_back(entry.first);
+    answer.error = ERROR_SUCCESS;
+    return true;
+}
+
+// A null section lists the sections (none when the file is missing: never the default); a null
+// key lists the keys of the section; otherwise the key's value. Only a missing value, section or
+// file gives the default.
+ProfileAnswer answerProfileRead(LPCSTR section, LPCSTR key, LPCSTR fileName)
+{
+    ProfileAnswer answer;
+    answer.doc = loadProfile(fileName, answer.hostPath, answer.error);
+    // A file that is there but cannot be read says so; any other lack of a file is "not found".
+    if (!answer.doc && answer.error != ERROR_ACCESS_DENIED)
+        answer.error = ERROR_FILE_NOT_FOUND;
+    const IniDocument *doc = answer.doc.get();
+    if (!section) {
+        answer.kind = ProfileAnswer::Kind::List;
+        if (doc)
+            answer.names = sectionNames(*doc);
+        return answer;
+    }
+    const IniSection *found = doc ? doc->findSection(section) : nullptr;
+    if (!answer.hostPath.empty() && isRegionalSection(section, answer.hostPath) &&
+        answerFromRegionalSettings(answer, found, key))
+        return answer;
+    if (found && !key) {
+        answer.kind = ProfileAnswer::Kind::List;
+        answer.names = keyNames(*doc, *found);
+        return answer;
+    }
+    if (const IniLine *line = found ? doc->findKey(*found, key) : nullptr) {
+        answer.kind = ProfileAnswer::Kind::Text;
+        answer.text = line->value;
+        return answer;
+    }
+    if (doc)
+        answer.error = ERROR_FILE_NOT_FOUND;
+    return answer;
+}
+
+DWORD readProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
+                        DWORD size, LPCSTR fileName)
+{
+    if (!buffer || size == 0)
+        return 0;
+    ProfileAnswer answer = answerProfileRead(section, key, fileName);
+    switch (answer.kind) {
+    case ProfileAnswer::Kind::Text:
+        return copyProfileText(answer.text, buffer, size);
+    case ProfileAnswer::Kind::List:
+        if (answer.error != ERROR_SUCCESS)
+            SetLastError(answer.error);
+        return copyProfileList(answer.names, buffer, size);
+    case ProfileAnswer::Kind::Default:
+        break;
+    }
+    SetLastError(answer.error);
+    return copyProfileText(defaultText(defaultValue), buffer, size);
+}
+
+// The text GetPrivateProfileIntA reads a number from: the value, or the first name of a list.
+std::string_view numberText(const ProfileAnswer &answer)
+{
+    if (answer.kind == ProfileAnswer::Kind::List)
+        return answer.names.empty() ? std::string_view() : answer.names.front();
+    return answer.kind == ProfileAnswer::Kind::Text ? answer.text : std::string_view();
+}
+
+UINT readProfileInt(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName)
+{
+    ProfileAnswer answer = answerProfileRead(section, key, fileName);
+    if (answer.error != ERROR_SUCCESS)
+        SetLastError(answer.error);
+    std::string_view text = numberText(answer);
+    return text.empty() ? static_cast<UINT>(defaultValue) : parseProfileInt(text);
+}
+
+bool hasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Names and values that could not be read back as written: a line break would start another
+// line, and a key name with '=' or a leading ';' or '[' would read as another key, a comment
+// or a section.
+bool isWritable(LPCSTR section, LPCSTR key, LPCSTR value)
+{
+    if (hasLineBreak(section) || (value && hasLineBreak(value)))
+        return false;
+    if (!key)
+        return true;
+    std::string_view name = trimIniBlanks(key);
+    return !name.empty() && !hasLineBreak(name) && name.find('=') == std::string_view::npos &&
+           name.front() != ';' && name.front() != '[';
+}
+
+BOOL writeProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName)
+{
+    if (!section) {
+        // All three null asks Windows to flush its cache, and returns FALSE; this engine keeps
+        // nothing unwritten.
+        if (key || value)
+            SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    if (!isWritable(section, key, value)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    std::string hostPath;
+    DWORD error = 0;
+    bool fromCache = false;
+    bool resolved = profileHostPath(fileName, false, hostPath, error, fromCache);
+    if (resolved && fromCache && !isIniFilePresent(hostPath))
+        resolved = profileHostPath(fileName, true, hostPath, error, fromCache);
+    if (!resolved) {
+        SetLastError(error == ERROR_INVALID_DRIVE ? ERROR_PATH_NOT_FOUND : error);
+        return FALSE;
+    }
+    std::string sectionName(section), keyName(key ? key : ""), text(value ? value : "");
+    bool unencodable = false;
+    IniEdit edit = [&](const IniDocument &doc) -> std::optional<std::string> {
+        if (!key)
+            return removeIniSection(doc, sectionName);
+        if (!value)
+            return removeIniKey(doc, sectionName, keyName);
+        // A UTF-16 file would keep '?' for bytes that are no character, and the value would
+        // not read back: such a write is refused like one with a line break.
+        unencodable = doc.encoding() != IniEncoding::Ansi &&
+                      !(survivesUtf16(sectionName) && survivesUtf16(keyName) && survivesUtf16(text));
+        return unencodable ? std::nullopt : setIniValue(doc, sectionName, keyName, text);
+    };
+    // Like Windows, deleting from a file that does not exist creates it, empty.
+    if (!updateIniFile(hostPath, true, edit, error)) {
+        SetLastError(error);
+        return FALSE;
+    }
+    if (unencodable) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
+                                      LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName)
+{
+    try {
+        return readProfileString(lpAppName, lpKeyName, lpDefault, lpReturnedString, nSize,
+                                 lpFileName);
+    } catch (...) {
+        // The default still reaches the caller, as when the file cannot be read.
+        SetLastError(vks::win32ErrorOfCurrentException());
+        return copyProfileText(lpAppName ? defaultText(lpDefault) : "", lpReturnedString, nSize);
+    }
+}
+
+UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault,
+                                  LPCSTR lpFileName)
+{
+    return vks::atWin32Boundary(static_cast<UINT>(nDefault), [&] {
+        return readProfileInt(lpAppName, lpKeyName, nDefault, lpFileName);
+    });
+}
+
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
+                                       LPCSTR lpFileName)
+{
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        vks::detail::prepareDriveForWrite();
+        return writeProfileString(lpAppName, lpKeyName, lpString, lpFileName);
+    });
+}
+
+// win.ini is read through GetPrivateProfileStringA alone, so that every answer it gives passes
+// one place.
+DWORD WINAPI GetProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
+                               LPSTR lpReturnedString, DWORD nSize)
+{
+    return GetPrivateProfileStringA(lpAppName, lpKeyName, lpDefault, lpReturnedString, nSize,
+                                    "win.ini");
+}
+
+UINT WINAPI GetProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault)
+{
+    return GetPrivateProfileIntA(lpAppName, lpKeyName, nDefault, "win.ini");
+}

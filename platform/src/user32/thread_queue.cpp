@@ -1,0 +1,258 @@
+// One thread's message queue, the registry of live queues and the tick-count wake-up.
+#include "user32/thread_queue.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <unordered_map>
+
+#include "kernel32/clock.h"
+#include "user32/window_table.h"
+
+namespace vks::detail {
+
+namespace {
+
+std::atomic<std::uint64_t> tickGeneration{0};
+
+struct QueueRegistry {
+    std::mutex lock;
+    std::unordered_map<DWORD, std::weak_ptr<MessageQueue>> byThread;
+};
+
+// Never destroyed: threads may end, and post, during static destruction.
+QueueRegistry &registry()
+{
+    static QueueRegistry &queues = *new QueueRegistry;
+    return queues;
+}
+
+// Owns the thread's queue; at thread exit the thread's windows go and waiting senders get 0.
+struct ThreadQueue {
+    std::shared_ptr<MessageQueue> queue;
+
+    ~ThreadQueue()
+    {
+        if (!queue)
+            return;
+        {
+            std::lock_guard guard(registry().lock);
+            registry().byThread.erase(queue->threadId());
+        }
+        forgetThreadWindows(queue->threadId());
+        queue->close();
+    }
+};
+
+thread_local ThreadQueue threadQueue;
+thread_local MessageQueue *threadQueueFast = nullptr;
+
+MessageQueue &makeThreadQueue()
+{
+    const DWORD self = GetCurrentThreadId();
+    threadQueue.queue = std::make_shared<MessageQueue>(self);
+    {
+        std::lock_guard guard(registry().lock);
+        registry().byThread[self] = threadQueue.queue;
+    }
+    threadQueueFast = threadQueue.queue.get();
+    return *threadQueueFast;
+}
+
+}  // namespace
+
+MessageQueue &currentQueue()
+{
+    return threadQueueFast ? *threadQueueFast : makeThreadQueue();
+}
+
+std::shared_ptr<MessageQueue> currentQueueShared()
+{
+    currentQueue();
+    return threadQueue.queue;
+}
+
+std::shared_ptr<MessageQueue> queueOfThread(DWORD threadId)
+{
+    std::lock_guard guard(registry().lock);
+    const auto found = registry().byThread.find(threadId);
+    return found == registry().byThread.end() ? nullptr : found->second.lock();
+}
+
+void MessageQueue::changed()
+{
+    ++version_;
+    wake_.notify_all();
+}
+
+DWORD MessageQueue::post(const MSG &msg)
+{
+    std::lock_guard guard(lock_);
+    if (posted_.size() >= kMaxPosted)
+        return ERROR_NOT_ENOUGH_QUOTA;
+    posted_.push_back(msg);
+    changed();
+    return 0;
+}
+
+void MessageQueue::postQuit(int exitCode)
+{
+    std::lock_guard guard(lock_);
+    quit_ = true;
+    exitCode_ = exitCode;
+    changed();
+}
+
+bool MessageQueue::queueSent(const std::shared_ptr<SentMessage> &sent)
+{
+    std::lock_guard guard(lock_);
+    if (closed_)
+        return false;
+    sent_.push_back(sent);
+    changed();
+    return true;
+}
+
+void MessageQueue::discardWindow(HWND hwnd)
+{
+    std::lock_guard guard(lock_);
+    std::erase_if(posted_, [hwnd](const MSG &msg) { return msg.hwnd == hwnd; });
+    timers_.killWindow(hwnd);
+}
+
+void MessageQueue::setTimer(HWND hwnd, UINT_PTR id, UINT interval, TIMERPROC proc)
+{
+    const DWORD now = tickCountNow();
+    std::lock_guard guard(lock_);
+    timers_.set(hwnd, id, interval, proc, now);
+    changed();
+}
+
+bool MessageQueue::killTimer(HWND hwnd, UINT_PTR id)
+{
+    std::lock_guard guard(lock_);
+    return timers_.kill(hwnd, id);
+}
+
+bool MessageQueue::hasTimer(HWND hwnd, UINT_PTR id)
+{
+    std::lock_guard guard(lock_);
+    return timers_.has(hwnd, id);
+}
+
+std::shared_ptr<SentMessage> MessageQueue::takeSent()
+{
+    std::lock_guard guard(lock_);
+    if (sent_.empty())
+        return nullptr;
+    std::shared_ptr<SentMessage> sent = std::move(sent_.front());
+    sent_.pop_front();
+    return sent;
+}
+
+void MessageQueue::wake()
+{
+    std::lock_guard guard(lock_);
+    changed();
+}
+
+bool MessageQueue::retrievePosted(MSG &out, const MessageFilter &filter, bool remove,
+                                  QueueSnapshot &seen)
+{
+    seen.tickGeneration = tickGeneration.load();
+    const DWORD now = tickCountNow();
+    std::lock_guard guard(lock_);
+    seen.version = version_;
+    const auto found = std::find_if(posted_.begin(), posted_.end(),
+                                    [&filter](const MSG &msg) { return filter.accepts(msg); });
+    if (found != posted_.end()) {
+        out = *found;
+        if (remove)
+            posted_.erase(found);
+        return true;
+    }
+    if (quit_) {
+        out = MSG{};
+        out.message = WM_QUIT;
+        out.wParam = static_cast<WPARAM>(exitCode_);
+        out.time = now;
+        if (remove)
+            quit_ = false;
+        return true;
+    }
+    return false;
+}
+
+bool MessageQueue::retrieveTimer(MSG &out, const MessageFilter &filter, bool remove)
+{
+    const DWORD now = tickCountNow();
+    std::lock_guard guard(lock_);
+    if (std::optional<MSG> timer = timers_.due(now, filter, remove)) {
+        out = *timer;
+        return true;
+    }
+    return false;
+}
+
+void MessageQueue::waitForChange(const QueueSnapshot &seen)
+{
+    std::unique_lock guard(lock_);
+    const auto somethingNew = [&] {
+        return version_ != seen.version || tickGeneration.load() != seen.tickGeneration;
+    };
+    if (somethingNew())
+        return;
+    const std::optional<DWORD> untilDue = timers_.untilNextDue(tickCountNow());
+    if (!untilDue)
+        wake_.wait(guard, somethingNew);
+    else if (*untilDue > 0)
+        wake_.wait_for(guard, std::chrono::milliseconds(*untilDue), somethingNew);
+}
+
+bool MessageQueue::waitForReply(const SentMessage &sent)
+{
+    std::unique_lock guard(lock_);
+    wake_.wait(guard, [&] { return sent.done || !sent_.empty(); });
+    return sent.done;
+}
+
+void MessageQueue::close()
+{
+    std::deque<std::shared_ptr<SentMessage>> waiting;
+    {
+        std::lock_guard guard(lock_);
+        closed_ = true;
+        waiting.swap(sent_);
+        posted_.clear();
+    }
+    for (const std::shared_ptr<SentMessage> &sent : waiting)
+        answer(*sent, 0);
+}
+
+void MessageQueue::answer(SentMessage &sent, LRESULT result)
+{
+    MessageQueue &sender = *sent.replyTo;
+    std::lock_guard guard(sender.lock_);
+    sent.result = result;
+    sent.done = true;
+    sender.wake_.notify_all();
+}
+
+void MessageQueue::tickCountChanged()
+{
+    ++tickGeneration;
+    std::vector<std::shared_ptr<MessageQueue>> live;
+    {
+        std::lock_guard guard(registry().lock);
+        for (const auto &[thread, queue] : registry().byThread)
+            if (std::shared_ptr<MessageQueue> alive = queue.lock())
+                live.push_back(std::move(alive));
+    }
+    // Taking each lock orders the wake-up after any check made before the new generation.
+    for (const std::shared_ptr<MessageQueue> &queue : live) {
+        std::lock_guard guard(queue->lock_);
+        queue->wake_.notify_all();
+    }
+}
+
+}  // namespace vks::detail

@@ -1,0 +1,172 @@
+// The window table: records, links and Z-order, and the calls that read one window's record.
+#include "user32/window_table.h"
+
+#include <algorithm>
+
+#include "user32/thread_queue.h"
+
+namespace vks::detail {
+
+namespace {
+
+// Handles step by 4 so that a handle never looks like a small integer or an odd pointer; they
+// are never reused, so a stale handle stays invalid.
+constexpr std::uintptr_t kHandleStep = 4;
+
+void unlink(std::vector<HWND> &list, HWND hwnd)
+{
+    std::erase(list, hwnd);
+}
+
+}  // namespace
+
+WindowTable &windowTable()
+{
+    static WindowTable &table = *new WindowTable;
+    return table;
+}
+
+WindowRecord *WindowTable::find(HWND hwnd)
+{
+    const auto found = records_.find(hwnd);
+    return found == records_.end() ? nullptr : found->second.get();
+}
+
+HWND WindowTable::add(std::unique_ptr<WindowRecord> record)
+{
+    const HWND hwnd = reinterpret_cast<HWND>(nextHandle_);
+    nextHandle_ += kHandleStep;
+    record->handle = hwnd;
+    // A new child goes below its siblings (creation order is tab order); a new top-level window
+    // goes on top.
+    if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr)
+        parent->children.push_back(hwnd);
+    else
+        topLevel_.insert(topLevel_.begin(), hwnd);
+    records_.emplace(hwnd, std::move(record));
+    return hwnd;
+}
+
+std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
+{
+    const auto found = records_.find(hwnd);
+    if (found == records_.end())
+        return nullptr;
+    std::unique_ptr<WindowRecord> record = std::move(found->second);
+    records_.erase(found);
+    if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr)
+        unlink(parent->children, hwnd);
+    else
+        unlink(topLevel_, hwnd);
+    for (auto &[handle, other] : records_)
+        if (other->owner == hwnd)
+            other->owner = nullptr;
+    return record;
+}
+
+const std::vector<HWND> &WindowTable::siblingsOf(const WindowRecord &record)
+{
+    if (WindowRecord *parent = record.parent ? find(record.parent) : nullptr)
+        return parent->children;
+    return topLevel_;
+}
+
+void WindowTable::descendants(HWND hwnd, std::vector<HWND> &out)
+{
+    const WindowRecord *record = find(hwnd);
+    if (!record)
+        return;
+    out.push_back(hwnd);
+    for (HWND child : record->children)
+        descendants(child, out);
+}
+
+std::vector<HWND> WindowTable::windowsOfThread(DWORD threadId) const
+{
+    std::vector<HWND> windows;
+    for (const auto &[handle, record] : records_)
+        if (record->threadId == threadId)
+            windows.push_back(handle);
+    return windows;
+}
+
+void WindowTable::bringToTop(HWND hwnd)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record)
+        return;
+    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
+    unlink(siblings, hwnd);
+    siblings.insert(siblings.begin(), hwnd);
+}
+
+void WindowTable::sendToBottom(HWND hwnd)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record)
+        return;
+    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
+    unlink(siblings, hwnd);
+    siblings.push_back(hwnd);
+}
+
+void WindowTable::placeAfter(HWND hwnd, HWND sibling)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record || hwnd == sibling)
+        return;
+    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
+    unlink(siblings, hwnd);
+    const auto after = std::find(siblings.begin(), siblings.end(), sibling);
+    siblings.insert(after == siblings.end() ? after : after + 1, hwnd);
+}
+
+std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
+{
+    WindowTable &table = windowTable();
+    std::lock_guard guard(table.lock);
+    const WindowRecord *record = table.find(hwnd);
+    return record ? record->queue : nullptr;
+}
+
+WNDPROC procOfWindow(HWND hwnd)
+{
+    WindowTable &table = windowTable();
+    std::lock_guard guard(table.lock);
+    const WindowRecord *record = table.find(hwnd);
+    return record ? record->proc : nullptr;
+}
+
+std::optional<DWORD> threadOfWindow(HWND hwnd)
+{
+    WindowTable &table = windowTable();
+    std::lock_guard guard(table.lock);
+    const WindowRecord *record = table.find(hwnd);
+    return record ? std::optional<DWORD>(record->threadId) : std::nullopt;
+}
+
+std::vector<HWND> windowAndDescendants(HWND hwnd)
+{
+    WindowTable &table = windowTable();
+    std::vector<HWND> windows;
+    std::lock_guard guard(table.lock);
+    table.descendants(hwnd, windows);
+    return windows;
+}
+
+void forgetThreadWindows(DWORD threadId)
+{
+    WindowTable &table = windowTable();
+    std::vector<std::unique_ptr<WindowRecord>> gone;
+    std::lock_guard guard(table.lock);
+    for (HWND hwnd : table.windowsOfThread(threadId))
+        gone.push_back(table.remove(hwnd));
+}
+
+LRESULT callWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const WNDPROC proc = procOfWindow(hwnd);
+    return proc ? proc(hwnd, message, wParam, lParam) : 0;
+}
+
+}  // namespace vks::detail
