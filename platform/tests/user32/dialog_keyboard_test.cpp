@@ -372,6 +372,7 @@ INT_PTR CALLBACK typingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 TEST(ModalDialogKeyboard, TheModalLoopGivesTheDialogItsKeys)
 {
+    vkstest::ModalWatchdog modalWatchdog;
     const struct {
         const char *name;
         std::vector<WPARAM> keys;
