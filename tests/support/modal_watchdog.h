@@ -14,9 +14,10 @@ namespace vkstest {
 // Watches the thread that makes it, from construction to destruction. When one window stays the
 // topmost visible top-level window for `limit` of real time (whatever clock the test injects),
 // a modal dialog, message box, property sheet or file dialog was left open: the watchdog fails
-// the test, naming that window's class and title, and posts WM_QUIT to the thread. Every modal
-// loop ends on WM_QUIT and posts it again for the loop outside it, so the test runs on to its
-// end; the destructor takes the request out of the queue again, so the next test starts clean.
+// the test, naming that window's class and title, and posts WM_QUIT to the thread; it does so
+// again for each window left open after that. Every modal loop ends on WM_QUIT and posts it
+// again for the loop outside it, so the test runs on to its end; the destructor takes the
+// request out of the queue again, so the next test starts clean.
 class ModalWatchdog {
 public:
     static constexpr std::chrono::milliseconds kLimit{5000};

@@ -2,6 +2,7 @@
 // that nothing ends fails the test by its window's name and lets the test run on.
 #include <functional>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::HasSubstr;
 
 constexpr int kNumbered = 100;   // a dialog captioned "Numbered"
 constexpr int kSmallPage = 300;  // a property page
@@ -82,6 +84,24 @@ TEST_F(ModalWatchdogTest, EndsEachKindOfModalLeftOpenAndNamesItsWindow)
         EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
             << "the watchdog takes its quit request back";
     }
+}
+
+TEST_F(ModalWatchdogTest, KeepsWatchingAfterATestTakesTheQuitRequestAway)
+{
+    ::testing::TestPartResultArray failures;
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &failures);
+        vkstest::ModalWatchdog watchdog(200ms);
+        for (const char *caption : {"First", "Second"}) {
+            MessageBoxA(nullptr, "Nobody answers", caption, MB_OK);
+            MSG msg;
+            PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        }
+    }
+    ASSERT_EQ(2, failures.size());
+    EXPECT_THAT(failures.GetTestPartResult(0).message(), HasSubstr("title \"First\""));
+    EXPECT_THAT(failures.GetTestPartResult(1).message(), HasSubstr("title \"Second\""));
 }
 
 }  // namespace
