@@ -1,5 +1,6 @@
 // The table of drawing objects.
 #include "gdi32/gdi_objects.h"
+#include "kernel32/no_destructor.h"
 
 #include <cstdint>
 #include <mutex>
@@ -33,8 +34,8 @@ struct GdiTable {
 
 GdiTable &gdiTable()
 {
-    static GdiTable &table = *new GdiTable;
-    return table;
+    static NoDestructor<GdiTable> table;
+    return *table;
 }
 
 template <typename Object>

@@ -2,6 +2,7 @@
 // activation.
 #include <atomic>
 
+#include "kernel32/no_destructor.h"
 #include "user32/thread_input.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
@@ -14,8 +15,8 @@ namespace {
 
 ThreadWindowSlot &activeWindows()
 {
-    static ThreadWindowSlot &windows = *new ThreadWindowSlot;
-    return windows;
+    static NoDestructor<ThreadWindowSlot> windows;
+    return *windows;
 }
 
 // The headless desktop has one foreground window: the one activated last, on any thread.

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_focus.h"
 #include "vksboundary.h"
 
@@ -60,8 +61,8 @@ private:
 
 OpenDialogs &openDialogs()
 {
-    static OpenDialogs &dialogs = *new OpenDialogs;
-    return dialogs;
+    static NoDestructor<OpenDialogs> dialogs;
+    return *dialogs;
 }
 
 LRESULT defaultDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,7 @@
 // SetFocus and GetFocus: the keyboard focus of each thread.
 #include <mutex>
 
+#include "kernel32/no_destructor.h"
 #include "user32/thread_input.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
@@ -13,8 +14,8 @@ namespace {
 
 ThreadWindowSlot &focusWindows()
 {
-    static ThreadWindowSlot &windows = *new ThreadWindowSlot;
-    return windows;
+    static NoDestructor<ThreadWindowSlot> windows;
+    return *windows;
 }
 
 HWND aliveOrNull(HWND hwnd)
@@ -28,7 +29,7 @@ enum class FocusCheck { Ok, NoWindow, OtherThread, Refused };
 FocusCheck checkFocusable(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     if (!record)
         return FocusCheck::NoWindow;

@@ -1,6 +1,7 @@
 // The message box's window: its class, its children and its dialog procedure.
 #include "user32/message_box_dialog.h"
 
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_state.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
@@ -49,8 +50,8 @@ private:
 
 OpenBoxes &openBoxes()
 {
-    static OpenBoxes &boxes = *new OpenBoxes;
-    return boxes;
+    static NoDestructor<OpenBoxes> boxes;
+    return *boxes;
 }
 
 const char *buttonText(int id)

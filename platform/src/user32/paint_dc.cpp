@@ -1,5 +1,6 @@
 // The device-context handles of painting.
 #include "user32/paint_dc.h"
+#include "kernel32/no_destructor.h"
 
 #include <cstdint>
 #include <mutex>
@@ -18,8 +19,8 @@ struct OpenDcs {
 
 OpenDcs &openDcs()
 {
-    static OpenDcs &dcs = *new OpenDcs;
-    return dcs;
+    static NoDestructor<OpenDcs> dcs;
+    return *dcs;
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ bool sameRect(const RECT &a, const RECT &b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-RECT clientRectOf(const WindowRecord &record)
+RECT clientRectOf(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     return {0, 0, record.rect.right - record.rect.left, record.rect.bottom - record.rect.top};
 }
@@ -77,7 +77,7 @@ RECT subtract(const RECT &update, const RECT &valid)
     return update;
 }
 
-bool shownWithAncestors(WindowTable &table, const WindowRecord *record)
+bool shownWithAncestors(WindowTable &table, const WindowRecord *record) VKS_REQUIRES(windowLock)
 {
     for (; record; record = record->parent ? table.find(record->parent) : nullptr)
         if (!(record->style & WS_VISIBLE))
@@ -85,7 +85,7 @@ bool shownWithAncestors(WindowTable &table, const WindowRecord *record)
     return true;
 }
 
-bool needsPaint(const WindowRecord &record)
+bool needsPaint(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     return !isEmpty(record.update) || record.internalPaint;
 }
@@ -96,7 +96,7 @@ using Queues = std::vector<std::shared_ptr<MessageQueue>>;
 // children under the area unless RDW_NOCHILDREN says otherwise, with or without
 // RDW_ALLCHILDREN.
 void applyRedraw(WindowTable &table, WindowRecord &record, const RECT &area, UINT flags,
-                 bool isRoot, Queues &touched)
+                 bool isRoot, Queues &touched) VKS_REQUIRES(windowLock)
 {
     if (!(record.style & WS_VISIBLE))
         return;
@@ -140,7 +140,7 @@ void wakeOthers(const Queues &touched)
 bool windowNeedsPaint(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record && shownWithAncestors(table, record) && needsPaint(*record);
 }
@@ -148,7 +148,7 @@ bool windowNeedsPaint(HWND hwnd)
 bool takeEraseDue(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record || !record->eraseDue)
         return false;
@@ -179,7 +179,7 @@ void paintNow(HWND hwnd, UINT flags)
 }
 
 HWND findToPaint(WindowTable &table, const std::vector<HWND> &level, DWORD threadId,
-                 const MessageFilter &filter)
+                 const MessageFilter &filter) VKS_REQUIRES(windowLock)
 {
     for (HWND hwnd : level) {
         const WindowRecord *record = table.find(hwnd);
@@ -199,7 +199,7 @@ void exposeScreenArea(HWND hidden, const RECT &screenArea)
     std::vector<std::pair<HWND, RECT>> under;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         for (HWND top : table.topLevel()) {
             const WindowRecord *record = table.find(top);
             if (top != hidden && (record->style & WS_VISIBLE) &&
@@ -218,7 +218,7 @@ void redrawWindow(HWND hwnd, const RECT *rect, UINT flags)
     Queues touched;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         WindowRecord *record = table.find(hwnd);
         if (!record || !shownWithAncestors(table, record))
             return;
@@ -233,7 +233,7 @@ void redrawWindow(HWND hwnd, const RECT *rect, UINT flags)
 std::optional<PaintStart> takeUpdate(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record)
         return std::nullopt;
@@ -247,7 +247,7 @@ std::optional<PaintStart> takeUpdate(HWND hwnd)
 std::optional<RECT> updateRectOf(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? std::optional<RECT>(record->update) : std::nullopt;
 }
@@ -255,7 +255,7 @@ std::optional<RECT> updateRectOf(HWND hwnd)
 HWND windowToPaint(DWORD threadId, const MessageFilter &filter)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     return findToPaint(table, table.topLevel(), threadId, filter);
 }
 
@@ -270,7 +270,7 @@ void exposeHiddenWindow(HWND hwnd)
     RECT area{};
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = table.find(hwnd);
         if (!record)
             return;

@@ -2,7 +2,9 @@
 #include "user32/window_table.h"
 
 #include <algorithm>
+#include <type_traits>
 
+#include "kernel32/no_destructor.h"
 #include "user32/thread_queue.h"
 
 namespace vks::detail {
@@ -20,10 +22,14 @@ void unlink(std::vector<HWND> &list, HWND hwnd)
 
 }  // namespace
 
+// Never destroyed, so that threads that end after main() still find it.
+static_assert(std::is_trivially_destructible_v<Mutex>);
+constinit Mutex windowLock{LockLevel::Window};
+
 WindowTable &windowTable()
 {
-    static WindowTable &table = *new WindowTable;
-    return table;
+    static NoDestructor<WindowTable> table;
+    return *table;
 }
 
 WindowRecord *WindowTable::find(HWND hwnd)
@@ -124,7 +130,7 @@ void WindowTable::placeAfter(HWND hwnd, HWND sibling)
 std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? record->queue : nullptr;
 }
@@ -132,7 +138,7 @@ std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
 WNDPROC procOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? record->proc : nullptr;
 }
@@ -140,7 +146,7 @@ WNDPROC procOfWindow(HWND hwnd)
 std::optional<DWORD> threadOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? std::optional<DWORD>(record->threadId) : std::nullopt;
 }
@@ -149,7 +155,7 @@ std::vector<HWND> windowAndDescendants(HWND hwnd)
 {
     WindowTable &table = windowTable();
     std::vector<HWND> windows;
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     table.descendants(hwnd, windows);
     return windows;
 }
@@ -158,7 +164,7 @@ void forgetThreadWindows(DWORD threadId)
 {
     WindowTable &table = windowTable();
     std::vector<std::unique_ptr<WindowRecord>> gone;
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     for (HWND hwnd : table.windowsOfThread(threadId))
         gone.push_back(table.remove(hwnd));
 }
@@ -166,7 +172,13 @@ void forgetThreadWindows(DWORD threadId)
 LRESULT callWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const WNDPROC proc = procOfWindow(hwnd);
-    return proc ? proc(hwnd, message, wParam, lParam) : 0;
+    return proc ? callProcedure(proc, hwnd, message, wParam, lParam) : 0;
+}
+
+LRESULT callProcedure(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    assertNoLockHeld("a window procedure");
+    return proc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vks::detail
