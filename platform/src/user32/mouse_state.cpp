@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <mutex>
-#include <unordered_map>
+#include <utility>
 
 #include "kernel32/no_destructor.h"
+#include "user32/thread_queue.h"
 #include "user32/window_state.h"
 #include "user32/window_table.h"
 
@@ -100,12 +101,6 @@ HWND topLevelOf(HWND hwnd)
     return record ? record->handle : nullptr;
 }
 
-std::unordered_map<DWORD, HWND> &captures()
-{
-    static NoDestructor<std::unordered_map<DWORD, HWND>> byThread;
-    return *byThread;
-}
-
 }  // namespace
 
 POINT cursorPosition()
@@ -127,26 +122,20 @@ POINT placeCursor(POINT screen)
 
 HWND captureWindow()
 {
-    MouseState &state = mouseState();
-    HWND capture = nullptr;
-    {
-        std::lock_guard guard(state.lock);
-        const auto found = captures().find(GetCurrentThreadId());
-        capture = found == captures().end() ? nullptr : found->second;
-    }
-    return IsWindow(capture) ? capture : nullptr;
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    const ThreadWindows *thread = table.threadWindows(GetCurrentThreadId());
+    return thread && thread->capture && table.find(thread->capture) ? thread->capture : nullptr;
 }
 
 HWND exchangeCapture(HWND hwnd)
 {
-    const HWND previous = captureWindow();
-    MouseState &state = mouseState();
-    std::lock_guard guard(state.lock);
-    if (hwnd)
-        captures()[GetCurrentThreadId()] = hwnd;
-    else
-        captures().erase(GetCurrentThreadId());
-    return previous;
+    currentQueue();  // the thread's state comes with its queue
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    ThreadWindows *thread = table.threadWindows(GetCurrentThreadId());
+    const HWND previous = std::exchange(thread->capture, hwnd);
+    return previous && table.find(previous) ? previous : nullptr;
 }
 
 std::optional<MouseTarget> mouseTargetAt(POINT screen)

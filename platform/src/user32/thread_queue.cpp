@@ -28,9 +28,11 @@ QueueRegistry &registry()
     return *queues;
 }
 
-// Owns the thread's queue; at thread exit the thread's windows go and waiting senders get 0.
+// Owns the thread's queue and window-manager state; at thread exit the thread's windows and
+// state go, and senders still waiting get 0.
 struct ThreadQueue {
     std::shared_ptr<MessageQueue> queue;
+    std::unique_ptr<ThreadWindows> windows;
 
     ~ThreadQueue()
     {
@@ -51,6 +53,8 @@ thread_local MessageQueue *threadQueueFast = nullptr;
 MessageQueue &makeThreadQueue()
 {
     const DWORD self = GetCurrentThreadId();
+    threadQueue.windows = std::make_unique<ThreadWindows>(self);
+    registerThreadWindows(*threadQueue.windows);
     threadQueue.queue = std::make_shared<MessageQueue>(self);
     {
         MutexLock guard(registry().lock);

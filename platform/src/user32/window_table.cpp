@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <utility>
 
+#include "gdi32/display_list.h"
 #include "kernel32/no_destructor.h"
 #include "user32/thread_queue.h"
 
@@ -43,6 +45,8 @@ HWND WindowTable::add(std::unique_ptr<WindowRecord> record)
     const HWND hwnd = reinterpret_cast<HWND>(nextHandle_);
     nextHandle_ += kHandleStep;
     record->handle = hwnd;
+    record->thread = threadWindows(record->threadId);
+    record->thread->windows.insert(hwnd);
     // A new child goes below its siblings (creation order is tab order); a new top-level window
     // goes on top.
     if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr)
@@ -67,6 +71,11 @@ std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
     for (auto &[handle, other] : records_)
         if (other->owner == hwnd)
             other->owner = nullptr;
+    ThreadWindows &thread = *record->thread;
+    thread.windows.erase(hwnd);
+    for (HWND *slot : {&thread.focus, &thread.active, &thread.capture})
+        if (*slot == hwnd)
+            *slot = nullptr;
     return record;
 }
 
@@ -87,13 +96,28 @@ void WindowTable::descendants(HWND hwnd, std::vector<HWND> &out)
         descendants(child, out);
 }
 
-std::vector<HWND> WindowTable::windowsOfThread(DWORD threadId) const
+ThreadWindows *WindowTable::threadWindows(DWORD threadId)
 {
-    std::vector<HWND> windows;
-    for (const auto &[handle, record] : records_)
-        if (record->threadId == threadId)
-            windows.push_back(handle);
-    return windows;
+    const auto found = threads_.find(threadId);
+    return found == threads_.end() ? nullptr : found->second;
+}
+
+void WindowTable::addThread(ThreadWindows &thread)
+{
+    threads_[thread.threadId] = &thread;
+}
+
+std::vector<std::unique_ptr<WindowRecord>> WindowTable::removeThread(DWORD threadId)
+{
+    std::vector<std::unique_ptr<WindowRecord>> gone;
+    if (ThreadWindows *thread = threadWindows(threadId)) {
+        // A copy: remove() takes each window out of the set.
+        const std::vector<HWND> windows(thread->windows.begin(), thread->windows.end());
+        for (HWND hwnd : windows)
+            gone.push_back(remove(hwnd));
+        threads_.erase(threadId);
+    }
+    return gone;
 }
 
 void WindowTable::bringToTop(HWND hwnd)
@@ -160,13 +184,66 @@ std::vector<HWND> windowAndDescendants(HWND hwnd)
     return windows;
 }
 
-void forgetThreadWindows(DWORD threadId)
+void *attachedTo(const WindowRecord &record, const void *key)
+{
+    for (const auto &[stateKey, state] : record.attached)
+        if (stateKey == key)
+            return state.get();
+    return nullptr;
+}
+
+bool attachToWindow(HWND hwnd, const void *key, std::shared_ptr<void> state)
 {
     WindowTable &table = windowTable();
-    std::vector<std::unique_ptr<WindowRecord>> gone;
+    std::shared_ptr<void> replaced;  // freed once the lock is released
     WindowLock guard;
-    for (HWND hwnd : table.windowsOfThread(threadId))
-        gone.push_back(table.remove(hwnd));
+    WindowRecord *record = table.find(hwnd);
+    if (!record)
+        return false;
+    for (auto &[stateKey, held] : record->attached)
+        if (stateKey == key) {
+            replaced = std::exchange(held, std::move(state));
+            return true;
+        }
+    record->attached.emplace_back(key, std::move(state));
+    return true;
+}
+
+void detachFromWindow(HWND hwnd, const void *key)
+{
+    WindowTable &table = windowTable();
+    std::shared_ptr<void> gone;  // freed once the lock is released
+    WindowLock guard;
+    WindowRecord *record = table.find(hwnd);
+    if (!record)
+        return;
+    auto &attached = record->attached;
+    const auto found = std::find_if(attached.begin(), attached.end(),
+                                    [key](const auto &entry) { return entry.first == key; });
+    if (found == attached.end())
+        return;
+    gone = std::move(found->second);
+    attached.erase(found);
+}
+
+void registerThreadWindows(ThreadWindows &thread)
+{
+    WindowLock guard;
+    windowTable().addThread(thread);
+}
+
+void forgetThreadWindows(DWORD threadId)
+{
+    std::vector<std::unique_ptr<WindowRecord>> gone;  // freed once the lock is released
+    std::vector<HWND> handles;
+    {
+        WindowLock guard;
+        gone = windowTable().removeThread(threadId);
+        for (const std::unique_ptr<WindowRecord> &record : gone)
+            handles.push_back(record->handle);
+    }
+    for (HWND hwnd : handles)
+        forgetDrawn(hwnd);
 }
 
 LRESULT callWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

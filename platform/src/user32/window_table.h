@@ -21,9 +21,12 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "kernel32/locking.h"
+#include "user32/window_attached.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -39,6 +42,18 @@ public:
     ~WindowLock() VKS_RELEASE() { windowLock.unlock(); }
     WindowLock(const WindowLock &) = delete;
     WindowLock &operator=(const WindowLock &) = delete;
+};
+
+// One thread's window-manager state: its focus, active window and mouse capture (null when it has
+// none), and its windows. It is made with the thread's queue and goes when the thread ends.
+struct ThreadWindows {
+    explicit ThreadWindows(DWORD id) : threadId(id) {}
+
+    const DWORD threadId;
+    HWND focus VKS_GUARDED_BY(windowLock) = nullptr;
+    HWND active VKS_GUARDED_BY(windowLock) = nullptr;
+    HWND capture VKS_GUARDED_BY(windowLock) = nullptr;
+    std::unordered_set<HWND> windows VKS_GUARDED_BY(windowLock);
 };
 
 // Each field is read and written with windowLock held.
@@ -66,24 +81,36 @@ struct WindowRecord {
     std::vector<HWND> children VKS_GUARDED_BY(windowLock);  // Z-order, top first
     DWORD threadId VKS_GUARDED_BY(windowLock) = 0;
     std::shared_ptr<MessageQueue> queue VKS_GUARDED_BY(windowLock);
+    ThreadWindows *thread VKS_GUARDED_BY(windowLock) = nullptr;  // set when it joins the table
     bool destroying VKS_GUARDED_BY(windowLock) = false;
     // Painting: the update region kept as its bounding rectangle, in client coordinates.
     RECT update VKS_GUARDED_BY(windowLock){};
     bool eraseDue VKS_GUARDED_BY(windowLock) = false;
     bool internalPaint VKS_GUARDED_BY(windowLock) = false;
+    // State hung on the window under a key (user32/window_attached.h).
+    std::vector<std::pair<const void *, std::shared_ptr<void>>> attached VKS_GUARDED_BY(windowLock);
 };
+
+// The state hung on the window under the key; null when none.
+void *attachedTo(const WindowRecord &record, const void *key) VKS_REQUIRES(windowLock);
 
 class WindowTable {
 public:
     WindowRecord *find(HWND hwnd) VKS_REQUIRES(windowLock);
-    // Gives the handle, links it in Z-order.
+    // Gives the handle, links it in Z-order and to its thread, which has its ThreadWindows.
     HWND add(std::unique_ptr<WindowRecord> record) VKS_REQUIRES(windowLock);
-    std::unique_ptr<WindowRecord> remove(HWND hwnd) VKS_REQUIRES(windowLock);  // unlinks it
+    // Unlinks it; its thread forgets it as focus, active window or capture.
+    std::unique_ptr<WindowRecord> remove(HWND hwnd) VKS_REQUIRES(windowLock);
     const std::vector<HWND> &siblingsOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
     const std::vector<HWND> &topLevel() const VKS_REQUIRES(windowLock) { return topLevel_; }
     // hwnd itself first.
     void descendants(HWND hwnd, std::vector<HWND> &out) VKS_REQUIRES(windowLock);
-    std::vector<HWND> windowsOfThread(DWORD threadId) const VKS_REQUIRES(windowLock);
+    // The thread's state, null for a thread that has made no message queue (or has ended).
+    ThreadWindows *threadWindows(DWORD threadId) VKS_REQUIRES(windowLock);
+    void addThread(ThreadWindows &thread) VKS_REQUIRES(windowLock);
+    // Takes the thread's windows out of the table, and the thread's state with them.
+    std::vector<std::unique_ptr<WindowRecord>> removeThread(DWORD threadId)
+        VKS_REQUIRES(windowLock);
     void bringToTop(HWND hwnd) VKS_REQUIRES(windowLock);    // first among its siblings
     void sendToBottom(HWND hwnd) VKS_REQUIRES(windowLock);  // last among its siblings
     // Right below the sibling.
@@ -93,6 +120,7 @@ private:
     std::uintptr_t nextHandle_ VKS_GUARDED_BY(windowLock) = 0x10020;
     std::unordered_map<HWND, std::unique_ptr<WindowRecord>> records_ VKS_GUARDED_BY(windowLock);
     std::vector<HWND> topLevel_ VKS_GUARDED_BY(windowLock);  // Z-order, top first
+    std::unordered_map<DWORD, ThreadWindows *> threads_ VKS_GUARDED_BY(windowLock);
 };
 
 WindowTable &windowTable();
@@ -104,7 +132,10 @@ std::optional<DWORD> threadOfWindow(HWND hwnd);
 // The window and every window below it; empty when hwnd is no window.
 std::vector<HWND> windowAndDescendants(HWND hwnd);
 
-// A thread ends: its windows go without messages, as its window procedures can no longer run.
+// A thread's queue is made: its state joins the table.
+void registerThreadWindows(ThreadWindows &thread);
+// A thread ends: its windows go without messages, as its window procedures can no longer run,
+// and its state leaves the table (the caller then frees it).
 void forgetThreadWindows(DWORD threadId);
 
 // Calls the window's procedure on the calling thread; 0 when hwnd is no window.
