@@ -2,6 +2,7 @@
 #include "user32/paint_state.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -90,6 +91,15 @@ bool needsPaint(const WindowRecord &record) VKS_REQUIRES(windowLock)
     return !isEmpty(record.update) || record.internalPaint;
 }
 
+// Keeps the thread's set of windows to paint in step with the record.
+void notePaintPending(WindowRecord &record) VKS_REQUIRES(windowLock)
+{
+    if (needsPaint(record))
+        record.thread->toPaint.insert(record.handle);
+    else
+        record.thread->toPaint.erase(record.handle);
+}
+
 using Queues = std::vector<std::shared_ptr<MessageQueue>>;
 
 // No window clips its children here (there is no WS_CLIPCHILDREN), so a change reaches the
@@ -118,6 +128,7 @@ void applyRedraw(WindowTable &table, WindowRecord &record, const RECT &area, UIN
     } else if (isRoot && (flags & RDW_NOINTERNALPAINT)) {
         record.internalPaint = false;
     }
+    notePaintPending(record);
     if (flags & RDW_NOCHILDREN)
         return;
     for (HWND child : record.children) {
@@ -178,6 +189,8 @@ void paintNow(HWND hwnd, UINT flags)
     }
 }
 
+// The first window to paint in the whole tree: top-level windows in Z-order, each before its
+// children.
 HWND findToPaint(WindowTable &table, const std::vector<HWND> &level, DWORD threadId,
                  const MessageFilter &filter) VKS_REQUIRES(windowLock)
 {
@@ -194,17 +207,63 @@ HWND findToPaint(WindowTable &table, const std::vector<HWND> &level, DWORD threa
     return nullptr;
 }
 
+// Where the window comes in that order: its and its ancestors' places among their siblings,
+// from the top-level window down (a parent's path is a prefix of its children's).
+std::vector<std::size_t> paintOrderOf(WindowTable &table, const WindowRecord *record)
+    VKS_REQUIRES(windowLock)
+{
+    std::vector<std::size_t> path;
+    for (; record; record = record->parent ? table.find(record->parent) : nullptr) {
+        const std::vector<HWND> &siblings = table.siblingsOf(*record);
+        path.push_back(static_cast<std::size_t>(
+            std::find(siblings.begin(), siblings.end(), record->handle) - siblings.begin()));
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+// Beyond this many candidates, one walk of the tree costs less than placing each.
+constexpr std::size_t kPlacedCandidates = 16;
+
+// The same window as findToPaint, looked for among the thread's windows to paint.
+HWND firstToPaint(WindowTable &table, const ThreadWindows &thread, const MessageFilter &filter)
+    VKS_REQUIRES(windowLock)
+{
+    std::vector<const WindowRecord *> candidates;
+    for (HWND hwnd : thread.toPaint) {
+        const WindowRecord *record = table.find(hwnd);
+        if (record && shownWithAncestors(table, record) &&
+            filter.accepts(MSG{hwnd, WM_PAINT, 0, 0, 0, {}}))
+            candidates.push_back(record);
+    }
+    if (candidates.size() > kPlacedCandidates)
+        return findToPaint(table, table.topLevel(), thread.threadId, filter);
+    HWND first = nullptr;
+    std::vector<std::size_t> firstPlace;
+    for (const WindowRecord *record : candidates) {
+        std::vector<std::size_t> place = paintOrderOf(table, record);
+        if (!first || place < firstPlace) {
+            first = record->handle;
+            firstPlace = std::move(place);
+        }
+    }
+    return first;
+}
+
 void exposeScreenArea(HWND hidden, const RECT &screenArea)
 {
     std::vector<std::pair<HWND, RECT>> under;
     {
         WindowTable &table = windowTable();
         WindowLock guard;
-        for (HWND top : table.topLevel()) {
-            const WindowRecord *record = table.find(top);
-            if (top != hidden && (record->style & WS_VISIBLE) &&
-                !isEmpty(intersect(record->rect, screenArea)))
-                under.emplace_back(top, offset(screenArea, -record->rect.left, -record->rect.top));
+        // Only the windows below it were covered; from the bottom up to it.
+        const std::vector<HWND> &topLevel = table.topLevel();
+        for (auto below = topLevel.rbegin(); below != topLevel.rend() && *below != hidden;
+             ++below) {
+            const WindowRecord *record = table.find(*below);
+            if ((record->style & WS_VISIBLE) && !isEmpty(intersect(record->rect, screenArea)))
+                under.emplace_back(*below,
+                                   offset(screenArea, -record->rect.left, -record->rect.top));
         }
     }
     for (const auto &[top, area] : under)
@@ -241,6 +300,7 @@ std::optional<PaintStart> takeUpdate(HWND hwnd)
     record->update = {};
     record->eraseDue = false;
     record->internalPaint = false;
+    notePaintPending(*record);
     return start;
 }
 
@@ -256,7 +316,8 @@ HWND windowToPaint(DWORD threadId, const MessageFilter &filter)
 {
     WindowTable &table = windowTable();
     WindowLock guard;
-    return findToPaint(table, table.topLevel(), threadId, filter);
+    const ThreadWindows *thread = table.threadWindows(threadId);
+    return thread && !thread->toPaint.empty() ? firstToPaint(table, *thread, filter) : nullptr;
 }
 
 void exposeShownWindow(HWND hwnd)

@@ -131,13 +131,15 @@ DestroyStart beginDestroy(HWND hwnd, std::vector<HWND> &windows, std::vector<HWN
     table.descendants(hwnd, windows);
     for (HWND each : windows)
         table.find(each)->destroying = true;
-    if (!record->parent)
+    if (!record->parent && record->ownedCount > 0)
         for (HWND top : table.topLevel())
             if (WindowRecord *other = table.find(top); other->owner == hwnd) {
-                if (other->threadId == record->threadId)
+                if (other->threadId == record->threadId) {
                     owned.push_back(top);
-                else
+                } else {
                     other->owner = nullptr;
+                    --record->ownedCount;
+                }
             }
     return DestroyStart::Go;
 }

@@ -2,6 +2,7 @@
 #include "user32/window_table.h"
 
 #include <algorithm>
+#include <iterator>
 #include <type_traits>
 #include <utility>
 
@@ -17,9 +18,13 @@ namespace {
 // are never reused, so a stale handle stays invalid.
 constexpr std::uintptr_t kHandleStep = 4;
 
+// Looks from the bottom up: a window is listed once, and windows mostly go bottom first (a
+// list of top-level windows in creation order, the last child).
 void unlink(std::vector<HWND> &list, HWND hwnd)
 {
-    std::erase(list, hwnd);
+    const auto found = std::find(list.rbegin(), list.rend(), hwnd);
+    if (found != list.rend())
+        list.erase(std::next(found).base());
 }
 
 }  // namespace
@@ -53,6 +58,8 @@ HWND WindowTable::add(std::unique_ptr<WindowRecord> record)
         parent->children.push_back(hwnd);
     else
         topLevel_.insert(topLevel_.begin(), hwnd);
+    if (WindowRecord *owner = record->owner ? find(record->owner) : nullptr)
+        ++owner->ownedCount;
     records_.emplace(hwnd, std::move(record));
     return hwnd;
 }
@@ -68,11 +75,16 @@ std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
         unlink(parent->children, hwnd);
     else
         unlink(topLevel_, hwnd);
-    for (auto &[handle, other] : records_)
-        if (other->owner == hwnd)
-            other->owner = nullptr;
+    if (WindowRecord *owner = record->owner ? find(record->owner) : nullptr)
+        --owner->ownedCount;
+    // Owned windows are top-level windows.
+    if (record->ownedCount > 0)
+        for (HWND top : topLevel_)
+            if (WindowRecord *other = find(top); other->owner == hwnd)
+                other->owner = nullptr;
     ThreadWindows &thread = *record->thread;
     thread.windows.erase(hwnd);
+    thread.toPaint.erase(hwnd);
     for (HWND *slot : {&thread.focus, &thread.active, &thread.capture})
         if (*slot == hwnd)
             *slot = nullptr;

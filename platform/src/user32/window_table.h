@@ -54,6 +54,9 @@ struct ThreadWindows {
     HWND active VKS_GUARDED_BY(windowLock) = nullptr;
     HWND capture VKS_GUARDED_BY(windowLock) = nullptr;
     std::unordered_set<HWND> windows VKS_GUARDED_BY(windowLock);
+    // Its windows with an update region or an internal paint pending, shown or not, so that a
+    // message loop with nothing to paint finds that out without looking at every window.
+    std::unordered_set<HWND> toPaint VKS_GUARDED_BY(windowLock);
 };
 
 // Each field is read and written with windowLock held.
@@ -66,6 +69,7 @@ struct WindowRecord {
     LONG_PTR id VKS_GUARDED_BY(windowLock) = 0;
     HWND parent VKS_GUARDED_BY(windowLock) = nullptr;  // children only
     HWND owner VKS_GUARDED_BY(windowLock) = nullptr;   // top-level windows only
+    int ownedCount VKS_GUARDED_BY(windowLock) = 0;     // the windows it owns
     WNDPROC proc VKS_GUARDED_BY(windowLock) = nullptr;
     HINSTANCE instance VKS_GUARDED_BY(windowLock) = nullptr;
     LONG_PTR userData VKS_GUARDED_BY(windowLock) = 0;
