@@ -8,12 +8,13 @@ if(VKS_SANITIZE)
   target_link_options(vks_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# vks_add_tests(NAME target SOURCES ... LIBS ...): one GoogleTest executable registered with CTest.
+# vks_add_tests(NAME target SOURCES ... LIBS ... [PROPERTIES ...]): one GoogleTest executable
+# registered with CTest; PROPERTIES are set on each of its tests.
 function(vks_add_tests name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} vks_testsupport GTest::gtest GTest::gmock GTest::gtest_main vks_options)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${ARG_PROPERTIES})
 endfunction()
 
 # vks_add_component(name SOURCES ... INCLUDE_SUBDIR dir [PUBLIC_LIBS ...] [PRIVATE_LIBS ...]):
