@@ -1,6 +1,9 @@
-// Parsing of INI files into lines and sections.
+// Parsing of INI files into sections and keys, and the lookups by name.
 #include "kernel32/ini_document.h"
 
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
 #include <utility>
 
 #include "kernel32/ini_text.h"
@@ -11,19 +14,81 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// Lists are kept for the next call while all of them together take at most this much beside
+// the text, or an eighth of the text when that is more.
+constexpr std::size_t kKeptListFloor = 64 * 1024;
+
 // The line's text for parsing: up to its first NUL byte.
 std::string_view parsedText(std::string_view line)
 {
-    size_t nul = line.find('\0');
-    return nul == std::string_view::npos ? line : line.substr(0, nul);
+    const void *nul = std::memchr(line.data(), '\0', line.size());
+    return nul ? line.substr(0, static_cast<const char *>(nul) - line.data()) : line;
 }
 
 // Where the line starting at `pos` ends: its first CR or LF, or the end of the text.
-size_t lineEndFrom(const std::string &text, size_t pos)
+std::size_t lineEndFrom(std::string_view text, std::size_t pos)
 {
-    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n')
+    const char *data = text.data();
+    const std::size_t size = text.size();
+    while (pos < size && data[pos] != '\r' && data[pos] != '\n')
         ++pos;
     return pos;
+}
+
+// Where the line after the one ending at `end` starts.
+std::size_t nextLineFrom(std::string_view text, std::size_t end)
+{
+    if (end >= text.size())
+        return end;
+    return text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+}
+
+// What one line is, as the parsing rules above say.
+struct LineParse {
+    enum class Kind { Other, Section, Key } kind = Kind::Other;
+    std::string_view name;
+    std::size_t equals = 0;  // a key: the offset of its '=' within the line
+};
+
+LineParse parseLine(std::string_view line)
+{
+    LineParse parsed;
+    std::string_view text = parsedText(line);
+    std::string_view content = trimIniBlanks(text);
+    if (content.empty())
+        return parsed;
+    if (content.front() == '[') {
+        std::size_t close = content.rfind(']');
+        if (close != std::string_view::npos) {
+            parsed.kind = LineParse::Kind::Section;
+            parsed.name = trimIniBlanks(content.substr(1, close - 1));
+            return parsed;
+        }
+    }
+    std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return parsed;
+    parsed.kind = LineParse::Kind::Key;
+    parsed.name = trimIniBlanks(text.substr(0, equals));
+    parsed.equals = equals;
+    return parsed;
+}
+
+// Calls `visit(begin, end, next)` for each line of `text` from `pos` to `stop`.
+template <class Visit>
+void forEachLine(std::string_view text, std::size_t pos, std::size_t stop, Visit visit)
+{
+    while (pos < stop) {
+        std::size_t end = lineEndFrom(text, pos);
+        std::size_t next = nextLineFrom(text, end);
+        visit(pos, end, next);
+        pos = next;
+    }
+}
+
+std::string_view lineAt(std::string_view text, std::size_t begin)
+{
+    return text.substr(begin, lineEndFrom(text, begin) - begin);
 }
 
 }  // namespace
@@ -34,14 +99,18 @@ IniDocument::IniDocument(std::string fileBytes) : encoding_(detectIniEncoding(fi
         bytes_ = std::move(fileBytes);
     } else {
         file_ = std::move(fileBytes);
-        bytes_ = decodeUtf16(file_, encoding_, fileOffsets_);
+        bytes_ = decodeUtf16(file_, encoding_);
     }
+    if (bytes_.size() > kMaxIniTextBytes)
+        throw std::length_error("INI file too large");
     parse();
 }
 
-size_t IniDocument::fileOffset(size_t textOffset) const
+std::vector<std::size_t> IniDocument::fileOffsets(const std::vector<std::size_t> &textOffsets) const
 {
-    return encoding_ == IniEncoding::Ansi ? textOffset : fileOffsets_[textOffset];
+    if (encoding_ == IniEncoding::Ansi)
+        return textOffsets;
+    return utf16FileOffsets(file_, encoding_, textOffsets);
 }
 
 std::string IniDocument::encoded(std::string_view text) const
@@ -49,93 +118,233 @@ std::string IniDocument::encoded(std::string_view text) const
     return encoding_ == IniEncoding::Ansi ? std::string(text) : encodeUtf16(text, encoding_);
 }
 
-void IniDocument::parse()
+std::uint64_t IniDocument::keyHash(std::size_t sectionIndex, std::string_view name)
 {
-    size_t pos = bytes_.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0 ? kUtf8Bom.size() : 0;
-    while (pos < bytes_.size()) {
-        size_t end = lineEndFrom(bytes_, pos);
-        size_t next = end;
-        if (end < bytes_.size())
-            next += bytes_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        lines_.push_back(parseLine(pos, end, next));
-        pos = next;
-    }
-
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == IniLine::Kind::Section) {
-            if (!sections_.empty())
-                sections_.back().end = i;
-            sections_.push_back({i, lines_.size(), {}});
-        } else if (lines_[i].kind == IniLine::Kind::Key && !sections_.empty()) {
-            sections_.back().keys.push_back(i);
-        }
-    }
+    std::uint64_t hash = iniNameHash(name) ^ (sectionIndex * 0x9E3779B97F4A7C15ull);
+    hash ^= hash >> 31;
+    return hash * 0xbf58476d1ce4e5b9ull;
 }
 
-IniLine IniDocument::parseLine(size_t begin, size_t end, size_t next) const
+void IniDocument::parse()
 {
-    IniLine line;
-    line.begin = begin;
-    line.end = end;
-    line.next = next;
-    std::string_view text = parsedText(std::string_view(bytes_).substr(begin, end - begin));
-    std::string_view content = trimIniBlanks(text);
-    if (content.empty())
-        return line;
-    if (content.front() == '[') {
-        size_t close = content.rfind(']');
-        if (close != std::string_view::npos) {
-            line.kind = IniLine::Kind::Section;
-            line.name = trimIniBlanks(content.substr(1, close - 1));
-            return line;
+    start_ = std::string_view(bytes_).substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
+    const std::string_view text(bytes_);
+
+    // A first pass counts, so that the index is made once at its final size.
+    std::size_t sectionCount = 0;
+    std::size_t keyCount = 0;
+    bool endingFound = false;
+    forEachLine(text, start_, text.size(), [&](std::size_t begin, std::size_t end,
+                                               std::size_t next) {
+        if (!endingFound && next > end) {
+            endingFound = true;
+            lineEnding_ = next - end == 2 ? 0 : text[end];
         }
-    }
-    size_t equals = text.find('=');
-    if (equals == std::string_view::npos)
-        return line;
-    std::string_view name = trimIniBlanks(text.substr(0, equals));
-    std::string_view rawValue = text.substr(equals + 1);
-    line.kind = IniLine::Kind::Key;
-    line.name = name;
-    line.comment = !name.empty() && name.front() == ';';
-    line.value = unquoteIniValue(rawValue);
-    size_t blanks = 0;
+        LineParse parsed = parseLine(text.substr(begin, end - begin));
+        if (parsed.kind == LineParse::Kind::Section)
+            ++sectionCount;
+        else if (parsed.kind == LineParse::Kind::Key && sectionCount > 0)
+            ++keyCount;
+    });
+
+    sections_.reserve(sectionCount);
+    sectionIndex_ = IniIndex(sectionCount);
+    keyIndex_ = IniIndex(keyCount);
+    forEachLine(text, start_, text.size(), [&](std::size_t begin, std::size_t end, std::size_t) {
+        LineParse parsed = parseLine(text.substr(begin, end - begin));
+        const auto offset = static_cast<std::uint32_t>(begin);
+        if (parsed.kind == LineParse::Kind::Section) {
+            if (!sections_.empty())
+                sections_.back().bodyEnd = offset;
+            sectionIndex_.insert(iniNameHash(parsed.name),
+                                 static_cast<std::uint32_t>(sections_.size()));
+            sections_.push_back({offset, static_cast<std::uint32_t>(text.size())});
+        } else if (parsed.kind == LineParse::Kind::Key && !sections_.empty()) {
+            keyIndex_.insert(keyHash(sections_.size() - 1, parsed.name), offset);
+        }
+    });
+}
+
+std::string_view IniDocument::sectionNameAt(std::size_t headerBegin) const
+{
+    return parseLine(lineAt(bytes_, headerBegin)).name;
+}
+
+std::string_view IniDocument::keyNameAt(std::size_t begin) const
+{
+    return parseLine(lineAt(bytes_, begin)).name;
+}
+
+IniSection IniDocument::section(std::size_t index) const
+{
+    const SectionSpan &span = sections_[index];
+    IniSection section;
+    section.index = index;
+    section.headerBegin = span.headerBegin;
+    section.headerEnd = lineEndFrom(bytes_, span.headerBegin);
+    section.bodyBegin = nextLineFrom(bytes_, section.headerEnd);
+    section.bodyEnd = span.bodyEnd;
+    section.name = parseLine(std::string_view(bytes_).substr(
+                                 span.headerBegin, section.headerEnd - span.headerBegin))
+                       .name;
+    return section;
+}
+
+std::optional<IniSection> IniDocument::findSection(std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    std::size_t found = sectionIndex_.find(iniNameHash(name), [&](std::size_t ordinal) {
+        return iniNamesEqual(sectionNameAt(sections_[ordinal].headerBegin), name);
+    });
+    if (found == IniIndex::npos)
+        return std::nullopt;
+    return section(found);
+}
+
+std::vector<IniSection> IniDocument::sectionsNamed(std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    std::vector<IniSection> found;
+    sectionIndex_.forEachCandidate(iniNameHash(name), [&](std::size_t ordinal) {
+        if (iniNamesEqual(sectionNameAt(sections_[ordinal].headerBegin), name))
+            found.push_back(section(ordinal));
+    });
+    return found;
+}
+
+std::optional<IniKey> IniDocument::keyAt(std::size_t begin) const
+{
+    const std::string_view text(bytes_);
+    std::size_t end = lineEndFrom(text, begin);
+    std::string_view line = text.substr(begin, end - begin);
+    LineParse parsed = parseLine(line);
+    if (parsed.kind != LineParse::Kind::Key)
+        return std::nullopt;
+    IniKey key;
+    key.name = parsed.name;
+    key.begin = begin;
+    key.end = end;
+    key.next = nextLineFrom(text, end);
+    key.comment = !parsed.name.empty() && parsed.name.front() == ';';
+    std::string_view rawValue = parsedText(line).substr(parsed.equals + 1);
+    key.rawValue = trimIniBlanks(rawValue);
+    key.value = unquoteIniValue(rawValue);
+    std::size_t blanks = 0;
     while (blanks < rawValue.size() && isIniBlank(rawValue[blanks]))
         ++blanks;
     // Blanks between '=' and the value stay when the key is rewritten, unless they end the line.
-    line.valueBegin = begin + equals + 1 + (blanks < rawValue.size() ? blanks : 0);
-    return line;
+    key.valueBegin = begin + parsed.equals + 1 + (blanks < rawValue.size() ? blanks : 0);
+    return key;
 }
 
-const IniSection *IniDocument::findSection(std::string_view name) const
+std::optional<IniKey> IniDocument::findKey(const IniSection &section, std::string_view name) const
 {
     name = trimIniBlanks(name);
-    for (const IniSection &section : sections_)
-        if (iniNamesEqual(lines_[section.header].name, name))
-            return &section;
-    return nullptr;
+    std::size_t found = keyIndex_.find(keyHash(section.index, name), [&](std::size_t offset) {
+        return offset > section.headerBegin && offset < section.bodyEnd &&
+               iniNamesEqual(keyNameAt(offset), name);
+    });
+    if (found == IniIndex::npos)
+        return std::nullopt;
+    return keyAt(found);
 }
 
-const IniLine *IniDocument::findKey(const IniSection &section, std::string_view name) const
+std::vector<IniKey> IniDocument::keys(const IniSection &section) const
 {
-    name = trimIniBlanks(name);
-    for (size_t index : section.keys)
-        if (iniNamesEqual(lines_[index].name, name))
-            return &lines_[index];
-    return nullptr;
+    std::vector<IniKey> keys;
+    forEachLine(bytes_, section.bodyBegin, section.bodyEnd,
+                [&](std::size_t begin, std::size_t, std::size_t) {
+                    if (std::optional<IniKey> key = keyAt(begin))
+                        keys.push_back(*key);
+                });
+    return keys;
 }
 
-std::string_view IniDocument::sectionName(const IniSection &section) const
+bool IniDocument::hasKeys(const IniSection &section) const
 {
-    return lines_[section.header].name;
+    bool found = false;
+    std::size_t pos = section.bodyBegin;
+    while (!found && pos < section.bodyEnd) {
+        std::size_t end = lineEndFrom(bytes_, pos);
+        LineParse parsed = parseLine(std::string_view(bytes_).substr(pos, end - pos));
+        found = parsed.kind == LineParse::Kind::Key &&
+                (parsed.name.empty() || parsed.name.front() != ';');
+        pos = nextLineFrom(bytes_, end);
+    }
+    return found;
+}
+
+bool IniDocument::mayKeep(std::size_t bytes) const
+{
+    // The caller holds listsMutex_. A list that would take too much room is made again at the
+    // next call instead.
+    const std::size_t budget = std::max(kKeptListFloor, bytes_.size() / 8);
+    if (keptListBytes_ + bytes > budget)
+        return false;
+    keptListBytes_ += bytes;
+    return true;
+}
+
+std::string_view IniDocument::keyList(const IniSection &section, std::string &scratch) const
+{
+    std::lock_guard<std::mutex> guard(listsMutex_);
+    auto kept = keyLists_.find(section.index);
+    if (kept != keyLists_.end())
+        return kept->second;
+    std::string list;
+    forEachLine(bytes_, section.bodyBegin, section.bodyEnd,
+                [&](std::size_t begin, std::size_t end, std::size_t) {
+                    LineParse parsed = parseLine(std::string_view(bytes_).substr(begin, end - begin));
+                    if (parsed.kind == LineParse::Kind::Key && !parsed.name.empty() &&
+                        parsed.name.front() != ';') {
+                        list += parsed.name;
+                        list += '\0';
+                    }
+                });
+    // A kept list also costs its entry in the map.
+    if (!mayKeep(list.size() + 64)) {
+        scratch = std::move(list);
+        return scratch;
+    }
+    return keyLists_.emplace(section.index, std::move(list)).first->second;
+}
+
+std::string_view IniDocument::sectionList(std::string &scratch) const
+{
+    std::lock_guard<std::mutex> guard(listsMutex_);
+    if (sectionListKept_)
+        return sectionList_;
+    std::string list;
+    for (const SectionSpan &span : sections_) {
+        list += sectionNameAt(span.headerBegin);
+        list += '\0';
+    }
+    if (!mayKeep(list.size())) {
+        scratch = std::move(list);
+        return scratch;
+    }
+    sectionList_ = std::move(list);
+    sectionListKept_ = true;
+    return sectionList_;
 }
 
 std::string_view IniDocument::lineEnding() const
 {
-    for (const IniLine &line : lines_)
-        if (line.next > line.end)
-            return line.next - line.end == 2 ? "\r\n" : bytes_[line.end] == '\r' ? "\r" : "\n";
-    return "\r\n";
+    switch (lineEnding_) {
+    case '\r':
+        return "\r";
+    case '\n':
+        return "\n";
+    default:
+        return "\r\n";
+    }
+}
+
+std::size_t IniDocument::heapBytes() const
+{
+    std::lock_guard<std::mutex> guard(listsMutex_);
+    return bytes_.capacity() + file_.capacity() + sections_.capacity() * sizeof(SectionSpan) +
+           sectionIndex_.bytes() + keyIndex_.bytes() + keptListBytes_;
 }
 
 }  // namespace vks::detail

@@ -92,8 +92,13 @@ std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, 
         return doc;
     std::string bytes;
     FileSnapshot snapshot;
-    if (!readRegularFile(hostPath, bytes, snapshot)) {
-        error = unreadableFileError(hostPath);
+    if (stamp.size > kMaxProfileFileBytes) {
+        error = ERROR_NOT_ENOUGH_MEMORY;
+        return nullptr;
+    }
+    if (!readRegularFile(hostPath, bytes, snapshot, kMaxProfileFileBytes)) {
+        error = snapshot.stamp.size > kMaxProfileFileBytes ? ERROR_NOT_ENOUGH_MEMORY
+                                                           : unreadableFileError(hostPath);
         return nullptr;
     }
     return cache().store(hostPath, std::move(bytes), snapshot);
@@ -117,6 +122,10 @@ bool updateIniFile(const std::string &hostPath, bool createIfMissing, const IniE
     case IniFileLock::Result::Locked:
         break;
     }
+    if (lock.snapshot().stamp.size > kMaxProfileFileBytes) {
+        error = ERROR_NOT_ENOUGH_MEMORY;
+        return false;
+    }
     std::shared_ptr<const IniDocument> doc = cache().find(hostPath, lock.snapshot().stamp);
     if (!doc) {
         std::string bytes;
@@ -127,6 +136,10 @@ bool updateIniFile(const std::string &hostPath, bool createIfMissing, const IniE
     std::optional<std::string> changed = edit(*doc);
     if (!changed)
         return true;
+    if (changed->size() > kMaxProfileFileBytes) {
+        error = ERROR_NOT_ENOUGH_MEMORY;
+        return false;
+    }
     FileSnapshot written;
     if (!lock.replace(*changed, written, error))
         return false;

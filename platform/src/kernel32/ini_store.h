@@ -2,6 +2,7 @@
 // stays the same, and changed under an inter-process lock.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,9 +13,13 @@
 
 namespace vks::detail {
 
+// The largest profile file read or written. A larger one is refused before it is read, with
+// ERROR_NOT_ENOUGH_MEMORY: it would take more memory than settings deserve.
+constexpr std::uint64_t kMaxProfileFileBytes = 128u << 20;
+
 // The parsed content of the INI file at `hostPath`, checked against the file on disk at every
-// call; null when there is no readable file there (missing, a folder, unreadable), with the
-// Win32 code of the reason in `error`.
+// call; null when there is no readable file there (missing, a folder, unreadable, too large),
+// with the Win32 code of the reason in `error`.
 std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error);
 
 // Whether a regular file is at `hostPath`.

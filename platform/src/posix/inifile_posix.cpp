@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <limits>
 #include <cstdlib>
 #include <csignal>
 #include <ctime>
@@ -60,12 +61,16 @@ FileSnapshot snapshotOf(int fd, bool &ok)
 }
 
 
-// Reads to the end of the file, whatever its size was when stat() looked.
-bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
+// Reads to the end of the file, whatever its size was when stat() looked; false once it holds
+// more than `maxBytes`.
+bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint,
+              std::uint64_t maxBytes = std::numeric_limits<std::uint64_t>::max())
 {
     size_t filled = 0;
     bytes.resize(static_cast<size_t>(std::min<std::uint64_t>(sizeHint, 64u << 20)) + 1);
     for (;;) {
+        if (filled > maxBytes)
+            return false;
         if (filled == bytes.size())
             bytes.resize(filled * 2);
         ssize_t got = pread(fd, bytes.data() + filled, bytes.size() - filled,
@@ -266,14 +271,15 @@ bool statRegularFile(const std::string &path, FileStamp &stamp)
     return true;
 }
 
-bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot)
+bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot,
+                     std::uint64_t maxBytes)
 {
     int fd = openNoFollowFifo(path, O_RDONLY);
     if (fd < 0)
         return false;
     bool ok = false;
     snapshot = snapshotOf(fd, ok);
-    ok = ok && readFrom(fd, bytes, snapshot.stamp.size);
+    ok = ok && snapshot.stamp.size <= maxBytes && readFrom(fd, bytes, snapshot.stamp.size, maxBytes);
     close(fd);
     return ok;
 }
