@@ -28,11 +28,16 @@ std::string_view parsedText(std::string_view line)
 // Where the line starting at `pos` ends: its first CR or LF, or the end of the text.
 std::size_t lineEndFrom(std::string_view text, std::size_t pos)
 {
-    const char *data = text.data();
-    const std::size_t size = text.size();
-    while (pos < size && data[pos] != '\r' && data[pos] != '\n')
-        ++pos;
-    return pos;
+    if (pos >= text.size())
+        return text.size();
+    const char *begin = text.data() + pos;
+    std::size_t length = text.size() - pos;
+    // memchr scans many bytes a step; the CR usually ends the line, so it goes first.
+    if (const void *cr = std::memchr(begin, '\r', length))
+        length = static_cast<std::size_t>(static_cast<const char *>(cr) - begin);
+    if (const void *lf = std::memchr(begin, '\n', length))
+        length = static_cast<std::size_t>(static_cast<const char *>(lf) - begin);
+    return pos + length;
 }
 
 // Where the line after the one ending at `end` starts.
@@ -170,11 +175,6 @@ std::string_view IniDocument::sectionNameAt(std::size_t headerBegin) const
     return parseLine(lineAt(bytes_, headerBegin)).name;
 }
 
-std::string_view IniDocument::keyNameAt(std::size_t begin) const
-{
-    return parseLine(lineAt(bytes_, begin)).name;
-}
-
 IniSection IniDocument::section(std::size_t index) const
 {
     const SectionSpan &span = sections_[index];
@@ -193,12 +193,15 @@ IniSection IniDocument::section(std::size_t index) const
 std::optional<IniSection> IniDocument::findSection(std::string_view name) const
 {
     name = trimIniBlanks(name);
-    std::size_t found = sectionIndex_.find(iniNameHash(name), [&](std::size_t ordinal) {
-        return iniNamesEqual(sectionNameAt(sections_[ordinal].headerBegin), name);
+    std::optional<IniSection> found;
+    sectionIndex_.find(iniNameHash(name), [&](std::size_t ordinal) {
+        IniSection candidate = section(ordinal);
+        if (!iniNamesEqual(candidate.name, name))
+            return false;
+        found = candidate;
+        return true;
     });
-    if (found == IniIndex::npos)
-        return std::nullopt;
-    return section(found);
+    return found;
 }
 
 std::vector<IniSection> IniDocument::sectionsNamed(std::string_view name) const
@@ -240,13 +243,17 @@ std::optional<IniKey> IniDocument::keyAt(std::size_t begin) const
 std::optional<IniKey> IniDocument::findKey(const IniSection &section, std::string_view name) const
 {
     name = trimIniBlanks(name);
-    std::size_t found = keyIndex_.find(keyHash(section.index, name), [&](std::size_t offset) {
-        return offset > section.headerBegin && offset < section.bodyEnd &&
-               iniNamesEqual(keyNameAt(offset), name);
+    std::optional<IniKey> found;
+    keyIndex_.find(keyHash(section.index, name), [&](std::size_t offset) {
+        if (offset <= section.headerBegin || offset >= section.bodyEnd)
+            return false;
+        std::optional<IniKey> candidate = keyAt(offset);
+        if (!candidate || !iniNamesEqual(candidate->name, name))
+            return false;
+        found = candidate;
+        return true;
     });
-    if (found == IniIndex::npos)
-        return std::nullopt;
-    return keyAt(found);
+    return found;
 }
 
 std::vector<IniKey> IniDocument::keys(const IniSection &section) const

@@ -110,7 +110,6 @@ private:
 
     void parse();
     std::optional<IniKey> keyAt(std::size_t begin) const;
-    std::string_view keyNameAt(std::size_t begin) const;
     std::string_view sectionNameAt(std::size_t headerBegin) const;
     static std::uint64_t keyHash(std::size_t sectionIndex, std::string_view name);
     bool mayKeep(std::size_t bytes) const;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "kernel32/ini_document.h"
+#include "kernel32/inifile_io.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -20,7 +21,11 @@ constexpr std::uint64_t kMaxProfileFileBytes = 128u << 20;
 // The parsed content of the INI file at `hostPath`, checked against the file on disk at every
 // call; null when there is no readable file there (missing, a folder, unreadable, too large),
 // with the Win32 code of the reason in `error`.
-std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error);
+// When `trusted` is given and the document may stand for the file for as long as the file keeps
+// one stamp, `trusted` receives that stamp (a caller may then keep the document and check only
+// the stamp); otherwise it is emptied.
+std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error,
+                                                   std::optional<FileStamp> *trusted = nullptr);
 
 // Whether a regular file is at `hostPath`.
 bool isIniFilePresent(const std::string &hostPath);

@@ -8,6 +8,7 @@
 #include "kernel32/ini_edit.h"
 #include "kernel32/ini_store.h"
 #include "kernel32/ini_text.h"
+#include "kernel32/inifile_io.h"
 #include "kernel32/paths.h"
 #include "kernel32/profile_copy.h"
 #include "kernel32/profile_path.h"
@@ -62,22 +63,82 @@ UINT parseProfileInt(std::string_view text)
     return negative ? 0u - result : result;
 }
 
+// The profile a thread read last, kept so that reading it again costs one stat() and no lock:
+// it stands for the file while the drive map and the file's stamp stay as they were.
+struct RecentProfile {
+    std::string fileName;
+    unsigned generation = 0;
+    std::string hostPath;
+    std::optional<FileStamp> stamp;  // the stamp under which `doc` stands for the file
+    std::shared_ptr<const IniDocument> doc;
+
+    ~RecentProfile();
+};
+
+// Trivially destructible, so that a profile call made after the thread's own objects are gone
+// (from another module's exit handler) can still ask.
+thread_local bool recentProfileGone = false;
+
+RecentProfile::~RecentProfile()
+{
+    recentProfileGone = true;
+}
+
+// This thread's last profile; null once the thread is ending.
+RecentProfile *recentProfile()
+{
+    if (recentProfileGone)
+        return nullptr;
+    thread_local RecentProfile recent;
+    return &recent;
+}
+
 // The parsed profile, or null with the reason in `error`. A kept resolution that now leads to no
 // file is resolved again, in case the file has appeared under another spelling.
-std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, std::string &hostPath,
-                                               DWORD &error)
+std::shared_ptr<const IniDocument> resolveAndLoad(LPCSTR fileName, std::string &hostPath,
+                                                  DWORD &error, std::optional<FileStamp> &trusted)
 {
     bool fromCache = false;
     if (!profileHostPath(fileName, false, hostPath, error, fromCache))
         return nullptr;
-    std::shared_ptr<const IniDocument> doc = loadIniDocument(hostPath, error);
+    std::shared_ptr<const IniDocument> doc = loadIniDocument(hostPath, error, &trusted);
     if (doc || !fromCache || error == ERROR_NOT_ENOUGH_MEMORY)
         return doc;
     std::string again;
     if (!profileHostPath(fileName, true, again, error, fromCache) || again == hostPath)
         return nullptr;
     hostPath = again;
-    return loadIniDocument(hostPath, error);
+    return loadIniDocument(hostPath, error, &trusted);
+}
+
+// The parsed profile and the host path it came from (empty when the name did not resolve), or
+// null with the reason in `error`. The path lies in `storage` or in this thread's recent profile,
+// until the thread's next profile call.
+std::shared_ptr<const IniDocument> loadProfile(LPCSTR fileName, std::string_view &hostPath,
+                                               std::string &storage, DWORD &error)
+{
+    const std::string_view name = fileName ? fileName : "win.ini";
+    RecentProfile *recent = profilePathIsRelative(fileName) ? nullptr : recentProfile();
+    const unsigned generation = driveMapGeneration();
+    if (recent && recent->doc && recent->stamp && recent->generation == generation &&
+        recent->fileName == name) {
+        FileStamp stamp;
+        if (statRegularFile(recent->hostPath, stamp) && stamp == *recent->stamp) {
+            hostPath = recent->hostPath;
+            return recent->doc;
+        }
+    }
+    std::optional<FileStamp> trusted;
+    std::shared_ptr<const IniDocument> doc = resolveAndLoad(fileName, storage, error, trusted);
+    hostPath = storage;
+    if (recent) {
+        recent->fileName = name;
+        recent->generation = generation;
+        recent->hostPath = storage;
+        recent->stamp = doc ? trusted : std::nullopt;
+        recent->doc = doc;
+    }
+    return doc;
 }
 
 // Like Windows: the default loses its trailing spaces (tabs stay) and then a pair of quotes
@@ -100,7 +161,8 @@ struct ProfileAnswer {
     std::string scratch;    // holds a list made for this answer alone
     std::shared_ptr<const IniDocument> doc;        // keeps `text` and `list` alive
     std::shared_ptr<const RegionalKeys> regional;  // the same for answers of the locale
-    std::string hostPath;                          // the file read, when its name resolved
+    std::string_view hostPath;                     // the file read, when its name resolved
+    std::string hostPathStorage;
     DWORD error = ERROR_SUCCESS;
 };
 
@@ -149,7 +211,7 @@ bool answerFromRegionalSettings(ProfileAnswer &answer, const std::optional<IniSe
 ProfileAnswer answerProfileRead(LPCSTR section, LPCSTR key, LPCSTR fileName)
 {
     ProfileAnswer answer;
-    answer.doc = loadProfile(fileName, answer.hostPath, answer.error);
+    answer.doc = loadProfile(fileName, answer.hostPath, answer.hostPathStorage, answer.error);
     // A file that is there but cannot be read says so; any other lack of a file is "not found".
     if (!answer.doc && answer.error != ERROR_ACCESS_DENIED &&
         answer.error != ERROR_NOT_ENOUGH_MEMORY)
