@@ -2,6 +2,7 @@
 #include "kernel32/ini_document.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -25,19 +26,28 @@ std::string_view parsedText(std::string_view line)
     return nul ? line.substr(0, static_cast<const char *>(nul) - line.data()) : line;
 }
 
-// Where the line starting at `pos` ends: its first CR or LF, or the end of the text.
+// Where the line starting at `pos` ends: its first CR or LF, or the end of the text. Eight
+// bytes a step: a byte equal to CR or LF leaves a zero in the word XORed with that byte, and
+// the lowest zero byte is found exactly.
 std::size_t lineEndFrom(std::string_view text, std::size_t pos)
 {
-    if (pos >= text.size())
-        return text.size();
-    const char *begin = text.data() + pos;
-    std::size_t length = text.size() - pos;
-    // memchr scans many bytes a step; the CR usually ends the line, so it goes first.
-    if (const void *cr = std::memchr(begin, '\r', length))
-        length = static_cast<std::size_t>(static_cast<const char *>(cr) - begin);
-    if (const void *lf = std::memchr(begin, '\n', length))
-        length = static_cast<std::size_t>(static_cast<const char *>(lf) - begin);
-    return pos + length;
+    static_assert(std::endian::native == std::endian::little, "the lowest byte comes first");
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    const char *data = text.data();
+    const std::size_t size = text.size();
+    for (; pos + 8 <= size; pos += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + pos, sizeof word);
+        const std::uint64_t cr = word ^ (kOnes * '\r');
+        const std::uint64_t lf = word ^ (kOnes * '\n');
+        const std::uint64_t zeros = (((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHighs;
+        if (zeros)
+            return pos + static_cast<std::size_t>(std::countr_zero(zeros) / 8);
+    }
+    while (pos < size && data[pos] != '\r' && data[pos] != '\n')
+        ++pos;
+    return pos;
 }
 
 // Where the line after the one ending at `end` starts.
@@ -79,6 +89,38 @@ LineParse parseLine(std::string_view line)
     return parsed;
 }
 
+// parseLine for the bulk of a file: key lines, the most of them, without a second look.
+LineParse classifyLine(std::string_view line)
+{
+    std::size_t first = 0;
+    while (first < line.size() && isIniBlank(line[first]))
+        ++first;
+    if (first == line.size() || line[first] == '[')
+        return parseLine(line);
+    const void *equals = std::memchr(line.data(), '=', line.size());
+    if (!equals)
+        return {};
+    const auto at = static_cast<std::size_t>(static_cast<const char *>(equals) - line.data());
+    // A NUL before the '=' ends the text the line is read by: no key.
+    if (std::memchr(line.data(), '\0', at))
+        return {};
+    return {LineParse::Kind::Key, trimIniBlanks(line.substr(0, at)), at};
+}
+
+// About how many lines `text` holds, to size the index before parsing.
+std::size_t estimatedLines(std::string_view text)
+{
+    std::size_t lines = 0;
+    for (char ending : {'\n', '\r'}) {
+        for (const char *p = text.data(), *end = p + text.size();
+             (p = static_cast<const char *>(std::memchr(p, ending, end - p))); ++p)
+            ++lines;
+        if (lines > 0)
+            break;
+    }
+    return lines + 1;
+}
+
 // Calls `visit(begin, end, next)` for each line of `text` from `pos` to `stop`.
 template <class Visit>
 void forEachLine(std::string_view text, std::size_t pos, std::size_t stop, Visit visit)
@@ -108,7 +150,12 @@ IniDocument::IniDocument(std::string fileBytes) : encoding_(detectIniEncoding(fi
     }
     if (bytes_.size() > kMaxIniTextBytes)
         throw std::length_error("INI file too large");
-    parse();
+    const std::string_view text(bytes_);
+    start_ = text.substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
+    // The line ending of the first line that has one.
+    const std::size_t end = lineEndFrom(text, start_);
+    if (end < text.size())
+        lineEnding_ = text.compare(end, 2, "\r\n") == 0 ? 0 : text[end];
 }
 
 std::vector<std::size_t> IniDocument::fileOffsets(const std::vector<std::size_t> &textOffsets) const
@@ -130,44 +177,61 @@ std::uint64_t IniDocument::keyHash(std::size_t sectionIndex, std::string_view na
     return hash * 0xbf58476d1ce4e5b9ull;
 }
 
-void IniDocument::parse()
+const IniDocument::Index &IniDocument::index() const
 {
-    start_ = std::string_view(bytes_).substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
-    const std::string_view text(bytes_);
-
-    // A first pass counts, so that the index is made once at its final size.
-    std::size_t sectionCount = 0;
-    std::size_t keyCount = 0;
-    bool endingFound = false;
-    forEachLine(text, start_, text.size(), [&](std::size_t begin, std::size_t end,
-                                               std::size_t next) {
-        if (!endingFound && next > end) {
-            endingFound = true;
-            lineEnding_ = next - end == 2 ? 0 : text[end];
-        }
-        LineParse parsed = parseLine(text.substr(begin, end - begin));
-        if (parsed.kind == LineParse::Kind::Section)
-            ++sectionCount;
-        else if (parsed.kind == LineParse::Kind::Key && sectionCount > 0)
-            ++keyCount;
+    std::call_once(indexed_, [this] {
+        buildIndex(index_);
+        indexReady_.store(true, std::memory_order_release);
     });
+    return index_;
+}
 
-    sections_.reserve(sectionCount);
-    sectionIndex_ = IniIndex(sectionCount);
-    keyIndex_ = IniIndex(keyCount);
+void IniDocument::buildIndex(Index &index) const
+{
+    const std::string_view text(bytes_);
+    const std::size_t lines = estimatedLines(text);
+    index.keyNames = IniIndex(lines);
+    index.sectionNames = IniIndex(lines / 8 + 8);
+    std::vector<SectionSpan> &sections = index.sections;
     forEachLine(text, start_, text.size(), [&](std::size_t begin, std::size_t end, std::size_t) {
-        LineParse parsed = parseLine(text.substr(begin, end - begin));
+        LineParse parsed = classifyLine(text.substr(begin, end - begin));
         const auto offset = static_cast<std::uint32_t>(begin);
         if (parsed.kind == LineParse::Kind::Section) {
-            if (!sections_.empty())
-                sections_.back().bodyEnd = offset;
-            sectionIndex_.insert(iniNameHash(parsed.name),
-                                 static_cast<std::uint32_t>(sections_.size()));
-            sections_.push_back({offset, static_cast<std::uint32_t>(text.size())});
-        } else if (parsed.kind == LineParse::Kind::Key && !sections_.empty()) {
-            keyIndex_.insert(keyHash(sections_.size() - 1, parsed.name), offset);
+            if (!sections.empty())
+                sections.back().bodyEnd = offset;
+            if (index.sectionNames.full())
+                index.sectionNames.resize(sections.size() * 2, [&](std::size_t ordinal) {
+                    return iniNameHash(sectionNameAt(sections[ordinal].headerBegin));
+                });
+            index.sectionNames.insert(iniNameHash(parsed.name),
+                                      static_cast<std::uint32_t>(sections.size()));
+            sections.push_back({offset, static_cast<std::uint32_t>(text.size())});
+        } else if (parsed.kind == LineParse::Kind::Key && !sections.empty()) {
+            if (index.keyNames.full())
+                index.keyNames.resize(lines * 2, [&](std::size_t at) {
+                    return keyHashAt(index, at);
+                });
+            index.keyNames.insert(keyHash(sections.size() - 1, parsed.name), offset);
         }
     });
+    // The line count overstates the keys of a file with many sections, blank lines or comments;
+    // a large index is made again at its size rather than hold the room.
+    constexpr std::size_t kLargeIndexBytes = 1 << 20;
+    if (index.keyNames.oversized() && index.keyNames.bytes() >= kLargeIndexBytes)
+        index.keyNames.resize(0, [&](std::size_t at) { return keyHashAt(index, at); });
+    if (sections.capacity() > sections.size() + sections.size() / 4)
+        sections.shrink_to_fit();
+}
+
+std::uint64_t IniDocument::keyHashAt(const Index &index, std::size_t offset) const
+{
+    // Its section: the last one whose header comes before it.
+    std::size_t low = 0, high = index.sections.size();
+    while (high - low > 1) {
+        std::size_t middle = (low + high) / 2;
+        (index.sections[middle].headerBegin <= offset ? low : high) = middle;
+    }
+    return keyHash(low, parseLine(lineAt(bytes_, offset)).name);
 }
 
 std::string_view IniDocument::sectionNameAt(std::size_t headerBegin) const
@@ -175,26 +239,32 @@ std::string_view IniDocument::sectionNameAt(std::size_t headerBegin) const
     return parseLine(lineAt(bytes_, headerBegin)).name;
 }
 
-IniSection IniDocument::section(std::size_t index) const
+IniSection IniDocument::sectionAt(std::size_t ordinal, std::size_t headerBegin,
+                                  std::size_t bodyEnd) const
 {
-    const SectionSpan &span = sections_[index];
     IniSection section;
-    section.index = index;
-    section.headerBegin = span.headerBegin;
-    section.headerEnd = lineEndFrom(bytes_, span.headerBegin);
+    section.index = ordinal;
+    section.headerBegin = headerBegin;
+    section.headerEnd = lineEndFrom(bytes_, headerBegin);
     section.bodyBegin = nextLineFrom(bytes_, section.headerEnd);
-    section.bodyEnd = span.bodyEnd;
-    section.name = parseLine(std::string_view(bytes_).substr(
-                                 span.headerBegin, section.headerEnd - span.headerBegin))
-                       .name;
+    section.bodyEnd = bodyEnd;
+    section.name =
+        parseLine(std::string_view(bytes_).substr(headerBegin, section.headerEnd - headerBegin))
+            .name;
     return section;
+}
+
+IniSection IniDocument::section(std::size_t ordinal) const
+{
+    const SectionSpan &span = index().sections[ordinal];
+    return sectionAt(ordinal, span.headerBegin, span.bodyEnd);
 }
 
 std::optional<IniSection> IniDocument::findSection(std::string_view name) const
 {
     name = trimIniBlanks(name);
     std::optional<IniSection> found;
-    sectionIndex_.find(iniNameHash(name), [&](std::size_t ordinal) {
+    index().sectionNames.find(iniNameHash(name), [&](std::size_t ordinal) {
         IniSection candidate = section(ordinal);
         if (!iniNamesEqual(candidate.name, name))
             return false;
@@ -204,14 +274,91 @@ std::optional<IniSection> IniDocument::findSection(std::string_view name) const
     return found;
 }
 
+std::optional<IniKey> IniDocument::findKey(const IniSection &section, std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    std::optional<IniKey> found;
+    index().keyNames.find(keyHash(section.index, name), [&](std::size_t offset) {
+        if (offset <= section.headerBegin || offset >= section.bodyEnd)
+            return false;
+        std::optional<IniKey> candidate = keyAt(offset);
+        if (!candidate || !iniNamesEqual(candidate->name, name))
+            return false;
+        found = candidate;
+        return true;
+    });
+    return found;
+}
+
+template <class Visit>
+void IniDocument::forEachSection(Visit visit) const
+{
+    // Headers are found from one '[' to the next: a '[' with nothing but blanks before it on its
+    // line may start one. Each section is known once the next header (or the end) shows where
+    // it stops.
+    const std::string_view text(bytes_);
+    std::size_t ordinal = 0;
+    std::optional<std::size_t> header;
+    for (std::size_t pos = start_; pos < text.size();) {
+        const void *bracket = std::memchr(text.data() + pos, '[', text.size() - pos);
+        if (!bracket)
+            break;
+        const auto at = static_cast<std::size_t>(static_cast<const char *>(bracket) - text.data());
+        pos = at + 1;
+        std::size_t begin = at;
+        while (begin > start_ && text[begin - 1] != '\r' && text[begin - 1] != '\n' &&
+               isIniBlank(text[begin - 1]))
+            --begin;
+        if (begin > start_ && text[begin - 1] != '\r' && text[begin - 1] != '\n')
+            continue;  // something else comes first on the line
+        const std::size_t end = lineEndFrom(text, at);
+        if (parseLine(text.substr(begin, end - begin)).kind != LineParse::Kind::Section)
+            continue;
+        if (header && !visit(sectionAt(ordinal++, *header, begin)))
+            return;
+        header = begin;
+        pos = end;
+    }
+    if (header)
+        visit(sectionAt(ordinal, *header, text.size()));
+}
+
+std::optional<IniSection> IniDocument::scanForSection(std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    std::optional<IniSection> found;
+    forEachSection([&](const IniSection &section) {
+        if (iniNamesEqual(section.name, name))
+            found = section;
+        return !found;
+    });
+    return found;
+}
+
 std::vector<IniSection> IniDocument::sectionsNamed(std::string_view name) const
 {
     name = trimIniBlanks(name);
     std::vector<IniSection> found;
-    sectionIndex_.forEachCandidate(iniNameHash(name), [&](std::size_t ordinal) {
-        if (iniNamesEqual(sectionNameAt(sections_[ordinal].headerBegin), name))
-            found.push_back(section(ordinal));
+    forEachSection([&](const IniSection &section) {
+        if (iniNamesEqual(section.name, name))
+            found.push_back(section);
+        return true;
     });
+    return found;
+}
+
+std::optional<IniKey> IniDocument::scanForKey(const IniSection &section,
+                                              std::string_view name) const
+{
+    name = trimIniBlanks(name);
+    std::optional<IniKey> found;
+    for (std::size_t pos = section.bodyBegin; !found && pos < section.bodyEnd;) {
+        std::size_t end = lineEndFrom(bytes_, pos);
+        LineParse parsed = classifyLine(std::string_view(bytes_).substr(pos, end - pos));
+        if (parsed.kind == LineParse::Kind::Key && iniNamesEqual(parsed.name, name))
+            found = keyAt(pos);
+        pos = nextLineFrom(bytes_, end);
+    }
     return found;
 }
 
@@ -240,22 +387,6 @@ std::optional<IniKey> IniDocument::keyAt(std::size_t begin) const
     return key;
 }
 
-std::optional<IniKey> IniDocument::findKey(const IniSection &section, std::string_view name) const
-{
-    name = trimIniBlanks(name);
-    std::optional<IniKey> found;
-    keyIndex_.find(keyHash(section.index, name), [&](std::size_t offset) {
-        if (offset <= section.headerBegin || offset >= section.bodyEnd)
-            return false;
-        std::optional<IniKey> candidate = keyAt(offset);
-        if (!candidate || !iniNamesEqual(candidate->name, name))
-            return false;
-        found = candidate;
-        return true;
-    });
-    return found;
-}
-
 std::vector<IniKey> IniDocument::keys(const IniSection &section) const
 {
     std::vector<IniKey> keys;
@@ -273,7 +404,7 @@ bool IniDocument::hasKeys(const IniSection &section) const
     std::size_t pos = section.bodyBegin;
     while (!found && pos < section.bodyEnd) {
         std::size_t end = lineEndFrom(bytes_, pos);
-        LineParse parsed = parseLine(std::string_view(bytes_).substr(pos, end - pos));
+        LineParse parsed = classifyLine(std::string_view(bytes_).substr(pos, end - pos));
         found = parsed.kind == LineParse::Kind::Key &&
                 (parsed.name.empty() || parsed.name.front() != ';');
         pos = nextLineFrom(bytes_, end);
@@ -322,7 +453,7 @@ std::string_view IniDocument::sectionList(std::string &scratch) const
     if (sectionListKept_)
         return sectionList_;
     std::string list;
-    for (const SectionSpan &span : sections_) {
+    for (const SectionSpan &span : index().sections) {
         list += sectionNameAt(span.headerBegin);
         list += '\0';
     }
@@ -350,8 +481,12 @@ std::string_view IniDocument::lineEnding() const
 std::size_t IniDocument::heapBytes() const
 {
     std::lock_guard<std::mutex> guard(listsMutex_);
-    return bytes_.capacity() + file_.capacity() + sections_.capacity() * sizeof(SectionSpan) +
-           sectionIndex_.bytes() + keyIndex_.bytes() + keptListBytes_;
+    std::size_t bytes = bytes_.capacity() + file_.capacity() + keptListBytes_;
+    // The index counts once it is made; asking must not make it.
+    if (indexReady_.load(std::memory_order_acquire))
+        bytes += index_.sections.capacity() * sizeof(SectionSpan) + index_.sectionNames.bytes() +
+                 index_.keyNames.bytes();
+    return bytes;
 }
 
 }  // namespace vks::detail

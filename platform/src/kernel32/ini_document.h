@@ -17,9 +17,12 @@
 //
 // The document keeps one copy of the text and, besides it, only an index of where sections and
 // keys begin, found by their names without regard to case: 6 to 12 bytes per key line and 14 to
-// 20 per section. Everything else is read from the text when asked for.
+// 20 per section. Everything else is read from the text when asked for. The index is made at the
+// first lookup that needs it; an edit finds its lines by reading the text, since it copies the
+// text anyway, so a file written again and again is never indexed in between.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -76,14 +79,18 @@ public:
     // ANSI text in the file's own encoding.
     std::string encoded(std::string_view text) const;
 
-    std::size_t sectionCount() const { return sections_.size(); }
+    std::size_t sectionCount() const { return index().sections.size(); }
     IniSection section(std::size_t index) const;
     // The first section named `name` (case-insensitive, blanks around it ignored).
     std::optional<IniSection> findSection(std::string_view name) const;
-    // Every section named `name`, in file order.
-    std::vector<IniSection> sectionsNamed(std::string_view name) const;
     // The first key line named `name` in `section`.
     std::optional<IniKey> findKey(const IniSection &section, std::string_view name) const;
+
+    // The same found by reading the text from the top instead of through the index, and every
+    // section of a name: for edits.
+    std::optional<IniSection> scanForSection(std::string_view name) const;
+    std::optional<IniKey> scanForKey(const IniSection &section, std::string_view name) const;
+    std::vector<IniSection> sectionsNamed(std::string_view name) const;
     // Every key line of `section`, comments included, in file order.
     std::vector<IniKey> keys(const IniSection &section) const;
     // Whether `section` holds a key that is no comment (an empty name counts).
@@ -99,7 +106,7 @@ public:
     // The file's own line ending: that of its first line, CRLF when it has none.
     std::string_view lineEnding() const;
 
-    // The memory the document holds: text, index and kept lists.
+    // The memory the document holds: text, index (once made) and kept lists.
     std::size_t heapBytes() const;
 
 private:
@@ -107,11 +114,21 @@ private:
         std::uint32_t headerBegin;
         std::uint32_t bodyEnd;
     };
+    struct Index {
+        std::vector<SectionSpan> sections;
+        IniIndex sectionNames;  // section ordinals
+        IniIndex keyNames;      // key line offsets
+    };
 
-    void parse();
+    const Index &index() const;
+    void buildIndex(Index &index) const;
+    template <class Visit>
+    void forEachSection(Visit visit) const;
+    IniSection sectionAt(std::size_t ordinal, std::size_t headerBegin, std::size_t bodyEnd) const;
     std::optional<IniKey> keyAt(std::size_t begin) const;
     std::string_view sectionNameAt(std::size_t headerBegin) const;
     static std::uint64_t keyHash(std::size_t sectionIndex, std::string_view name);
+    std::uint64_t keyHashAt(const Index &index, std::size_t offset) const;
     bool mayKeep(std::size_t bytes) const;
 
     IniEncoding encoding_ = IniEncoding::Ansi;
@@ -119,9 +136,10 @@ private:
     std::string bytes_;
     std::size_t start_ = 0;  // after a UTF-8 byte order mark
     char lineEnding_ = 0;    // 0: CRLF, else the lone '\r' or '\n' of the first line
-    std::vector<SectionSpan> sections_;
-    IniIndex sectionIndex_;
-    IniIndex keyIndex_;
+
+    mutable std::once_flag indexed_;
+    mutable std::atomic<bool> indexReady_{false};
+    mutable Index index_;
 
     // Lists made for a caller, kept while they take little room beside the text.
     mutable std::mutex listsMutex_;

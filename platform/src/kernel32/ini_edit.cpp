@@ -90,10 +90,10 @@ Splice appendSection(const IniDocument &doc, std::string_view section, std::stri
 std::optional<std::string> setIniValue(const IniDocument &doc, std::string_view section,
                                        std::string_view key, std::string_view value)
 {
-    std::optional<IniSection> found = doc.findSection(section);
+    std::optional<IniSection> found = doc.scanForSection(section);
     if (!found)
         return applySplices(doc, {appendSection(doc, section, key, value)});
-    if (std::optional<IniKey> line = doc.findKey(*found, key)) {
+    if (std::optional<IniKey> line = doc.scanForKey(*found, key)) {
         std::string_view written(doc.bytes().data() + line->valueBegin, line->end - line->valueBegin);
         if (written == value)
             return std::nullopt;
@@ -105,7 +105,7 @@ std::optional<std::string> setIniValue(const IniDocument &doc, std::string_view 
 std::optional<std::string> removeIniKey(const IniDocument &doc, std::string_view section,
                                         std::string_view key)
 {
-    std::optional<IniSection> found = doc.findSection(section);
+    std::optional<IniSection> found = doc.scanForSection(section);
     if (!found)
         return std::nullopt;
     std::vector<Splice> splices;

@@ -41,6 +41,7 @@ void IniIndex::insert(std::uint64_t hash, std::uint32_t offset)
     while (slots_[slot] != 0)
         slot = (slot + 1) & mask_;
     slots_[slot] = (tagOf(hash) << kOffsetBits) | (offset + 1);
+    ++count_;
 }
 
 }  // namespace vks::detail

@@ -6,6 +6,7 @@
 // at the first match finds the first line of that name in the file.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -26,6 +27,28 @@ public:
     explicit IniIndex(std::size_t count = 0);
 
     void insert(std::uint64_t hash, std::uint32_t offset);
+
+    // Whether one more entry would fill the table past seven tenths.
+    bool full() const { return (count_ + 1) * 10 > (mask_ + 1) * 7 || mask_ == 0; }
+    // Whether the table is more than twice as large as its entries need.
+    bool oversized() const { return mask_ > 8 && count_ * 20 < (mask_ + 1) * 7; }
+
+    // The same entries in a table made for `count` of them; `hashOf(offset)` gives each
+    // entry's hash again. Entries go back in ascending order of offset, which must be the order
+    // they were first added in.
+    template <class HashOf>
+    void resize(std::size_t count, HashOf hashOf)
+    {
+        std::unique_ptr<std::uint32_t[]> entries = std::make_unique<std::uint32_t[]>(count_);
+        std::size_t kept = 0;
+        for (std::size_t slot = 0; mask_ && slot <= mask_; ++slot)
+            if (slots_[slot] != 0)
+                entries[kept++] = (slots_[slot] & kOffsetMask) - 1;
+        std::sort(entries.get(), entries.get() + kept);
+        *this = IniIndex(std::max(count, kept));
+        for (std::size_t i = 0; i < kept; ++i)
+            insert(hashOf(entries[i]), entries[i]);
+    }
 
     // The first offset of `hash`, in the order of insertion, that `matches`; or `npos`.
     template <class Matches>
@@ -65,6 +88,7 @@ private:
 
     std::unique_ptr<std::uint32_t[]> slots_;  // offset + 1 and the tag; 0 is an empty slot
     std::size_t mask_ = 0;
+    std::size_t count_ = 0;
 };
 
 }  // namespace vks::detail

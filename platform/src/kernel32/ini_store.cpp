@@ -125,18 +125,14 @@ std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, 
     return cache().store(hostPath, std::move(bytes), snapshot);
 }
 
-bool isIniFilePresent(const std::string &hostPath)
-{
-    FileStamp stamp;
-    return statRegularFile(hostPath, stamp);
-}
-
 bool updateIniFile(const std::string &hostPath, bool createIfMissing, const IniEdit &edit,
-                   DWORD &error)
+                   DWORD &error, bool *missing)
 {
     IniFileLock lock;
     switch (lock.acquire(hostPath, createIfMissing, error)) {
     case IniFileLock::Result::Missing:
+        if (missing)
+            *missing = true;
         return true;
     case IniFileLock::Result::Failed:
         return false;

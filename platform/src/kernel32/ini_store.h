@@ -27,17 +27,15 @@ constexpr std::uint64_t kMaxProfileFileBytes = 128u << 20;
 std::shared_ptr<const IniDocument> loadIniDocument(const std::string &hostPath, DWORD &error,
                                                    std::optional<FileStamp> *trusted = nullptr);
 
-// Whether a regular file is at `hostPath`.
-bool isIniFilePresent(const std::string &hostPath);
-
 // A change to a document: the file's new bytes, or nothing when the file stays as it is.
 using IniEdit = std::function<std::optional<std::string>(const IniDocument &)>;
 
 // Runs `edit` on the file's current content while holding the file's lock, and replaces the
 // file atomically when the edit changed it. A missing file is edited as an empty one when
-// `createIfMissing`, else left alone. False, with a Win32 code in `error`, when the file cannot
-// be locked, read or replaced; the file then stays as it was.
+// `createIfMissing`, else left alone (and `missing`, when given, is set). False, with a Win32
+// code in `error`, when the file cannot be locked, read or replaced; the file then stays as it
+// was.
 bool updateIniFile(const std::string &hostPath, bool createIfMissing, const IniEdit &edit,
-                   DWORD &error);
+                   DWORD &error, bool *missing = nullptr);
 
 }  // namespace vks::detail

@@ -316,10 +316,7 @@ BOOL writeProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileNam
     std::string hostPath;
     DWORD error = 0;
     bool fromCache = false;
-    bool resolved = profileHostPath(fileName, false, hostPath, error, fromCache);
-    if (resolved && fromCache && !isIniFilePresent(hostPath))
-        resolved = profileHostPath(fileName, true, hostPath, error, fromCache);
-    if (!resolved) {
+    if (!profileHostPath(fileName, false, hostPath, error, fromCache)) {
         SetLastError(error == ERROR_INVALID_DRIVE ? ERROR_PATH_NOT_FOUND : error);
         return FALSE;
     }
@@ -336,8 +333,19 @@ BOOL writeProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileNam
                       !(survivesUtf16(sectionName) && survivesUtf16(keyName) && survivesUtf16(text));
         return unencodable ? std::nullopt : setIniValue(doc, sectionName, keyName, text);
     };
-    // Like Windows, deleting from a file that does not exist creates it, empty.
-    if (!updateIniFile(hostPath, true, edit, error)) {
+    // A kept resolution that now leads to no file is resolved again, in case the file has
+    // appeared under another spelling, before a new file is made there.
+    bool missing = false;
+    bool updated = updateIniFile(hostPath, !fromCache, edit, error, &missing);
+    if (updated && missing) {
+        if (!profileHostPath(fileName, true, hostPath, error, fromCache)) {
+            SetLastError(error == ERROR_INVALID_DRIVE ? ERROR_PATH_NOT_FOUND : error);
+            return FALSE;
+        }
+        // Like Windows, deleting from a file that does not exist creates it, empty.
+        updated = updateIniFile(hostPath, true, edit, error);
+    }
+    if (!updated) {
         SetLastError(error);
         return FALSE;
     }
