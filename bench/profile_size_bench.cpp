@@ -162,7 +162,8 @@ void BM_ResidentAfterFirstReadPerFileSize(benchmark::State &state)
         state.SkipWithError("the child process did not report");
     state.counters["file_mb"] = static_cast<double>(profile.size()) / (1 << 20);
     state.counters["peak_rss_mb"] = static_cast<double>(peak) / (1 << 20);
-    state.counters["rss_per_file"] = static_cast<double>(peak) / static_cast<double>(profile.size());
+    state.counters["rss_per_file"] =
+        static_cast<double>(peak) / static_cast<double>(profile.size());
 }
 BENCHMARK(BM_ResidentAfterFirstReadPerFileSize)->Iterations(3)->Unit(benchmark::kMillisecond);
 

@@ -432,7 +432,8 @@ std::string_view IniDocument::keyList(const IniSection &section, std::string &sc
     std::string list;
     forEachLine(bytes_, section.bodyBegin, section.bodyEnd,
                 [&](std::size_t begin, std::size_t end, std::size_t) {
-                    LineParse parsed = parseLine(std::string_view(bytes_).substr(begin, end - begin));
+                    LineParse parsed =
+                        parseLine(std::string_view(bytes_).substr(begin, end - begin));
                     if (parsed.kind == LineParse::Kind::Key && !parsed.name.empty() &&
                         parsed.name.front() != ';') {
                         list += parsed.name;

@@ -94,7 +94,8 @@ std::optional<std::string> setIniValue(const IniDocument &doc, std::string_view 
     if (!found)
         return applySplices(doc, {appendSection(doc, section, key, value)});
     if (std::optional<IniKey> line = doc.scanForKey(*found, key)) {
-        std::string_view written(doc.bytes().data() + line->valueBegin, line->end - line->valueBegin);
+        std::string_view written(doc.bytes().data() + line->valueBegin,
+                                 line->end - line->valueBegin);
         if (written == value)
             return std::nullopt;
         return applySplices(doc, {{line->valueBegin, line->end, std::string(value)}});

@@ -84,7 +84,10 @@ private:
     static constexpr unsigned kOffsetBits = 28;
     static constexpr std::uint32_t kOffsetMask = (1u << kOffsetBits) - 1;
 
-    static std::uint32_t tagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 60); }
+    static std::uint32_t tagOf(std::uint64_t hash)
+    {
+        return static_cast<std::uint32_t>(hash >> 60);
+    }
 
     std::unique_ptr<std::uint32_t[]> slots_;  // offset + 1 and the tag; 0 is an empty slot
     std::size_t mask_ = 0;
