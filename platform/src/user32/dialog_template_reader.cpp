@@ -1,5 +1,5 @@
 // Reading the binary DLGTEMPLATEEX layout: a header, the optional font, then DWORD-aligned items.
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 
 #include <cstdint>
 
