@@ -264,8 +264,8 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
 BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc,
                        int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop);
 
-/* A bitmap of the DC's format (a monochrome memory DC gives a monochrome bitmap, as on Windows),
-   black; NULL with ERROR_INVALID_PARAMETER for a side that is not positive or above 16384. */
+/* A bitmap of the DC's format (a monochrome memory DC gives a monochrome bitmap, as on Windows;
+   NULL stands for the screen's DC: 32 bits per pixel), black; NULL with ERROR_INVALID_PARAMETER for a side that is not positive or above 16384. */
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy);
 
 #define BI_RGB 0

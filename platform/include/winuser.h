@@ -981,6 +981,31 @@ BOOL WINAPI GrayStringA(HDC hDC, HBRUSH hBrush, GRAYSTRINGPROC lpOutputFunc, LPA
 #define DSS_PREFIXONLY 0x0400
 #define DSS_RIGHT 0x8000
 
+/* hInstance NULL: the standard icons (IDI_*), 32 x 32, drawn in the classic look; the same
+   handle for every call. A module's own icon resources are not carried yet: NULL with
+   ERROR_RESOURCE_NAME_NOT_FOUND. */
+#define IDI_APPLICATION MAKEINTRESOURCEA(32512)
+#define IDI_HAND MAKEINTRESOURCEA(32513)
+#define IDI_QUESTION MAKEINTRESOURCEA(32514)
+#define IDI_EXCLAMATION MAKEINTRESOURCEA(32515)
+#define IDI_ASTERISK MAKEINTRESOURCEA(32516)
+#define IDI_WINLOGO MAKEINTRESOURCEA(32517)
+#define IDI_ERROR IDI_HAND
+#define IDI_WARNING IDI_EXCLAMATION
+#define IDI_INFORMATION IDI_ASTERISK
+HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+#define LoadIcon LoadIconA
+
+#define DI_MASK 0x0001
+#define DI_IMAGE 0x0002
+#define DI_NORMAL 0x0003
+/* Draws the icon at its size (cx, cy 0: 32 x 32) or stretched: DI_MASK ANDs its mask in,
+   DI_IMAGE XORs its image, DI_NORMAL both, so its clear pixels leave the DC's. A non-null brush
+   fills the rectangle first. FALSE with ERROR_INVALID_HANDLE for a handle that is no icon, a
+   bad DC or an animation step. */
+BOOL WINAPI DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth,
+                       UINT istepIfAniCur, HBRUSH hbrFlickerFreeDraw, UINT diFlags);
+
 typedef BOOL(CALLBACK *DRAWSTATEPROC)(HDC, LPARAM, WPARAM, int, int);
 /* Draws text (DST_TEXT, DST_PREFIXTEXT: lData the string, wData its length or 0), an icon, a
    bitmap or what the callback draws (DST_COMPLEX) at x, y within cx x cy (0: measured) in a

@@ -124,6 +124,8 @@ bool drawImage(const Mask &mask, HDC like, DRAWSTATEPROC callback, LPARAM data, 
         DeleteDC(source);
         return drawn;
     }
+    case DST_ICON:
+        return DrawIconEx(mask.dc(), 0, 0, reinterpret_cast<HICON>(data), cx, cy, 0, nullptr, DI_MASK);
     case DST_COMPLEX:
         return callback && callback(mask.dc(), data, length, cx, cy);
     default:
@@ -138,6 +140,8 @@ SIZE imageSize(HDC dc, LPARAM data, WPARAM length, UINT flags)
         return textSize(dc, textOf(data, length), false);
     case DST_PREFIXTEXT:
         return textSize(dc, textOf(data, length), true);
+    case DST_ICON:
+        return {32, 32};
     case DST_BITMAP: {
         BITMAP bitmap{};
         if (GetObjectA(reinterpret_cast<HANDLE>(data), sizeof bitmap, &bitmap) == sizeof bitmap)
@@ -198,6 +202,9 @@ BOOL WINAPI DrawStateA(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARA
         }
         if (cx <= 0 || cy <= 0)
             return (uFlags & 0x0F) == DST_COMPLEX ? FALSE : TRUE;
+        // A normal icon is drawn as it is, in its colours.
+        if ((uFlags & 0x0F) == DST_ICON && !(uFlags & (DSS_DISABLED | DSS_UNION | DSS_MONO)))
+            return DrawIconEx(hdc, x, y, reinterpret_cast<HICON>(lData), cx, cy, 0, nullptr, DI_NORMAL);
         Mask mask(hdc, cx, cy);
         if (!drawImage(mask, hdc, qfnCallBack, lData, wData, cx, cy, uFlags))
             return FALSE;

@@ -289,6 +289,60 @@ TEST(GrayedText, GrayStringDithersAndDrawStateEmbosses)
     EXPECT_TRUE(normal.has({0, 0, 60, 20}, kBlack));
 }
 
+TEST(Rectangles, FrameRectDrawsTheBorderAndInvertRectInvertsTheInside)
+{
+    Canvas canvas(5, 4);
+    const RECT r{0, 0, 5, 4};
+    ASSERT_TRUE(FrameRect(canvas.dc(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+    EXPECT_EQ("#####", canvas.row(0, 0, 5));
+    EXPECT_EQ("#...#", canvas.row(1, 0, 5));
+    EXPECT_EQ("#####", canvas.row(3, 0, 5));
+    const RECT inside{1, 1, 4, 3};
+    ASSERT_TRUE(InvertRect(canvas.dc(), &inside));
+    EXPECT_EQ("#####", canvas.row(1, 0, 5));
+    EXPECT_EQ("#####", canvas.row(2, 0, 5));
+    ASSERT_TRUE(InvertRect(canvas.dc(), &r));
+    EXPECT_EQ(".....", canvas.row(0, 0, 5));
+    EXPECT_EQ(".....", canvas.row(3, 0, 5));
+}
+
+TEST(Icons, StandardIconsDrawOverWhatIsThereLeavingTheirClearPixels)
+{
+    const struct {
+        const char *name;
+        LPCSTR id;
+        COLORREF feature;
+    } rows[] = {
+        {"question", IDI_QUESTION, RGB(0, 0, 255)},
+        {"error", IDI_HAND, RGB(255, 0, 0)},
+        {"warning", IDI_EXCLAMATION, RGB(255, 255, 0)},
+        {"information", IDI_ASTERISK, RGB(0, 0, 255)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HICON icon = LoadIconA(nullptr, row.id);
+        ASSERT_NE(nullptr, icon);
+        EXPECT_EQ(icon, LoadIconA(nullptr, row.id));
+        Canvas canvas(40, 40);
+        SelectObject(canvas.dc(), GetSysColorBrush(COLOR_BTNFACE));
+        PatBlt(canvas.dc(), 0, 0, 40, 40, PATCOPY);
+        ASSERT_TRUE(DrawIconEx(canvas.dc(), 4, 4, icon, 0, 0, 0, nullptr, DI_NORMAL));
+        EXPECT_EQ(kFace, canvas.at(4, 4));  // a clear corner
+        EXPECT_EQ(kFace, canvas.at(36, 4));
+        EXPECT_TRUE(canvas.has({4, 4, 36, 36}, row.feature));
+        EXPECT_FALSE(canvas.has({0, 0, 40, 4}, row.feature));
+    }
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(nullptr, LoadIconA(nullptr, MAKEINTRESOURCEA(1)));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND), GetLastError());
+    // A handle of another kind is no icon.
+    Canvas canvas(4, 4);
+    SetLastError(0xdeadbeef);
+    EXPECT_FALSE(DrawIconEx(canvas.dc(), 0, 0, reinterpret_cast<HICON>(GetStockObject(BLACK_BRUSH)), 0, 0, 0,
+                            nullptr, DI_NORMAL));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_HANDLE), GetLastError());
+}
+
 TEST(UiTools, RefuseADeletedDc)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
