@@ -360,4 +360,25 @@ TEST_F(ListBoxControl, TopIndexStaysWithinTheItems)
     EXPECT_EQ(1, SendMessageA(control, LB_GETTOPINDEX, 0, 0));
 }
 
+TEST_F(ListBoxControl, ItemsAreAsHighAsTheFontsCell)
+{
+    const HWND control = box(0, {"one", "two"});
+    // Without WM_SETFONT the box draws with the system font.
+    EXPECT_EQ(16, SendMessageA(control, LB_GETITEMHEIGHT, 0, 0));
+    const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                   "MS Shell Dlg");
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(font), SendMessageA(control, WM_GETFONT, 0, 0));
+    EXPECT_EQ(13, SendMessageA(control, LB_GETITEMHEIGHT, 0, 0));
+    // A click on the second line of 13 pixels chooses the second item.
+    RECT r{};
+    GetWindowRect(control, &r);
+    VksHostMouseButton(r.left + 5, r.top + 13 + 2, WM_LBUTTONDOWN);
+    VksHostMouseButton(r.left + 5, r.top + 13 + 2, WM_LBUTTONUP);
+    pump();
+    EXPECT_EQ(1, SendMessageA(control, LB_GETCURSEL, 0, 0));
+    DestroyWindow(control);
+    DeleteObject(font);
+}
+
 }  // namespace
