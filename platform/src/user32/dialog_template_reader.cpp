@@ -121,9 +121,9 @@ void readHeader(Reader &in, DialogTemplate &dialog, WORD &count)
     if (dialog.style & DS_SETFONT) {
         dialog.hasFont = true;
         dialog.pointSize = in.word();
-        in.word();  // weight
-        in.byte();  // italic
-        in.byte();  // character set
+        dialog.weight = in.word();
+        dialog.italic = in.byte();
+        dialog.charSet = in.byte();
         dialog.typeface = in.text();
     }
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "gdi32/display_list.h"
+#include "user32/paint_dc.h"
+#include "user32/window_font.h"
 #include "user32/thread_queue.h"
 #include "vksboundary.h"
 #include "user32/window_class.h"
@@ -99,6 +101,8 @@ void finishDestroy(HWND hwnd)
     if (queue)
         queue->discardWindow(hwnd);
     forgetDrawn(hwnd);
+    closeWindowDcs(hwnd);
+    forgetWindowFont(hwnd);
 }
 
 void sendDestroy(const std::vector<HWND> &windows)
