@@ -1,5 +1,6 @@
 // The table of GDI objects.
 #include "gdi32/gdi_table.h"
+#include "kernel32/no_destructor.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -16,8 +17,8 @@ struct GdiTable {
 
 GdiTable &gdiTable()
 {
-    static GdiTable &table = *new GdiTable;
-    return table;
+    static NoDestructor<GdiTable> table;
+    return *table;
 }
 
 bool holds(const DcAttributes &attributes, HGDIOBJ handle)
@@ -30,8 +31,8 @@ bool holds(const DcAttributes &attributes, HGDIOBJ handle)
 
 std::recursive_mutex &gdiLock()
 {
-    static std::recursive_mutex &lock = *new std::recursive_mutex;
-    return lock;
+    static NoDestructor<std::recursive_mutex> lock;
+    return *lock;
 }
 
 GdiEntry *gdiEntry(HGDIOBJ handle)

@@ -1,8 +1,10 @@
 // Internal: the standard controls' window classes and the helpers they share.
 #pragma once
 
+#include <memory>
 #include <vector>
 
+#include "user32/window_attached.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -30,7 +32,8 @@ LRESULT CALLBACK tabControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 void notifyParent(HWND control, WORD code);
 
 // A control's own state lives on the heap, its address in the window's first extra bytes,
-// from WM_NCCREATE to WM_NCDESTROY.
+// from WM_NCCREATE to WM_NCDESTROY; the window owns it, so that it goes with a window whose
+// thread ended before WM_NCDESTROY.
 template <typename State>
 State *controlState(HWND control)
 {
@@ -40,14 +43,16 @@ State *controlState(HWND control)
 template <typename State>
 void attachControlState(HWND control)
 {
-    SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(new State));
+    auto state = std::make_shared<State>();
+    SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(state.get()));
+    attachToWindow(control, &attachedKey<State>, std::move(state));
 }
 
 template <typename State>
 void detachControlState(HWND control)
 {
-    delete controlState<State>(control);
     SetWindowLongPtrA(control, 0, 0);
+    detachFromWindow(control, &attachedKey<State>);
 }
 
 }  // namespace vks::detail

@@ -1,6 +1,7 @@
 // The message box's window: its class, its children and its dialog procedure.
 #include "user32/message_box_dialog.h"
 
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_state.h"
 #include "user32/dialog_units.h"
 #include "user32/window_font.h"
@@ -59,8 +60,8 @@ private:
 
 OpenBoxes &openBoxes()
 {
-    static OpenBoxes &boxes = *new OpenBoxes;
-    return boxes;
+    static NoDestructor<OpenBoxes> boxes;
+    return *boxes;
 }
 
 const char *buttonText(int id)

@@ -19,7 +19,7 @@ void redrawEverything(const RECT *screenRect, UINT flags)
     std::vector<std::pair<HWND, RECT>> tops;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         for (HWND top : table.topLevel())
             tops.emplace_back(top, table.find(top)->rect);
     }

@@ -1,5 +1,6 @@
 // The device contexts of windows, over their top-level windows' surfaces.
 #include "user32/paint_dc.h"
+#include "kernel32/no_destructor.h"
 
 #include <algorithm>
 #include <mutex>
@@ -25,8 +26,8 @@ struct WindowDcs {
 
 WindowDcs &windowDcs()
 {
-    static WindowDcs &dcs = *new WindowDcs;
-    return dcs;
+    static NoDestructor<WindowDcs> dcs;
+    return *dcs;
 }
 
 HWND topLevelOf(HWND hwnd)

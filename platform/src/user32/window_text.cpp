@@ -19,7 +19,7 @@ namespace {
 std::optional<std::string> storedText(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? std::optional<std::string>(record->text) : std::nullopt;
 }
@@ -27,7 +27,7 @@ std::optional<std::string> storedText(HWND hwnd)
 bool storeText(HWND hwnd, LPCSTR text)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record)
         return false;
