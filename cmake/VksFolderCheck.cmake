@@ -87,12 +87,20 @@ foreach(folder IN LISTS known)
   endforeach()
 endforeach()
 
-# vksutil.h, which callers include for the whole library, reaches public headers only.
+# vksutil.h, which callers include for the whole library, brings every public header and
+# reaches no other.
 file(STRINGS ${SOURCE_DIR}/vksutil.h umbrella REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+set(brought "")
 foreach(line IN LISTS umbrella)
   string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+  list(APPEND brought ${header})
   if(NOT header IN_LIST PUBLIC_HEADERS)
     string(APPEND failures "  vksutil.h: includes ${header}, which is not a public header\n")
+  endif()
+endforeach()
+foreach(header IN LISTS PUBLIC_HEADERS)
+  if(NOT header IN_LIST brought)
+    string(APPEND failures "  vksutil.h: does not include the public header ${header}\n")
   endif()
 endforeach()
 

@@ -12,6 +12,8 @@
 
 #include "library_env.h"
 #include "log/user_message.h"
+#include "locking_process.h"
+#include "modal_watchdog.h"
 #include "scoped_object_folder.h"
 #include "util/exceptions.h"
 #include "util/startup.h"
@@ -71,7 +73,8 @@ LRESULT CALLBACK plainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 // Answers every box with `answer` (the box's view in hand) and records what it saw; restores
-// the parent window, the answerer and the windows it made.
+// the parent window, the answerer and the windows it made. A box left open fails the test in
+// seconds.
 class UserMessages : public ::testing::Test {
 protected:
     using Answer = std::function<int(const Shown &)>;
@@ -114,6 +117,7 @@ public:
 protected:
     Answer answer = [](const Shown &) { return IDOK; };
     std::vector<Shown> shown;
+    vkstest::ScopedObjectFolder objects_;
 
 private:
     static int answerBox(HWND owner, const char *text, const char *caption, UINT style,
@@ -125,7 +129,7 @@ private:
         return self->answer(self->shown.back());
     }
 
-    vkstest::ScopedObjectFolder objects_;
+    vkstest::ModalWatchdog modalWatchdog_;
     std::vector<HWND> windows_;
 };
 
@@ -350,6 +354,27 @@ TEST_F(UserMessages, TheMutexExistsWhileABoxIsOpenAndNotAfter)
     EXPECT_EQ(10, seenByAnother);
     EXPECT_FALSE(mutexExistsNow());
     EXPECT_EQ(11, mutexSeenByAnotherProcess());
+}
+
+// A neighbour of the same user that keeps the box's name locked holds a box up a moment at most.
+TEST_F(UserMessages, ANeighbourHoldingTheNameStopsNoBox)
+{
+    const struct {
+        const char *name;
+        std::string lockedFile;
+    } rows[] = {
+        {"the folder's lock file", ".lock"},
+        {"the name's own file", std::string("n-") + kBoxMutex},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        shown.clear();
+        vkstest::LockingProcess neighbour((objects_.folder() / row.lockedFile).string(),
+                                          vkstest::LockingProcess::Lock::write);
+        ASSERT_TRUE(neighbour.held());
+        TutMessage::Box("Text");
+        EXPECT_EQ(1u, shown.size());
+    }
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "comctl32/propsheet_state.h"
 #include "user32/dialog_create.h"
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 #include "user32/dialog_units.h"
 #include "vksboundary.h"
 

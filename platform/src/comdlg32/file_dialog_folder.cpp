@@ -5,6 +5,7 @@
 
 #include "kernel32/paths.h"
 #include "posix/fs_posix.h"
+#include "vkstext.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -27,10 +28,12 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Bytes compared unsigned, so that a name in double-byte characters comes after ASCII ones.
 bool lessIgnoringCase(const std::string &a, const std::string &b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(lowerAscii(x)) < static_cast<unsigned char>(lowerAscii(y));
+    });
 }
 
 // "C:" and the components after it, with "." dropped and ".." taking one back (never past the
@@ -77,6 +80,18 @@ bool matchFrom(const char *name, const char *pattern)
             return false;
     }
     return !*name;
+}
+
+// A host name (UTF-8) in the ANSI code page, '?' for each character the code page cannot hold.
+std::string ansiName(const std::string &hostName)
+{
+    const int size = VksUtf8ToAnsi(hostName.c_str(), nullptr, 0);
+    if (size <= 0)
+        return hostName;
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    VksUtf8ToAnsi(hostName.c_str(), ansi.data(), size);
+    ansi.resize(static_cast<std::size_t>(size) - 1);
+    return ansi;
 }
 
 }  // namespace
@@ -166,8 +181,11 @@ std::vector<std::string> folderListing(const std::string &dosFolder,
         return {};
     std::vector<std::string> folders;
     std::vector<std::string> files;
-    for (const std::string &name : posix::listDirectory(hostFolder)) {
-        const posix::FileKind kind = posix::fileKind(hostFolder + "/" + name);
+    for (const std::string &hostName : posix::listDirectory(hostFolder)) {
+        const posix::FileKind kind = posix::fileKind(hostFolder + "/" + hostName);
+        // Shown in the code page, as every DOS path is; a character it cannot hold shows as '?',
+        // a wildcard, so that name is never taken for a file.
+        const std::string name = ansiName(hostName);
         if (kind == posix::FileKind::directory) {
             folders.push_back(name);
         } else if (kind == posix::FileKind::regular &&

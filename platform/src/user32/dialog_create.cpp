@@ -5,7 +5,7 @@
 #include "user32/dialog_create.h"
 #include "user32/dialog_focus.h"
 #include "user32/dialog_state.h"
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 #include "user32/dialog_units.h"
 #include "vksboundary.h"
 

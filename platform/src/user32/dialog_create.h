@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 #include "windows.h"
 
 namespace vks::detail {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "user32/dialog_state.h"
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 
 namespace vks::detail {
 

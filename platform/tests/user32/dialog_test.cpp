@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 #include "vksresource.h"
 #include "window_fixtures.h"
 #include "windows.h"

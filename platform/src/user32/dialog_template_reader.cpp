@@ -1,6 +1,6 @@
 // Reading the binary dialog templates: DLGTEMPLATEEX (DIALOGEX) and the classic DLGTEMPLATE
 // (DIALOG), each a header, the optional font, then DWORD-aligned items.
-#include "user32/dialog_template.h"
+#include "user32/dialog_template_reader.h"
 
 #include <cstdint>
 
