@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "user32/dialog_focus.h"
+#include "user32/window_font.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -87,6 +88,12 @@ LRESULT defaultDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return dialogFocused(dialog);
     case WM_NEXTDLGCTL:
         return nextDialogControl(dialog, wParam, lParam);
+    case WM_SETFONT:
+    case WM_GETFONT: {
+        LRESULT answer = 0;
+        answerFontMessage(dialog, message, wParam, lParam, answer);
+        return answer;
+    }
     case WM_CLOSE:
         // As the Cancel button would, so that the dialog procedure decides.
         SendMessageA(dialog, WM_COMMAND, MAKELONG(IDCANCEL, 0),

@@ -136,9 +136,9 @@ void readSharedHeader(Reader &in, DialogTemplate &dialog, WORD &count, bool exte
         dialog.hasFont = true;
         dialog.pointSize = in.word();
         if (extended) {
-            in.word();  // weight
-            in.byte();  // italic
-            in.byte();  // character set
+            dialog.weight = in.word();
+            dialog.italic = in.byte();
+            dialog.charSet = in.byte();
         }
         dialog.typeface = in.text();
     }

@@ -29,6 +29,9 @@ struct DialogTemplate {
     std::string caption;
     bool hasFont = false;
     WORD pointSize = 0;
+    WORD weight = 0;
+    BYTE italic = 0;
+    BYTE charSet = 0;
     std::string typeface;
     std::vector<DialogItem> items;
 };

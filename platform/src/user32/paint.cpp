@@ -136,7 +136,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint)
         *lpPaint = PAINTSTRUCT{};
         if (coversClientArea(hWnd, start->update))
             forgetDrawn(hWnd);
-        lpPaint->hdc = openPaintDc(hWnd);
+        lpPaint->hdc = openPaintDc(hWnd, &start->update);
         lpPaint->rcPaint = start->update;
         // The window has erased when its WM_ERASEBKGND answers non-zero; otherwise the painter
         // is told to.

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "gdi32/display_list.h"
+#include "user32/paint_dc.h"
+#include "user32/window_font.h"
 #include "user32/thread_queue.h"
 #include "vksboundary.h"
 #include "user32/window_class.h"
@@ -102,6 +104,8 @@ void finishDestroy(HWND hwnd)
     if (record)
         discardRemains(*record);
     forgetDrawn(hwnd);
+    closeWindowDcs(hwnd);
+    forgetWindowFont(hwnd);
 }
 
 void sendDestroy(const std::vector<HWND> &windows)

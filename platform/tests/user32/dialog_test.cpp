@@ -15,7 +15,8 @@ using vkstest::Seen;
 
 namespace {
 
-constexpr int kLayout = 200, kSystemFont = 201, kNinePoint = 202, kVisible = 203, kClassic = 204;
+constexpr int kLayout = 200, kSystemFont = 201, kNinePoint = 202, kVisible = 203;
+constexpr int kShellNinePoint = 204, kShellTenPoint = 205, kClassic = 206;
 // A template cut short, registered by the test that needs it.
 constexpr int kCutShort = 998;
 constexpr int kLabel = 1000, kField = 1001, kOptions = 1002;
@@ -310,8 +311,11 @@ TEST_F(DialogTest, BaseUnitsFollowTheTemplateFont)
     } rows[] = {
         // No font: the system font's 8 x 16.
         {"system font", kSystemFont, {6, 10, 40, 32}, {8, 16, 16, 32}},
-        // 9 points: MulDiv(6, 9, 8) x MulDiv(13, 9, 8) = 7 x 15.
-        {"nine points", kNinePoint, {7, 15, 21, 45}, {7, 15, 14, 30}},
+        // Measured from the font, as Windows measures it: 9-point Tahoma is 7 x 14 and 10-point
+        // "MS Shell Dlg" 7 x 16, not the 8-point figures scaled (7 x 15, 8 x 16).
+        {"nine points", kNinePoint, {7, 14, 21, 42}, {7, 14, 14, 28}},
+        {"nine points, shell font", kShellNinePoint, {7, 14, 21, 42}, {7, 14, 14, 28}},
+        {"ten points, shell font", kShellTenPoint, {7, 16, 21, 48}, {7, 16, 14, 32}},
         {"eight points", kLayout, {134, 128, 209, 151}, {6, 13, 12, 26}},
     };
     for (const auto &row : rows) {
@@ -345,8 +349,12 @@ TEST_F(DialogTest, FontThenControlsThenInitDialogWithTheFirstTabStop)
     const HWND dialog = createLayout(nullptr, 1234);
     ASSERT_NE(nullptr, dialog);
     ASSERT_GE(script_.seen.size(), 2u);
-    // The procedure sees nothing of the dialog's creation: WM_SETFONT comes first.
-    EXPECT_EQ((Seen{dialog, WM_SETFONT, 0}), script_.seen[0]);
+    // The procedure sees nothing of the dialog's creation: WM_SETFONT comes first, with the
+    // template's font.
+    const Seen first = script_.seen[0];
+    EXPECT_EQ(dialog, first.hwnd);
+    EXPECT_EQ(static_cast<UINT>(WM_SETFONT), first.message);
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(reinterpret_cast<HGDIOBJ>(first.wParam)));
     EXPECT_EQ((std::vector<UINT>{WM_SETFONT, WM_INITDIALOG}),
               seenOf({WM_CREATE, WM_NCCREATE, WM_SETFONT, WM_INITDIALOG}));
     const HWND field = GetDlgItem(dialog, kField);
