@@ -38,7 +38,8 @@ set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
  "core utility library of the VKS product (development files)
 Headers (the library's, <windows.h> and <vkshost.h> of its Win32 subset, the
 framework's <afx.h>), the CMake package vksutil and the pkg-config file
-vksutil.pc.")
+vksutil.pc, and vksrc, the resource-script compiler that turns a program's .rc
+scripts into its dialogs, menus, strings, bitmaps, icons and version record.")
 
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME vksutil)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION admin)

@@ -134,14 +134,49 @@ typedef struct tagCREATESTRUCTA {
 #define WS_MINIMIZE 0x20000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
 #define WS_MAXIMIZE 0x01000000L
 #define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_DLGFRAME 0x00400000L
+#define WS_VSCROLL 0x00200000L
+#define WS_HSCROLL 0x00100000L
 #define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
 #define WS_GROUP 0x00020000L
 #define WS_TABSTOP 0x00010000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
+#define WS_TILED WS_OVERLAPPED
+#define WS_ICONIC WS_MINIMIZE
+#define WS_SIZEBOX WS_THICKFRAME
+#define WS_OVERLAPPEDWINDOW \
+  (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+#define WS_TILEDWINDOW WS_OVERLAPPEDWINDOW
+#define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
+#define WS_CHILDWINDOW WS_CHILD
+
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_NOPARENTNOTIFY 0x00000004L
+#define WS_EX_TOPMOST 0x00000008L
+#define WS_EX_ACCEPTFILES 0x00000010L
+#define WS_EX_TRANSPARENT 0x00000020L
+#define WS_EX_MDICHILD 0x00000040L
+#define WS_EX_TOOLWINDOW 0x00000080L
+#define WS_EX_WINDOWEDGE 0x00000100L
+#define WS_EX_CLIENTEDGE 0x00000200L
 #define WS_EX_CONTEXTHELP 0x00000400L
+#define WS_EX_RIGHT 0x00001000L
+#define WS_EX_LEFT 0x00000000L
+#define WS_EX_RTLREADING 0x00002000L
+#define WS_EX_LTRREADING 0x00000000L
+#define WS_EX_LEFTSCROLLBAR 0x00004000L
+#define WS_EX_RIGHTSCROLLBAR 0x00000000L
+#define WS_EX_STATICEDGE 0x00020000L
+#define WS_EX_APPWINDOW 0x00040000L
+#define WS_EX_OVERLAPPEDWINDOW (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE)
+#define WS_EX_PALETTEWINDOW (WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)
 
 #define CW_USEDEFAULT ((int)0x80000000)
 
@@ -383,6 +418,7 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 #define IDIGNORE 5
 #define IDYES 6
 #define IDNO 7
+#define IDCLOSE 8
 
 /* Dialog messages (class-private WM_USER values of dialogs). */
 #define DM_GETDEFID (WM_USER + 0)
@@ -408,15 +444,26 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 /* ---- Dialogs from templates ------------------------------------------------------------ */
 
 typedef INT_PTR(CALLBACK *DLGPROC)(HWND, UINT, WPARAM, LPARAM);
-/* Templates are extended ones (DLGTEMPLATEEX, dlgVer 1, signature 0xFFFF), passed as this type. */
+/* Templates are extended ones (DLGTEMPLATEEX: dlgVer 1, signature 0xFFFF) or classic ones
+   (DLGTEMPLATE, as a DIALOG statement makes), passed as this type. */
 typedef struct DLGTEMPLATE DLGTEMPLATE;
 typedef const DLGTEMPLATE *LPCDLGTEMPLATEA;
 
+#define DS_ABSALIGN 0x01L
+#define DS_SYSMODAL 0x02L
+#define DS_3DLOOK 0x04L
+#define DS_FIXEDSYS 0x08L
+#define DS_NOFAILCREATE 0x10L
+#define DS_LOCALEDIT 0x20L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
+#define DS_NOIDLEMSG 0x100L
+#define DS_SETFOREGROUND 0x200L
 #define DS_CONTROL 0x400L
 #define DS_CENTER 0x800L
-#define DS_SHELLFONT (DS_SETFONT | 0x08L)
+#define DS_CENTERMOUSE 0x1000L
+#define DS_CONTEXTHELP 0x2000L
+#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
 
 /* Dialog units. Base units come from the font as Windows computes them: the average width of
    the 52 Latin letters ((width / 26 + 1) / 2) and the font's cell height (tmHeight). A template's
@@ -504,6 +551,18 @@ typedef struct tagNMHDR {
 #define SB_THUMBPOSITION 4
 #define SB_ENDSCROLL 8
 
+/* Scroll bar styles. */
+#define SBS_HORZ 0x0000
+#define SBS_VERT 0x0001
+#define SBS_TOPALIGN 0x0002
+#define SBS_LEFTALIGN 0x0002
+#define SBS_BOTTOMALIGN 0x0004
+#define SBS_RIGHTALIGN 0x0004
+#define SBS_SIZEBOXTOPLEFTALIGN 0x0002
+#define SBS_SIZEBOXBOTTOMRIGHTALIGN 0x0004
+#define SBS_SIZEBOX 0x0008
+#define SBS_SIZEGRIP 0x0010
+
 /* Edit styles. */
 #define ES_LEFT 0x0000
 #define ES_CENTER 0x0001
@@ -515,6 +574,7 @@ typedef struct tagNMHDR {
 #define ES_AUTOVSCROLL 0x0040
 #define ES_AUTOHSCROLL 0x0080
 #define ES_NOHIDESEL 0x0100
+#define ES_OEMCONVERT 0x0400
 #define ES_READONLY 0x0800
 #define ES_WANTRETURN 0x1000
 #define ES_NUMBER 0x2000
@@ -550,16 +610,28 @@ typedef struct tagNMHDR {
 #define SS_BLACKFRAME 0x0007
 #define SS_GRAYFRAME 0x0008
 #define SS_WHITEFRAME 0x0009
+#define SS_USERITEM 0x000A
 #define SS_SIMPLE 0x000B
 #define SS_LEFTNOWORDWRAP 0x000C
+#define SS_OWNERDRAW 0x000D
+#define SS_BITMAP 0x000E
+#define SS_ENHMETAFILE 0x000F
 #define SS_ETCHEDHORZ 0x0010
 #define SS_ETCHEDVERT 0x0011
 #define SS_ETCHEDFRAME 0x0012
 #define SS_TYPEMASK 0x001F
+#define SS_REALSIZECONTROL 0x0040
 #define SS_NOPREFIX 0x0080
 #define SS_NOTIFY 0x0100
 #define SS_CENTERIMAGE 0x0200
+#define SS_RIGHTJUST 0x0400
+#define SS_REALSIZEIMAGE 0x0800
 #define SS_SUNKEN 0x1000
+#define SS_EDITCONTROL 0x2000
+#define SS_ENDELLIPSIS 0x4000
+#define SS_PATHELLIPSIS 0x8000
+#define SS_WORDELLIPSIS 0xC000
+#define SS_ELLIPSISMASK 0xC000
 
 /* Button styles: the type in the low four bits. */
 #define BS_PUSHBUTTON 0x0000
@@ -575,7 +647,21 @@ typedef struct tagNMHDR {
 #define BS_PUSHBOX 0x000A
 #define BS_OWNERDRAW 0x000B
 #define BS_TYPEMASK 0x000F
+#define BS_LEFTTEXT 0x0020
+#define BS_TEXT 0x0000
+#define BS_ICON 0x0040
+#define BS_BITMAP 0x0080
+#define BS_LEFT 0x0100
+#define BS_RIGHT 0x0200
+#define BS_CENTER 0x0300
+#define BS_TOP 0x0400
+#define BS_BOTTOM 0x0800
+#define BS_VCENTER 0x0C00
+#define BS_PUSHLIKE 0x1000
+#define BS_MULTILINE 0x2000
 #define BS_NOTIFY 0x4000
+#define BS_FLAT 0x8000
+#define BS_RIGHTBUTTON BS_LEFTTEXT
 
 /* Button messages. BM_SETSTYLE replaces the type bits only. BM_CLICK sends the button
    WM_LBUTTONDOWN and WM_LBUTTONUP, and a press released on the button sends BN_CLICKED to the
@@ -1077,8 +1163,18 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define LBS_SORT 0x0002
 #define LBS_NOREDRAW 0x0004
 #define LBS_MULTIPLESEL 0x0008
+#define LBS_OWNERDRAWFIXED 0x0010
+#define LBS_OWNERDRAWVARIABLE 0x0020
 #define LBS_HASSTRINGS 0x0040
+#define LBS_USETABSTOPS 0x0080
+#define LBS_NOINTEGRALHEIGHT 0x0100
+#define LBS_MULTICOLUMN 0x0200
+#define LBS_WANTKEYBOARDINPUT 0x0400
 #define LBS_EXTENDEDSEL 0x0800
+#define LBS_DISABLENOSCROLL 0x1000
+#define LBS_NODATA 0x2000
+#define LBS_NOSEL 0x4000
+#define LBS_COMBOBOX 0x8000
 #define LBS_STANDARD 0x00A00003
 
 #define LB_OKAY 0
@@ -1123,9 +1219,16 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define CBS_SIMPLE 0x0001
 #define CBS_DROPDOWN 0x0002
 #define CBS_DROPDOWNLIST 0x0003
+#define CBS_OWNERDRAWFIXED 0x0010
+#define CBS_OWNERDRAWVARIABLE 0x0020
 #define CBS_AUTOHSCROLL 0x0040
+#define CBS_OEMCONVERT 0x0080
 #define CBS_SORT 0x0100
 #define CBS_HASSTRINGS 0x0200
+#define CBS_NOINTEGRALHEIGHT 0x0400
+#define CBS_DISABLENOSCROLL 0x0800
+#define CBS_UPPERCASE 0x2000
+#define CBS_LOWERCASE 0x4000
 
 #define CB_OKAY 0
 #define CB_ERR (-1)
@@ -1188,15 +1291,27 @@ BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
 #define MF_BYPOSITION 0x00000400L
 #define MF_SEPARATOR 0x00000800L
 #define MF_DEFAULT 0x00001000L
+#define MF_RIGHTJUSTIFY 0x00004000L
+#define MF_HELP MF_RIGHTJUSTIFY
+/* In a MENU template: the last item of its menu. */
+#define MF_END 0x00000080L
 
 #define MFT_STRING MF_STRING
+#define MFT_BITMAP MF_BITMAP
+#define MFT_MENUBARBREAK MF_MENUBARBREAK
+#define MFT_MENUBREAK MF_MENUBREAK
+#define MFT_OWNERDRAW MF_OWNERDRAW
+#define MFT_RADIOCHECK 0x00000200L
 #define MFT_SEPARATOR MF_SEPARATOR
+#define MFT_RIGHTORDER 0x00002000L
+#define MFT_RIGHTJUSTIFY MF_RIGHTJUSTIFY
 #define MFS_GRAYED 0x00000003L
 #define MFS_DISABLED MFS_GRAYED
 #define MFS_CHECKED MF_CHECKED
 #define MFS_HILITE MF_HILITE
 #define MFS_ENABLED MF_ENABLED
 #define MFS_UNCHECKED MF_UNCHECKED
+#define MFS_UNHILITE MF_UNHILITE
 #define MFS_DEFAULT MF_DEFAULT
 
 #define MIIM_STATE 0x00000001
@@ -1239,6 +1354,20 @@ typedef const MENUITEMINFOA *LPCMENUITEMINFOA;
    ERROR_INVALID_PARAMETER. */
 HMENU WINAPI CreateMenu(void);
 HMENU WINAPI CreatePopupMenu(void);
+/* A menu made from a template in memory: a MENU one (version 0, MENUITEMTEMPLATE items, the
+   last of each menu marked MF_END) or a MENUEX one (version 1, MENUEX_TEMPLATE_ITEM items on
+   4-byte boundaries). Each item keeps its type (breaks, MFT_RADIOCHECK, MFT_RIGHTJUSTIFY, ...)
+   and state; an item without text is a separator. A template with bitmap or owner-drawn items,
+   another version, or pop-ups nested deeper than 256 gives NULL and ERROR_INVALID_PARAMETER,
+   and nothing of it is left behind. */
+typedef void MENUTEMPLATEA;
+typedef MENUTEMPLATEA *LPMENUTEMPLATEA;
+HMENU WINAPI LoadMenuIndirectA(const MENUTEMPLATEA *lpMenuTemplate);
+/* The RT_MENU resource of hInstance (NULL: the program) by number or name, as LoadMenuIndirectA
+   reads it; NULL with FindResourceA's error when there is none. */
+HMENU WINAPI LoadMenuA(HINSTANCE hInstance, LPCSTR lpMenuName);
+#define LoadMenu LoadMenuA
+#define LoadMenuIndirect LoadMenuIndirectA
 /* Destroys the submenus as well. */
 BOOL WINAPI DestroyMenu(HMENU hMenu);
 BOOL WINAPI IsMenu(HMENU hMenu);

@@ -1,4 +1,4 @@
-// Internal: a DLGTEMPLATEEX read into its fields.
+// Internal: a dialog template (DLGTEMPLATEEX or the classic DLGTEMPLATE) read into its fields.
 #pragma once
 
 #include <cstddef>
@@ -36,8 +36,8 @@ struct DialogTemplate {
     std::vector<DialogItem> items;
 };
 
-// The template at `bytes`, reading no further than `size` bytes; nothing when it is not an
-// extended template or runs past its end.
+// The template at `bytes`, extended or classic, reading no further than `size` bytes; nothing
+// when it runs past its end.
 std::optional<DialogTemplate> readDialogTemplate(const void *bytes, std::size_t size);
 
 }  // namespace vks::detail

@@ -1,4 +1,4 @@
-// Dialogs from templates: reading DLGTEMPLATEEX, the controls in dialog units, the creation
+// Dialogs from templates: reading DLGTEMPLATEEX and DLGTEMPLATE, the controls in dialog units, the creation
 // messages, the default button and the modal run.
 #include <functional>
 #include <string>
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "user32/dialog_template_reader.h"
+#include "vksresource.h"
 #include "window_fixtures.h"
 #include "windows.h"
 
@@ -15,7 +16,9 @@ using vkstest::Seen;
 namespace {
 
 constexpr int kLayout = 200, kSystemFont = 201, kNinePoint = 202, kVisible = 203;
-constexpr int kShellNinePoint = 204, kShellTenPoint = 205;
+constexpr int kShellNinePoint = 204, kShellTenPoint = 205, kClassic = 206;
+// A template cut short, registered by the test that needs it.
+constexpr int kCutShort = 998;
 constexpr int kLabel = 1000, kField = 1001, kOptions = 1002;
 
 std::string templateBytes(int id)
@@ -25,6 +28,8 @@ std::string templateBytes(int id)
     const char *data = static_cast<const char *>(LockResource(LoadResource(nullptr, found)));
     return data ? std::string(data, SizeofResource(nullptr, found)) : std::string();
 }
+
+const int kCutShortAnchor = 0;
 
 LPCDLGTEMPLATEA asTemplate(const std::string &bytes)
 {
@@ -218,10 +223,41 @@ TEST(DialogTemplateReader, RefusesEveryCutShortTemplateAndAForeignSignature)
         SCOPED_TRACE(size);
         EXPECT_FALSE(vks::detail::readDialogTemplate(bytes.data(), size));
     }
-    std::string plain = bytes;
-    plain[2] = 0;  // no 0xFFFF signature: the older DLGTEMPLATE, which is not read
-    EXPECT_FALSE(vks::detail::readDialogTemplate(plain.data(), plain.size()));
+    const std::string classic = templateBytes(kClassic);
+    for (std::size_t size = 0; size < classic.size(); ++size) {
+        SCOPED_TRACE("classic, " + std::to_string(size));
+        EXPECT_FALSE(vks::detail::readDialogTemplate(classic.data(), size));
+    }
     EXPECT_FALSE(vks::detail::readDialogTemplate(nullptr, 100));
+}
+
+// A DIALOG statement's template: style before extended style, 16-bit identifiers (IDC_STATIC
+// widened to -1), the font as its size and typeface only.
+TEST(DialogTemplateReader, ReadsAClassicTemplate)
+{
+    const std::string bytes = templateBytes(kClassic);
+    const auto dialog = vks::detail::readDialogTemplate(bytes.data(), bytes.size());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(0u, dialog->helpId);
+    EXPECT_EQ(static_cast<DWORD>(DS_SETFONT | WS_POPUP | WS_CAPTION), dialog->style);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_TOOLWINDOW), dialog->exStyle);
+    EXPECT_EQ((std::vector<short>{5, 6, 120, 60}),
+              (std::vector<short>{dialog->x, dialog->y, dialog->cx, dialog->cy}));
+    EXPECT_EQ("Classic", dialog->caption);
+    EXPECT_TRUE(dialog->hasFont);
+    EXPECT_EQ(9, dialog->pointSize);
+    EXPECT_EQ("Tahoma", dialog->typeface);
+    ASSERT_EQ(2u, dialog->items.size());
+    EXPECT_EQ(0xFFFFFFFFu, dialog->items[0].id);
+    EXPECT_EQ("Static", dialog->items[0].className);
+    EXPECT_EQ("Name", dialog->items[0].text);
+    EXPECT_EQ(static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_GROUP), dialog->items[0].style);
+    EXPECT_EQ(1001u, dialog->items[1].id);
+    EXPECT_EQ("Edit", dialog->items[1].className);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_CLIENTEDGE), dialog->items[1].exStyle);
+    EXPECT_EQ((std::vector<short>{40, 4, 70, 12}),
+              (std::vector<short>{dialog->items[1].x, dialog->items[1].y, dialog->items[1].cx,
+                                  dialog->items[1].cy}));
 }
 
 TEST(MulDivTest, RoundsHalfAwayFromZeroAndReportsFailureAsMinusOne)
@@ -458,8 +494,10 @@ TEST_F(DialogTest, ModalRunEndsThroughCloseQuitOrAnEarlyEndDialog)
 
 TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
 {
-    std::string broken = templateBytes(kLayout);
-    broken[2] = 0;
+    // The first 40 bytes of a template: it ends inside its first item.
+    const std::string layout = templateBytes(kLayout);
+    ASSERT_TRUE(VksRegisterResource(&kCutShortAnchor, RT_DIALOG, MAKEINTRESOURCEA(kCutShort),
+                                    layout.data(), 40));
     const struct {
         const char *name;
         std::function<INT_PTR()> call;
@@ -469,16 +507,13 @@ TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
         {"modal, missing resource",
          [] { return DialogBoxParamA(nullptr, MAKEINTRESOURCEA(999), nullptr, scriptedProc, 0); },
          -1, ERROR_RESOURCE_NAME_NOT_FOUND},
-        {"modal, foreign template",
-         [&] {
-             return DialogBoxIndirectParamA(nullptr, asTemplate(broken), nullptr, scriptedProc,
-                                            0);
-         },
+        {"modal, template cut short",
+         [] { return DialogBoxParamA(nullptr, MAKEINTRESOURCEA(kCutShort), nullptr, scriptedProc, 0); },
          -1, ERROR_INVALID_PARAMETER},
-        {"modeless, foreign template",
-         [&] {
-             return reinterpret_cast<INT_PTR>(CreateDialogIndirectParamA(
-                 nullptr, asTemplate(broken), nullptr, scriptedProc, 0));
+        {"modeless, template cut short",
+         [] {
+             return reinterpret_cast<INT_PTR>(CreateDialogParamA(
+                 nullptr, MAKEINTRESOURCEA(kCutShort), nullptr, scriptedProc, 0));
          },
          0, ERROR_INVALID_PARAMETER},
         {"modeless, owner gone",
@@ -498,7 +533,7 @@ TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
     EXPECT_TRUE(script_.seen.empty());
 
     const HWND owner = vkstest::ScopedWindowClass().create("owner", WS_VISIBLE);
-    EXPECT_EQ(-1, DialogBoxIndirectParamA(nullptr, asTemplate(broken), owner, scriptedProc, 0));
+    EXPECT_EQ(-1, DialogBoxParamA(nullptr, MAKEINTRESOURCEA(kCutShort), owner, scriptedProc, 0));
     EXPECT_TRUE(IsWindowEnabled(owner)) << "a dialog that cannot be made leaves its owner enabled";
 }
 
