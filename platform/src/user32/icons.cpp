@@ -1,10 +1,15 @@
-// LoadIconA's standard icons, drawn with GDI in the classic look, and DrawIconEx.
+// LoadIconA: the standard icons, drawn with GDI in the classic look, and a module's icons read
+// from its resources; DrawIconEx.
 #include <array>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <mutex>
+#include <string>
 #include <unordered_map>
+#include <utility>
 
+#include "user32/icon_image.h"
 #include "user32/ui_paint.h"
 #include "vksboundary.h"
 
@@ -23,10 +28,15 @@ struct Icon {
     HBITMAP mask = nullptr;
 };
 
+// A module's icon by its module and its name, a number or a text.
+using ModuleIconKey = std::pair<HINSTANCE, std::string>;
+
 struct Icons {
     std::mutex lock;
     std::unordered_map<HICON, Icon> icons;
     std::array<HICON, kLastIcon - kFirstIcon + 1> standard{};
+    // Loaded once and shared, as LoadIconA's icons are.
+    std::map<ModuleIconKey, HICON> fromModules;
     std::uintptr_t next = 0xD0010;
 };
 
@@ -72,6 +82,11 @@ public:
     void rectangle(const RECT &r, COLORREF fill, COLORREF outline)
     {
         withColours(fill, outline, [&](HDC dc) { Rectangle(dc, r.left, r.top, r.right, r.bottom); });
+    }
+    void pixel(int x, int y, COLORREF colour, bool clear)
+    {
+        SetPixel(image_, x, y, colour);
+        SetPixel(mask_, x, y, clear ? RGB(255, 255, 255) : RGB(0, 0, 0));
     }
     // Bold Tahoma, centred on the column and standing on the baseline.
     void glyph(const char *text, int height, int centreX, int baseline, COLORREF colour)
@@ -146,6 +161,85 @@ Icon drawStandardIcon(ULONG_PTR id)
     return canvas.icon();
 }
 
+// The image at the icon's side, each pixel from the nearest of the stored image.
+Icon iconOfImage(const IconImage &image)
+{
+    IconCanvas canvas;
+    for (int y = 0; y < kIconSide; ++y) {
+        for (int x = 0; x < kIconSide; ++x) {
+            const std::size_t from = static_cast<std::size_t>(y * image.height / kIconSide) *
+                                         static_cast<std::size_t>(image.width) +
+                                     static_cast<std::size_t>(x * image.width / kIconSide);
+            canvas.pixel(x, y, image.colours[from], image.clear[from]);
+        }
+    }
+    return canvas.icon();
+}
+
+// The bytes of a module's resource, or nothing with the reason set.
+std::optional<std::pair<const unsigned char *, std::size_t>> resourceBytes(HINSTANCE module,
+                                                                          LPCSTR name, LPCSTR type)
+{
+    const HRSRC found = FindResourceA(module, name, type);
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void *bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        return std::nullopt;
+    return std::make_pair(static_cast<const unsigned char *>(bytes),
+                          static_cast<std::size_t>(SizeofResource(module, found)));
+}
+
+// The group's image nearest to the icon's side, read from the module.
+std::optional<Icon> readModuleIcon(HINSTANCE module, LPCSTR name)
+{
+    const auto group = resourceBytes(module, name, RT_GROUP_ICON);
+    if (!group)
+        return std::nullopt;
+    const WORD id = bestIconOfGroup(group->first, group->second, kIconSide);
+    const auto bytes = id ? resourceBytes(module, MAKEINTRESOURCEA(id), RT_ICON) : std::nullopt;
+    const std::optional<IconImage> image =
+        bytes ? readIconImage(bytes->first, bytes->second) : std::nullopt;
+    if (!image) {
+        if (bytes || !id)
+            SetLastError(ERROR_INVALID_DATA);
+        return std::nullopt;
+    }
+    return iconOfImage(*image);
+}
+
+ModuleIconKey moduleIconKey(HINSTANCE module, LPCSTR name)
+{
+    if (IS_INTRESOURCE(name))
+        return {module, "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name))};
+    return {module, name};
+}
+
+HICON loadModuleIcon(HINSTANCE module, LPCSTR name)
+{
+    Icons &all = icons();
+    const ModuleIconKey key = moduleIconKey(module, name);
+    {
+        std::lock_guard guard(all.lock);
+        if (const auto found = all.fromModules.find(key); found != all.fromModules.end())
+            return found->second;
+    }
+    // Read and drawn outside the lock, as drawing takes GDI's; the first to finish is kept.
+    const std::optional<Icon> icon = readModuleIcon(module, name);
+    if (!icon)
+        return nullptr;
+    std::lock_guard guard(all.lock);
+    HICON &slot = all.fromModules[key];
+    if (slot) {
+        DeleteObject(icon->image);
+        DeleteObject(icon->mask);
+        return slot;
+    }
+    slot = reinterpret_cast<HICON>(all.next);
+    all.next += 4;
+    all.icons.emplace(slot, *icon);
+    return slot;
+}
+
 std::optional<Icon> iconOf(HICON handle)
 {
     Icons &all = icons();
@@ -161,8 +255,10 @@ std::optional<Icon> iconOf(HICON handle)
 HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName)
 {
     return vks::atWin32Boundary<HICON>(nullptr, [&]() -> HICON {
+        if (hInstance)
+            return lpIconName ? loadModuleIcon(hInstance, lpIconName) : nullptr;
         const auto id = reinterpret_cast<ULONG_PTR>(lpIconName);
-        if (hInstance || id < kFirstIcon || id > kLastIcon) {
+        if (id < kFirstIcon || id > kLastIcon) {
             SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
             return nullptr;
         }

@@ -343,6 +343,43 @@ TEST(Icons, StandardIconsDrawOverWhatIsThereLeavingTheirClearPixels)
     EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_HANDLE), GetLastError());
 }
 
+TEST(Icons, AModulesIconIsItsGroupsImageNearestTheIconSizeWithItsMask)
+{
+    // resources/resource_kinds.rc: a 16x16 black image, and a 32x32 one blue on the left and
+    // green on the right with a clear top-left corner of 8x8.
+    const HINSTANCE program = GetModuleHandleA(nullptr);
+    const HICON icon = LoadIconA(program, MAKEINTRESOURCEA(503));
+    ASSERT_NE(nullptr, icon);
+    EXPECT_EQ(icon, LoadIconA(program, MAKEINTRESOURCEA(503)));
+    Canvas canvas(40, 40);
+    SelectObject(canvas.dc(), GetSysColorBrush(COLOR_BTNFACE));
+    PatBlt(canvas.dc(), 0, 0, 40, 40, PATCOPY);
+    ASSERT_TRUE(DrawIconEx(canvas.dc(), 4, 4, icon, 0, 0, 0, nullptr, DI_NORMAL));
+    const struct {
+        const char *name;
+        int x, y;
+        COLORREF colour;
+    } pixels[] = {
+        {"clear corner", 4, 4, kFace},
+        {"clear corner's last pixel", 11, 11, kFace},
+        {"blue beside the corner", 12, 4, RGB(0, 0, 255)},
+        {"blue below the corner", 4, 12, RGB(0, 0, 255)},
+        {"green", 20, 4, RGB(0, 255, 0)},
+        {"green's last pixel", 35, 35, RGB(0, 255, 0)},
+        {"outside", 36, 36, kFace},
+    };
+    for (const auto &pixel : pixels) {
+        SCOPED_TRACE(pixel.name);
+        EXPECT_EQ(pixel.colour, canvas.at(pixel.x, pixel.y));
+    }
+
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(nullptr, LoadIconA(program, MAKEINTRESOURCEA(599)));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND), GetLastError());
+    // A bitmap is no icon group.
+    EXPECT_EQ(nullptr, LoadIconA(program, MAKEINTRESOURCEA(200)));
+}
+
 TEST(UiTools, RefuseADeletedDc)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
