@@ -47,7 +47,7 @@ function(expect_consumer program)
     "dialog: Hello from the consumer, shown 1, agree \"I &agree\", ok \"OK\""
     "strings: Good morning, Good night"
     "bitmap: 8x4"
-    "icon: 16x16, image 1 of 1128 bytes")
+    "icon: 16x16, image 1 of 1128 bytes, loaded")
   foreach(line IN LISTS expected)
     if(NOT last_output MATCHES "${line}")
       message(FATAL_ERROR "${program} printed: ${last_output}\nexpected: ${line}")

@@ -60,14 +60,16 @@ int main(int argc, char **argv)
     std::printf("bitmap: %dx%d\n", static_cast<int>(shape.bmWidth), static_cast<int>(shape.bmHeight));
     DeleteObject(bitmap);
 
-    // The icon's group names its image, as LoadIconA reads them.
+    // The icon's group names its image, which LoadIconA reads.
     HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_APP), RT_GROUP_ICON);
     const auto *directory = static_cast<const unsigned char *>(LockResource(LoadResource(nullptr, group)));
     if (!directory || SizeofResource(nullptr, group) != 6 + 14)
         return 5;
     const int imageId = directory[18] | directory[19] << 8;
     HRSRC image = FindResourceA(nullptr, MAKEINTRESOURCEA(imageId), RT_ICON);
-    std::printf("icon: %dx%d, image %d of %u bytes\n", directory[6], directory[7], imageId,
-                static_cast<unsigned>(SizeofResource(nullptr, image)));
+    const bool loaded = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP)) != nullptr;
+    std::printf("icon: %dx%d, image %d of %u bytes, %s\n", directory[6], directory[7], imageId,
+                static_cast<unsigned>(SizeofResource(nullptr, image)),
+                loaded ? "loaded" : "not loaded");
     return platformFromC() > 0 ? 0 : 6;
 }
