@@ -329,11 +329,13 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color)
 
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop)
 {
-    if (ropUsesSource(rop)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return stretch(hdc, x, y, w, h, nullptr, 0, 0, 0, 0, rop) ? TRUE : FALSE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (ropUsesSource(rop)) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return stretch(hdc, x, y, w, h, nullptr, 0, 0, 0, 0, rop) ? TRUE : FALSE;
+    });
 }
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop)

@@ -159,23 +159,25 @@ HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientat
                          DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality,
                          DWORD iPitchAndFamily, LPCSTR pszFaceName)
 {
-    LOGFONTA font{cHeight,
-                  cWidth,
-                  cEscapement,
-                  cOrientation,
-                  cWeight,
-                  static_cast<BYTE>(bItalic),
-                  static_cast<BYTE>(bUnderline),
-                  static_cast<BYTE>(bStrikeOut),
-                  static_cast<BYTE>(iCharSet),
-                  static_cast<BYTE>(iOutPrecision),
-                  static_cast<BYTE>(iClipPrecision),
-                  static_cast<BYTE>(iQuality),
-                  static_cast<BYTE>(iPitchAndFamily),
-                  {}};
-    if (pszFaceName)
-        std::strncpy(font.lfFaceName, pszFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
+    return vks::atWin32Boundary<HFONT>(nullptr, [&]() -> HFONT {
+        LOGFONTA font{cHeight,
+                      cWidth,
+                      cEscapement,
+                      cOrientation,
+                      cWeight,
+                      static_cast<BYTE>(bItalic),
+                      static_cast<BYTE>(bUnderline),
+                      static_cast<BYTE>(bStrikeOut),
+                      static_cast<BYTE>(iCharSet),
+                      static_cast<BYTE>(iOutPrecision),
+                      static_cast<BYTE>(iClipPrecision),
+                      static_cast<BYTE>(iQuality),
+                      static_cast<BYTE>(iPitchAndFamily),
+                      {}};
+        if (pszFaceName)
+            std::strncpy(font.lfFaceName, pszFaceName, LF_FACESIZE - 1);
+        return CreateFontIndirectA(&font);
+    });
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ ho)

@@ -96,26 +96,30 @@ BOOL WINAPI LineTo(HDC hdc, int x, int y)
 
 BOOL WINAPI Polyline(HDC hdc, const POINT *apt, int cpt)
 {
-    if (!apt || cpt < 2) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return onDc(hdc, [&](DcObject &dc, const DrawTarget &target) {
-        strokePolyline(target, toSurface(target, apt, cpt), penStroke(dc, target), false);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!apt || cpt < 2) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return onDc(hdc, [&](DcObject &dc, const DrawTarget &target) {
+            strokePolyline(target, toSurface(target, apt, cpt), penStroke(dc, target), false);
+        });
     });
 }
 
 BOOL WINAPI Polygon(HDC hdc, const POINT *apt, int cpt)
 {
-    if (!apt || cpt < 2) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return onDc(hdc, [&](DcObject &dc, const DrawTarget &target) {
-        const std::vector<POINT> points = toSurface(target, apt, cpt);
-        if (const auto fill = brushPixel(dc, target))
-            fillPolygon(target, points, *fill);
-        strokePolyline(target, points, penStroke(dc, target), true);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!apt || cpt < 2) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return onDc(hdc, [&](DcObject &dc, const DrawTarget &target) {
+            const std::vector<POINT> points = toSurface(target, apt, cpt);
+            if (const auto fill = brushPixel(dc, target))
+                fillPolygon(target, points, *fill);
+            strokePolyline(target, points, penStroke(dc, target), true);
+        });
     });
 }
 

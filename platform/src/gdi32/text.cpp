@@ -137,46 +137,54 @@ BOOL drawText(HDC hdc, int x, int y, UINT options, const RECT *rect, std::string
 BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCSTR lpString,
                         UINT c, const INT *lpDx)
 {
-    if (!lpString && c) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return drawText(hdc, x, y, options, lprect, std::string_view(lpString ? lpString : "", c),
-                    lpDx);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lpString && c) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return drawText(hdc, x, y, options, lprect, std::string_view(lpString ? lpString : "", c),
+                        lpDx);
+    });
 }
 
 BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c)
 {
-    if (c < 0 || (!lpString && c)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return drawText(hdc, x, y, 0, nullptr, std::string_view(lpString ? lpString : "", static_cast<std::size_t>(c)),
-                    nullptr);
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (c < 0 || (!lpString && c)) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return drawText(hdc, x, y, 0, nullptr, std::string_view(lpString ? lpString : "", static_cast<std::size_t>(c)),
+                        nullptr);
+    });
 }
 
 BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl)
 {
-    if (c < 0 || !psizl || (!lpString && c)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return withFont(hdc, FALSE, [&](DcObject &, RealisedFont &font) -> BOOL {
-        psizl->cx = font.width(std::string_view(lpString ? lpString : "", static_cast<std::size_t>(c)));
-        psizl->cy = font.metrics().tmHeight;
-        return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (c < 0 || !psizl || (!lpString && c)) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return withFont(hdc, FALSE, [&](DcObject &, RealisedFont &font) -> BOOL {
+            psizl->cx = font.width(std::string_view(lpString ? lpString : "", static_cast<std::size_t>(c)));
+            psizl->cy = font.metrics().tmHeight;
+            return TRUE;
+        });
     });
 }
 
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm)
 {
-    if (!lptm) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    return withFont(hdc, FALSE, [&](DcObject &, RealisedFont &font) -> BOOL {
-        *lptm = font.metrics();
-        return TRUE;
+    return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
+        if (!lptm) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return withFont(hdc, FALSE, [&](DcObject &, RealisedFont &font) -> BOOL {
+            *lptm = font.metrics();
+            return TRUE;
+        });
     });
 }
 
