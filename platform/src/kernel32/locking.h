@@ -112,7 +112,7 @@ private:
     }
 
     std::mutex native_;
-    const LockLevel level_;
+    [[maybe_unused]] const LockLevel level_;  // read only by the lock-order checks
 };
 
 // Holds a Mutex for its scope.
