@@ -6,6 +6,7 @@
 
 #include "kernel32/module.h"
 #include "kernel32/resource_table.h"
+#include "windows.h"
 
 namespace vks::detail {
 
@@ -55,24 +56,18 @@ std::vector<unsigned char> encodeBlock(const Block &block)
     return bytes;
 }
 
+// Malformed UTF-8 becomes U+FFFD a sequence, as Windows converts it: never a swallowed character
+// or a NUL.
 std::u16string utf16Of(std::string_view utf8)
 {
-    std::u16string out;
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[at]);
-        const std::size_t extra = lead < 0xC0 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (std::size_t i = 1; i <= extra && at + i < utf8.size(); ++i)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
-        at += extra + 1;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(code));
-        }
-    }
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::u16string out(static_cast<std::size_t>(units > 0 ? units : 0), u'\0');
+    if (units > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, reinterpret_cast<WCHAR *>(out.data()),
+                            units);
     return out;
 }
 

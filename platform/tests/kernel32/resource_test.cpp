@@ -22,6 +22,8 @@ const VksStringResource kProgramStrings[] = {
     {2, "日本語"},
     {3, ""},
     {20, "ｱｲｳ"},
+    {21, "ab\xE0"},                   // a lead byte without its trail
+    {22, "\xED\xED" "L\xFF" "a $"},  // bad bytes before ASCII
 };
 
 const bool kProgramStringsRegistered = VksRegisterStringTable(
@@ -52,6 +54,8 @@ TEST(LoadString, CutsAtTheBufferWithoutSplittingACharacter)
         {"kanji, one character", 2, 3, "\x93\xFA"},
         {"kanji, no whole character fits", 2, 2, ""},
         {"half-width katakana are single bytes", 20, 3, "\xB1\xB2"},
+        {"a lead byte without its trail is one unknown character, not a NUL", 21, 100, "ab?"},
+        {"bad bytes never swallow the characters after them", 22, 100, "??L?a $"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
