@@ -92,12 +92,9 @@ bool needsPaint(const WindowRecord &record) VKS_REQUIRES(windowLock)
 }
 
 // Keeps the thread's set of windows to paint in step with the record.
-void notePaintPending(WindowRecord &record) VKS_REQUIRES(windowLock)
+void notePaintPending(WindowTable &table, WindowRecord &record) VKS_REQUIRES(windowLock)
 {
-    if (needsPaint(record))
-        record.thread->toPaint.insert(record.handle);
-    else
-        record.thread->toPaint.erase(record.handle);
+    table.notePaintPending(record, needsPaint(record));
 }
 
 using Queues = std::vector<std::shared_ptr<MessageQueue>>;
@@ -128,7 +125,7 @@ void applyRedraw(WindowTable &table, WindowRecord &record, const RECT &area, UIN
     } else if (isRoot && (flags & RDW_NOINTERNALPAINT)) {
         record.internalPaint = false;
     }
-    notePaintPending(record);
+    notePaintPending(table, record);
     if (flags & RDW_NOCHILDREN)
         return;
     for (HWND child : record.children) {
@@ -189,65 +186,18 @@ void paintNow(HWND hwnd, UINT flags)
     }
 }
 
-// The first window to paint in the whole tree: top-level windows in Z-order, each before its
-// children.
-HWND findToPaint(WindowTable &table, const std::vector<HWND> &level, DWORD threadId,
-                 const MessageFilter &filter) VKS_REQUIRES(windowLock)
-{
-    for (HWND hwnd : level) {
-        const WindowRecord *record = table.find(hwnd);
-        if (!record || !(record->style & WS_VISIBLE))
-            continue;
-        if (record->threadId == threadId && needsPaint(*record) &&
-            filter.accepts(MSG{hwnd, WM_PAINT, 0, 0, 0, {}}))
-            return hwnd;
-        if (HWND child = findToPaint(table, record->children, threadId, filter))
-            return child;
-    }
-    return nullptr;
-}
-
-// Where the window comes in that order: its and its ancestors' places among their siblings,
-// from the top-level window down (a parent's path is a prefix of its children's).
-std::vector<std::size_t> paintOrderOf(WindowTable &table, const WindowRecord *record)
-    VKS_REQUIRES(windowLock)
-{
-    std::vector<std::size_t> path;
-    for (; record; record = record->parent ? table.find(record->parent) : nullptr) {
-        const std::vector<HWND> &siblings = table.siblingsOf(*record);
-        path.push_back(static_cast<std::size_t>(
-            std::find(siblings.begin(), siblings.end(), record->handle) - siblings.begin()));
-    }
-    std::reverse(path.begin(), path.end());
-    return path;
-}
-
-// Beyond this many candidates, one walk of the tree costs less than placing each.
-constexpr std::size_t kPlacedCandidates = 16;
-
-// The same window as findToPaint, looked for among the thread's windows to paint.
+// The thread's windows to paint are kept in the order they are painted; hidden ones stay there
+// (they keep their update region) and are passed over.
 HWND firstToPaint(WindowTable &table, const ThreadWindows &thread, const MessageFilter &filter)
     VKS_REQUIRES(windowLock)
 {
-    std::vector<const WindowRecord *> candidates;
-    for (HWND hwnd : thread.toPaint) {
-        const WindowRecord *record = table.find(hwnd);
+    for (const PaintPlace &place : thread.toPaint) {
+        const WindowRecord *record = table.find(place.hwnd);
         if (record && shownWithAncestors(table, record) &&
-            filter.accepts(MSG{hwnd, WM_PAINT, 0, 0, 0, {}}))
-            candidates.push_back(record);
+            filter.accepts(MSG{place.hwnd, WM_PAINT, 0, 0, 0, {}}))
+            return place.hwnd;
     }
-    if (candidates.size() > kPlacedCandidates)
-        return findToPaint(table, table.topLevel(), thread.threadId, filter);
-    HWND first = nullptr;
-    std::vector<std::size_t> firstPlace;
-    for (const WindowRecord *record : candidates) {
-        std::vector<std::size_t> place = paintOrderOf(table, record);
-        if (!first || place < firstPlace) {
-            first = record->handle;
-            firstPlace = std::move(place);
-        }
-    }
-    return first;
+    return nullptr;
 }
 
 void exposeScreenArea(HWND hidden, const RECT &screenArea)
@@ -300,7 +250,7 @@ std::optional<PaintStart> takeUpdate(HWND hwnd)
     record->update = {};
     record->eraseDue = false;
     record->internalPaint = false;
-    notePaintPending(*record);
+    notePaintPending(table, *record);
     return start;
 }
 

@@ -18,14 +18,9 @@ namespace {
 // are never reused, so a stale handle stays invalid.
 constexpr std::uintptr_t kHandleStep = 4;
 
-// Looks from the bottom up: a window is listed once, and windows mostly go bottom first (a
-// list of top-level windows in creation order, the last child).
-void unlink(std::vector<HWND> &list, HWND hwnd)
-{
-    const auto found = std::find(list.rbegin(), list.rend(), hwnd);
-    if (found != list.rend())
-        list.erase(std::next(found).base());
-}
+// The gap between the labels of windows added at either end of a sibling list, so that a window
+// placed between two others mostly finds a free label without renumbering the list.
+constexpr std::int64_t kLabelGap = std::int64_t{1} << 20;
 
 }  // namespace
 
@@ -54,10 +49,13 @@ HWND WindowTable::add(std::unique_ptr<WindowRecord> record)
     record->thread->windows.insert(hwnd);
     // A new child goes below its siblings (creation order is tab order); a new top-level window
     // goes on top.
-    if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr)
+    if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr) {
+        record->zLabel = parent->children.empty() ? 0 : find(parent->children.back())->zLabel + kLabelGap;
         parent->children.push_back(hwnd);
-    else
+    } else {
+        record->zLabel = topLevel_.empty() ? 0 : find(topLevel_.front())->zLabel - kLabelGap;
         topLevel_.insert(topLevel_.begin(), hwnd);
+    }
     if (WindowRecord *owner = record->owner ? find(record->owner) : nullptr)
         ++owner->ownedCount;
     records_.emplace(hwnd, std::move(record));
@@ -69,12 +67,9 @@ std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
     const auto found = records_.find(hwnd);
     if (found == records_.end())
         return nullptr;
+    unlinkSibling(*found->second);
     std::unique_ptr<WindowRecord> record = std::move(found->second);
     records_.erase(found);
-    if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr)
-        unlink(parent->children, hwnd);
-    else
-        unlink(topLevel_, hwnd);
     if (WindowRecord *owner = record->owner ? find(record->owner) : nullptr)
         --owner->ownedCount;
     // Owned windows are top-level windows.
@@ -84,7 +79,8 @@ std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
                 other->owner = nullptr;
     ThreadWindows &thread = *record->thread;
     thread.windows.erase(hwnd);
-    thread.toPaint.erase(hwnd);
+    if (record->paintPlace)
+        thread.toPaint.erase(*record->paintPlace);
     for (HWND *slot : {&thread.focus, &thread.active, &thread.capture})
         if (*slot == hwnd)
             *slot = nullptr;
@@ -137,9 +133,13 @@ void WindowTable::bringToTop(HWND hwnd)
     WindowRecord *record = find(hwnd);
     if (!record)
         return;
-    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
-    unlink(siblings, hwnd);
+    std::vector<HWND> &siblings = siblingListOf(*record);
+    if (siblings.empty() || siblings.front() == hwnd)
+        return;
+    unlinkSibling(*record);
+    record->zLabel = find(siblings.front())->zLabel - kLabelGap;
     siblings.insert(siblings.begin(), hwnd);
+    replacePaintPlaces(hwnd);
 }
 
 void WindowTable::sendToBottom(HWND hwnd)
@@ -147,9 +147,13 @@ void WindowTable::sendToBottom(HWND hwnd)
     WindowRecord *record = find(hwnd);
     if (!record)
         return;
-    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
-    unlink(siblings, hwnd);
+    std::vector<HWND> &siblings = siblingListOf(*record);
+    if (siblings.empty() || siblings.back() == hwnd)
+        return;
+    unlinkSibling(*record);
+    record->zLabel = find(siblings.back())->zLabel + kLabelGap;
     siblings.push_back(hwnd);
+    replacePaintPlaces(hwnd);
 }
 
 void WindowTable::placeAfter(HWND hwnd, HWND sibling)
@@ -157,10 +161,108 @@ void WindowTable::placeAfter(HWND hwnd, HWND sibling)
     WindowRecord *record = find(hwnd);
     if (!record || hwnd == sibling)
         return;
-    std::vector<HWND> &siblings = const_cast<std::vector<HWND> &>(siblingsOf(*record));
-    unlink(siblings, hwnd);
-    const auto after = std::find(siblings.begin(), siblings.end(), sibling);
-    siblings.insert(after == siblings.end() ? after : after + 1, hwnd);
+    std::vector<HWND> &siblings = siblingListOf(*record);
+    unlinkSibling(*record);
+    if (siblings.empty()) {
+        siblings.push_back(hwnd);
+        replacePaintPlaces(hwnd);
+        return;
+    }
+    // An insert-after that is no sibling puts it at the bottom.
+    const WindowRecord *above = find(sibling);
+    auto place = above ? positionOf(siblings, *above) : siblings.end();
+    if (place != siblings.end())
+        ++place;
+    const std::int64_t labelAbove =
+        place == siblings.begin() ? find(siblings.front())->zLabel - 2 * kLabelGap
+                                  : find(*std::prev(place))->zLabel;
+    const std::int64_t labelBelow =
+        place == siblings.end() ? labelAbove + 2 * kLabelGap : find(*place)->zLabel;
+    place = siblings.insert(place, hwnd);
+    if (labelBelow - labelAbove >= 2) {
+        record->zLabel = labelAbove + (labelBelow - labelAbove) / 2;
+        replacePaintPlaces(hwnd);
+    } else {
+        relabel(siblings);
+    }
+}
+
+void WindowTable::notePaintPending(WindowRecord &record, bool pending)
+{
+    if (pending == record.paintPlace.has_value())
+        return;
+    std::set<PaintPlace> &toPaint = record.thread->toPaint;
+    if (pending) {
+        record.paintPlace = paintPlaceOf(record);
+        toPaint.insert(*record.paintPlace);
+    } else {
+        toPaint.erase(*record.paintPlace);
+        record.paintPlace.reset();
+    }
+}
+
+std::vector<HWND> &WindowTable::siblingListOf(const WindowRecord &record)
+{
+    if (WindowRecord *parent = record.parent ? find(record.parent) : nullptr)
+        return parent->children;
+    return topLevel_;
+}
+
+std::vector<HWND>::iterator WindowTable::positionOf(std::vector<HWND> &siblings,
+                                                    const WindowRecord &record)
+{
+    // Windows mostly go from either end: a top-level window made last, a parent's children
+    // from the top.
+    if (!siblings.empty() && siblings.back() == record.handle)
+        return std::prev(siblings.end());
+    const auto byLabel = std::lower_bound(
+        siblings.begin(), siblings.end(), record.zLabel,
+        [this](HWND each, std::int64_t label) { return find(each)->zLabel < label; });
+    if (byLabel != siblings.end() && *byLabel == record.handle)
+        return byLabel;
+    return std::find(siblings.begin(), siblings.end(), record.handle);
+}
+
+void WindowTable::unlinkSibling(const WindowRecord &record)
+{
+    std::vector<HWND> &siblings = siblingListOf(record);
+    const auto found = positionOf(siblings, record);
+    if (found != siblings.end())
+        siblings.erase(found);
+}
+
+void WindowTable::relabel(std::vector<HWND> &siblings)
+{
+    std::int64_t label = 0;
+    for (HWND each : siblings) {
+        find(each)->zLabel = label;
+        label += kLabelGap;
+    }
+    for (HWND each : siblings)
+        replacePaintPlaces(each);
+}
+
+PaintPlace WindowTable::paintPlaceOf(const WindowRecord &record)
+{
+    PaintPlace place{{}, record.handle};
+    for (const WindowRecord *each = &record; each;
+         each = each->parent ? find(each->parent) : nullptr)
+        place.path.push_back(each->zLabel);
+    std::reverse(place.path.begin(), place.path.end());
+    return place;
+}
+
+void WindowTable::replacePaintPlaces(HWND hwnd)
+{
+    WindowRecord *record = find(hwnd);
+    if (!record)
+        return;
+    if (record->paintPlace) {
+        notePaintPending(*record, false);
+        notePaintPending(*record, true);
+    }
+    for (HWND child : record->children)
+        replacePaintPlaces(child);
 }
 
 std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)

@@ -15,10 +15,12 @@
 // GUARDED_BY/REQUIRES annotations below when it compiles.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -44,6 +46,16 @@ public:
     WindowLock &operator=(const WindowLock &) = delete;
 };
 
+// Where a window comes in the order the message loop paints windows: its ancestors' places and
+// its own among their siblings, from the top-level window down, so that a parent (a prefix) comes
+// before its children and each level goes in Z-order from the top.
+struct PaintPlace {
+    std::vector<std::int64_t> path;
+    HWND hwnd = nullptr;
+
+    friend auto operator<=>(const PaintPlace &, const PaintPlace &) = default;
+};
+
 // One thread's window-manager state: its focus, active window and mouse capture (null when it has
 // none), and its windows. It is made with the thread's queue and goes when the thread ends.
 struct ThreadWindows {
@@ -54,9 +66,9 @@ struct ThreadWindows {
     HWND active VKS_GUARDED_BY(windowLock) = nullptr;
     HWND capture VKS_GUARDED_BY(windowLock) = nullptr;
     std::unordered_set<HWND> windows VKS_GUARDED_BY(windowLock);
-    // Its windows with an update region or an internal paint pending, shown or not, so that a
-    // message loop with nothing to paint finds that out without looking at every window.
-    std::unordered_set<HWND> toPaint VKS_GUARDED_BY(windowLock);
+    // Its windows with an update region or an internal paint pending, shown or not, in the order
+    // they are painted, so that a message loop finds the next one without walking the windows.
+    std::set<PaintPlace> toPaint VKS_GUARDED_BY(windowLock);
 };
 
 // Each field is read and written with windowLock held.
@@ -83,6 +95,9 @@ struct WindowRecord {
     bool restoreToMaximized VKS_GUARDED_BY(windowLock) = false;
     std::vector<unsigned char> extraBytes VKS_GUARDED_BY(windowLock);
     std::vector<HWND> children VKS_GUARDED_BY(windowLock);  // Z-order, top first
+    // Its place among its siblings, growing down the Z-order; a label rather than an index, so
+    // that a window moves or goes without renumbering its siblings.
+    std::int64_t zLabel VKS_GUARDED_BY(windowLock) = 0;
     DWORD threadId VKS_GUARDED_BY(windowLock) = 0;
     std::shared_ptr<MessageQueue> queue VKS_GUARDED_BY(windowLock);
     ThreadWindows *thread VKS_GUARDED_BY(windowLock) = nullptr;  // set when it joins the table
@@ -91,6 +106,8 @@ struct WindowRecord {
     RECT update VKS_GUARDED_BY(windowLock){};
     bool eraseDue VKS_GUARDED_BY(windowLock) = false;
     bool internalPaint VKS_GUARDED_BY(windowLock) = false;
+    // Its entry in its thread's toPaint while it is there.
+    std::optional<PaintPlace> paintPlace VKS_GUARDED_BY(windowLock);
     // State hung on the window under a key (user32/window_attached.h).
     std::vector<std::pair<const void *, std::shared_ptr<void>>> attached VKS_GUARDED_BY(windowLock);
 };
@@ -119,8 +136,20 @@ public:
     void sendToBottom(HWND hwnd) VKS_REQUIRES(windowLock);  // last among its siblings
     // Right below the sibling.
     void placeAfter(HWND hwnd, HWND sibling) VKS_REQUIRES(windowLock);
+    // Puts the window in its thread's windows to paint, or takes it out.
+    void notePaintPending(WindowRecord &record, bool pending) VKS_REQUIRES(windowLock);
 
 private:
+    std::vector<HWND> &siblingListOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
+    // Where the window is in its sibling list; end() when it is not there.
+    std::vector<HWND>::iterator positionOf(std::vector<HWND> &siblings, const WindowRecord &record)
+        VKS_REQUIRES(windowLock);
+    void unlinkSibling(const WindowRecord &record) VKS_REQUIRES(windowLock);
+    void relabel(std::vector<HWND> &siblings) VKS_REQUIRES(windowLock);
+    PaintPlace paintPlaceOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
+    // The window and its descendants moved in Z-order: their places to paint follow.
+    void replacePaintPlaces(HWND hwnd) VKS_REQUIRES(windowLock);
+
     std::uintptr_t nextHandle_ VKS_GUARDED_BY(windowLock) = 0x10020;
     std::unordered_map<HWND, std::unique_ptr<WindowRecord>> records_ VKS_GUARDED_BY(windowLock);
     std::vector<HWND> topLevel_ VKS_GUARDED_BY(windowLock);  // Z-order, top first
