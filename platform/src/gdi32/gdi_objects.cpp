@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace vks::detail {
 
@@ -13,6 +14,9 @@ struct GdiTable {
     // Handles are never reused, so a deleted one is never taken for a live one.
     std::uintptr_t next = 0x80010;
     std::unordered_map<HGDIOBJ, GdiEntry> objects;
+    // The device contexts among them: only they select objects, and there are few of them
+    // beside a window's surface bitmaps, brushes and fonts.
+    std::unordered_set<HGDIOBJ> dcs;
 };
 
 GdiTable &gdiTable()
@@ -48,24 +52,24 @@ HGDIOBJ addGdiEntry(GdiEntry entry)
     GdiTable &table = gdiTable();
     const auto handle = reinterpret_cast<HGDIOBJ>(table.next);
     table.next += 4;
+    if (std::holds_alternative<DcObject>(entry.object))
+        table.dcs.insert(handle);
     table.objects.emplace(handle, std::move(entry));
     return handle;
 }
 
 void removeGdiEntry(HGDIOBJ handle)
 {
-    gdiTable().objects.erase(handle);
+    GdiTable &table = gdiTable();
+    table.objects.erase(handle);
+    table.dcs.erase(handle);
 }
 
 bool selectedAnywhere(HGDIOBJ handle)
 {
-    for (const auto &[dcHandle, entry] : gdiTable().objects) {
-        const auto *dc = std::get_if<DcObject>(&entry.object);
-        if (!dc)
-            continue;
-        if (holds(dc->now, handle))
+    for (HGDIOBJ dcHandle : gdiTable().dcs)
+        if (const DcObject *dc = gdiObject<DcObject>(dcHandle); dc && holds(dc->now, handle))
             return true;
-    }
     return false;
 }
 
