@@ -207,7 +207,7 @@ void exposeScreenArea(HWND hidden, const RECT &screenArea)
         WindowTable &table = windowTable();
         WindowLock guard;
         // Only the windows below it were covered; from the bottom up to it.
-        const std::vector<HWND> &topLevel = table.topLevel();
+        const WindowList &topLevel = table.topLevel();
         for (auto below = topLevel.rbegin(); below != topLevel.rend() && *below != hidden;
              ++below) {
             const WindowRecord *record = table.find(*below);

@@ -85,7 +85,8 @@ void finishDestroy(HWND hwnd)
              WindowTable &table = windowTable();
              WindowLock guard;
              const WindowRecord *record = table.find(hwnd);
-             return record ? record->children : std::vector<HWND>{};
+             return record ? std::vector<HWND>(record->children.begin(), record->children.end())
+                           : std::vector<HWND>{};
          }())
         finishDestroy(child);
     SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
@@ -255,7 +256,7 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd)
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
             return nullptr;
         }
-        const std::vector<HWND> &siblings = table.siblingsOf(*record);
+        const WindowList &siblings = table.siblingsOf(*record);
         const auto self = std::find(siblings.begin(), siblings.end(), hWnd);
         switch (uCmd) {
         case GW_HWNDFIRST:

@@ -16,7 +16,7 @@ std::vector<HWND> windowsToVisit(HWND parent)
     WindowTable &table = windowTable();
     WindowLock guard;
     if (!parent)
-        return table.topLevel();
+        return {table.topLevel().begin(), table.topLevel().end()};
     std::vector<HWND> windows;
     table.descendants(parent, windows);
     windows.erase(windows.begin());  // the parent itself

@@ -32,7 +32,7 @@ bool isSpecialInsertAfter(HWND after)
 // The window right below `sibling` in Z-order, or null.
 HWND nextSibling(WindowTable &table, const WindowRecord &sibling) VKS_REQUIRES(windowLock)
 {
-    const std::vector<HWND> &siblings = table.siblingsOf(sibling);
+    const WindowList &siblings = table.siblingsOf(sibling);
     const auto self = std::find(siblings.begin(), siblings.end(), sibling.handle);
     return self != siblings.end() && self + 1 != siblings.end() ? *(self + 1) : nullptr;
 }

@@ -87,7 +87,7 @@ std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
     return record;
 }
 
-const std::vector<HWND> &WindowTable::siblingsOf(const WindowRecord &record)
+const WindowList &WindowTable::siblingsOf(const WindowRecord &record)
 {
     if (WindowRecord *parent = record.parent ? find(record.parent) : nullptr)
         return parent->children;
@@ -133,7 +133,7 @@ void WindowTable::bringToTop(HWND hwnd)
     WindowRecord *record = find(hwnd);
     if (!record)
         return;
-    std::vector<HWND> &siblings = siblingListOf(*record);
+    WindowList &siblings = siblingListOf(*record);
     if (siblings.empty() || siblings.front() == hwnd)
         return;
     unlinkSibling(*record);
@@ -147,7 +147,7 @@ void WindowTable::sendToBottom(HWND hwnd)
     WindowRecord *record = find(hwnd);
     if (!record)
         return;
-    std::vector<HWND> &siblings = siblingListOf(*record);
+    WindowList &siblings = siblingListOf(*record);
     if (siblings.empty() || siblings.back() == hwnd)
         return;
     unlinkSibling(*record);
@@ -161,7 +161,7 @@ void WindowTable::placeAfter(HWND hwnd, HWND sibling)
     WindowRecord *record = find(hwnd);
     if (!record || hwnd == sibling)
         return;
-    std::vector<HWND> &siblings = siblingListOf(*record);
+    WindowList &siblings = siblingListOf(*record);
     unlinkSibling(*record);
     if (siblings.empty()) {
         siblings.push_back(hwnd);
@@ -191,25 +191,23 @@ void WindowTable::notePaintPending(WindowRecord &record, bool pending)
 {
     if (pending == record.paintPlace.has_value())
         return;
-    std::set<PaintPlace> &toPaint = record.thread->toPaint;
+    PaintQueue &toPaint = record.thread->toPaint;
     if (pending) {
-        record.paintPlace = paintPlaceOf(record);
-        toPaint.insert(*record.paintPlace);
+        record.paintPlace = toPaint.insert(paintPlaceOf(record)).first;
     } else {
         toPaint.erase(*record.paintPlace);
         record.paintPlace.reset();
     }
 }
 
-std::vector<HWND> &WindowTable::siblingListOf(const WindowRecord &record)
+WindowList &WindowTable::siblingListOf(const WindowRecord &record)
 {
     if (WindowRecord *parent = record.parent ? find(record.parent) : nullptr)
         return parent->children;
     return topLevel_;
 }
 
-std::vector<HWND>::iterator WindowTable::positionOf(std::vector<HWND> &siblings,
-                                                    const WindowRecord &record)
+WindowList::iterator WindowTable::positionOf(WindowList &siblings, const WindowRecord &record)
 {
     // Windows mostly go from either end: a top-level window made last, a parent's children
     // from the top.
@@ -225,13 +223,13 @@ std::vector<HWND>::iterator WindowTable::positionOf(std::vector<HWND> &siblings,
 
 void WindowTable::unlinkSibling(const WindowRecord &record)
 {
-    std::vector<HWND> &siblings = siblingListOf(record);
+    WindowList &siblings = siblingListOf(record);
     const auto found = positionOf(siblings, record);
     if (found != siblings.end())
         siblings.erase(found);
 }
 
-void WindowTable::relabel(std::vector<HWND> &siblings)
+void WindowTable::relabel(WindowList &siblings)
 {
     std::int64_t label = 0;
     for (HWND each : siblings) {
@@ -245,6 +243,7 @@ void WindowTable::relabel(std::vector<HWND> &siblings)
 PaintPlace WindowTable::paintPlaceOf(const WindowRecord &record)
 {
     PaintPlace place{{}, record.handle};
+    place.path.reserve(4);  // deeper than most windows go
     for (const WindowRecord *each = &record; each;
          each = each->parent ? find(each->parent) : nullptr)
         place.path.push_back(each->zLabel);

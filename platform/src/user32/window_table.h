@@ -17,6 +17,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -46,6 +47,11 @@ public:
     WindowLock &operator=(const WindowLock &) = delete;
 };
 
+// Windows in Z-order, top first: a parent's children, or the top-level windows. A deque, so that
+// windows come and go at either end (a new top-level window, a parent's children destroyed from
+// the top) without moving the rest.
+using WindowList = std::deque<HWND>;
+
 // Where a window comes in the order the message loop paints windows: its ancestors' places and
 // its own among their siblings, from the top-level window down, so that a parent (a prefix) comes
 // before its children and each level goes in Z-order from the top.
@@ -55,6 +61,7 @@ struct PaintPlace {
 
     friend auto operator<=>(const PaintPlace &, const PaintPlace &) = default;
 };
+using PaintQueue = std::set<PaintPlace>;
 
 // One thread's window-manager state: its focus, active window and mouse capture (null when it has
 // none), and its windows. It is made with the thread's queue and goes when the thread ends.
@@ -68,7 +75,7 @@ struct ThreadWindows {
     std::unordered_set<HWND> windows VKS_GUARDED_BY(windowLock);
     // Its windows with an update region or an internal paint pending, shown or not, in the order
     // they are painted, so that a message loop finds the next one without walking the windows.
-    std::set<PaintPlace> toPaint VKS_GUARDED_BY(windowLock);
+    PaintQueue toPaint VKS_GUARDED_BY(windowLock);
 };
 
 // Each field is read and written with windowLock held.
@@ -94,7 +101,7 @@ struct WindowRecord {
     POINT maxPosition VKS_GUARDED_BY(windowLock){-1, -1};
     bool restoreToMaximized VKS_GUARDED_BY(windowLock) = false;
     std::vector<unsigned char> extraBytes VKS_GUARDED_BY(windowLock);
-    std::vector<HWND> children VKS_GUARDED_BY(windowLock);  // Z-order, top first
+    WindowList children VKS_GUARDED_BY(windowLock);
     // Its place among its siblings, growing down the Z-order; a label rather than an index, so
     // that a window moves or goes without renumbering its siblings.
     std::int64_t zLabel VKS_GUARDED_BY(windowLock) = 0;
@@ -107,7 +114,7 @@ struct WindowRecord {
     bool eraseDue VKS_GUARDED_BY(windowLock) = false;
     bool internalPaint VKS_GUARDED_BY(windowLock) = false;
     // Its entry in its thread's toPaint while it is there.
-    std::optional<PaintPlace> paintPlace VKS_GUARDED_BY(windowLock);
+    std::optional<PaintQueue::iterator> paintPlace VKS_GUARDED_BY(windowLock);
     // State hung on the window under a key (user32/window_attached.h).
     std::vector<std::pair<const void *, std::shared_ptr<void>>> attached VKS_GUARDED_BY(windowLock);
 };
@@ -122,8 +129,8 @@ public:
     HWND add(std::unique_ptr<WindowRecord> record) VKS_REQUIRES(windowLock);
     // Unlinks it; its thread forgets it as focus, active window or capture.
     std::unique_ptr<WindowRecord> remove(HWND hwnd) VKS_REQUIRES(windowLock);
-    const std::vector<HWND> &siblingsOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
-    const std::vector<HWND> &topLevel() const VKS_REQUIRES(windowLock) { return topLevel_; }
+    const WindowList &siblingsOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
+    const WindowList &topLevel() const VKS_REQUIRES(windowLock) { return topLevel_; }
     // hwnd itself first.
     void descendants(HWND hwnd, std::vector<HWND> &out) VKS_REQUIRES(windowLock);
     // The thread's state, null for a thread that has made no message queue (or has ended).
@@ -140,19 +147,19 @@ public:
     void notePaintPending(WindowRecord &record, bool pending) VKS_REQUIRES(windowLock);
 
 private:
-    std::vector<HWND> &siblingListOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
+    WindowList &siblingListOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
     // Where the window is in its sibling list; end() when it is not there.
-    std::vector<HWND>::iterator positionOf(std::vector<HWND> &siblings, const WindowRecord &record)
+    WindowList::iterator positionOf(WindowList &siblings, const WindowRecord &record)
         VKS_REQUIRES(windowLock);
     void unlinkSibling(const WindowRecord &record) VKS_REQUIRES(windowLock);
-    void relabel(std::vector<HWND> &siblings) VKS_REQUIRES(windowLock);
+    void relabel(WindowList &siblings) VKS_REQUIRES(windowLock);
     PaintPlace paintPlaceOf(const WindowRecord &record) VKS_REQUIRES(windowLock);
     // The window and its descendants moved in Z-order: their places to paint follow.
     void replacePaintPlaces(HWND hwnd) VKS_REQUIRES(windowLock);
 
     std::uintptr_t nextHandle_ VKS_GUARDED_BY(windowLock) = 0x10020;
     std::unordered_map<HWND, std::unique_ptr<WindowRecord>> records_ VKS_GUARDED_BY(windowLock);
-    std::vector<HWND> topLevel_ VKS_GUARDED_BY(windowLock);  // Z-order, top first
+    WindowList topLevel_ VKS_GUARDED_BY(windowLock);
     std::unordered_map<DWORD, ThreadWindows *> threads_ VKS_GUARDED_BY(windowLock);
 };
 
