@@ -50,7 +50,8 @@ HWND WindowTable::add(std::unique_ptr<WindowRecord> record)
     // A new child goes below its siblings (creation order is tab order); a new top-level window
     // goes on top.
     if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr) {
-        record->zLabel = parent->children.empty() ? 0 : find(parent->children.back())->zLabel + kLabelGap;
+        record->zLabel =
+            parent->children.empty() ? 0 : find(parent->children.back())->zLabel + kLabelGap;
         parent->children.push_back(hwnd);
     } else {
         record->zLabel = topLevel_.empty() ? 0 : find(topLevel_.front())->zLabel - kLabelGap;
@@ -209,8 +210,8 @@ WindowList &WindowTable::siblingListOf(const WindowRecord &record)
 
 WindowList::iterator WindowTable::positionOf(WindowList &siblings, const WindowRecord &record)
 {
-    // Windows mostly go from either end: a top-level window made last, a parent's children
-    // from the top.
+    // The bottom one is looked at first (the oldest top-level window, a parent's last child);
+    // any other is found by its label, as labels grow down the list.
     if (!siblings.empty() && siblings.back() == record.handle)
         return std::prev(siblings.end());
     const auto byLabel = std::lower_bound(

@@ -2,6 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "vkstest.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -226,6 +231,92 @@ TEST_F(Painting, ParentsArePaintedBeforeTheirChildrenAndTopWindowsFirst)
     EXPECT_THAT(pumpAll(), ElementsAreArray(expected));
     DestroyWindow(upper);
     DestroyWindow(lower);
+}
+
+// Two top-level windows, the upper with three children and the lower with one; a change to
+// their Z-order or visibility, made before they are invalidated or while they wait to paint.
+TEST_F(Painting, PaintOrderFollowsZOrderAndVisibilityChanges)
+{
+    enum { Upper, A, B, C, Lower, D, kCount };
+    using Windows = std::array<HWND, kCount>;
+    auto move = [](HWND hwnd, HWND after) {
+        SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    };
+    // C, then B, then C... each right below A.
+    auto moveAfterA = [&](const Windows &w, int times) {
+        for (int i = 0; i < times; ++i)
+            move(i % 2 ? w[B] : w[C], w[A]);
+    };
+    const struct {
+        const char *name;
+        std::function<void(const Windows &)> change;
+        std::vector<int> painted;
+    } rows[] = {
+        {"nothing moved", [](const Windows &) {}, {Upper, A, B, C, Lower, D}},
+        {"child to the top", [&](const Windows &w) { move(w[C], HWND_TOP); },
+         {Upper, C, A, B, Lower, D}},
+        {"child to the bottom", [&](const Windows &w) { move(w[A], HWND_BOTTOM); },
+         {Upper, B, C, A, Lower, D}},
+        {"child after a sibling", [&](const Windows &w) { move(w[C], w[A]); },
+         {Upper, A, C, B, Lower, D}},
+        {"child after the sibling above it", [&](const Windows &w) { move(w[B], w[A]); },
+         {Upper, A, B, C, Lower, D}},
+        // Each move takes the place halfway between A and the next, until none is left and the
+        // children are numbered again.
+        {"children moved after the same sibling 21 times",
+         [&](const Windows &w) { moveAfterA(w, 21); }, {Upper, A, C, B, Lower, D}},
+        {"children moved after the same sibling 64 times",
+         [&](const Windows &w) { moveAfterA(w, 64); }, {Upper, A, B, C, Lower, D}},
+        {"lower window raised with its child", [&](const Windows &w) { move(w[Lower], HWND_TOP); },
+         {Lower, D, Upper, A, B, C}},
+        {"upper window to the bottom", [&](const Windows &w) { move(w[Upper], HWND_BOTTOM); },
+         {Lower, D, Upper, A, B, C}},
+        {"lower window after the upper", [&](const Windows &w) { move(w[Lower], w[Upper]); },
+         {Upper, A, B, C, Lower, D}},
+        {"hidden child", [](const Windows &w) { ShowWindow(w[B], SW_HIDE); },
+         {Upper, A, C, Lower, D}},
+        {"hidden parent", [](const Windows &w) { ShowWindow(w[Upper], SW_HIDE); },
+         {Lower, D}},
+        {"child hidden and shown again",
+         [](const Windows &w) {
+             ShowWindow(w[B], SW_HIDE);
+             ShowWindow(w[B], SW_SHOWNA);
+         },
+         {Upper, A, B, C, Lower, D}},
+        {"destroyed child", [](const Windows &w) { DestroyWindow(w[B]); },
+         {Upper, A, C, Lower, D}},
+        {"destroyed top-level window", [](const Windows &w) { DestroyWindow(w[Upper]); },
+         {Lower, D}},
+    };
+    for (const auto &row : rows) {
+        for (const bool whileWaiting : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (whileWaiting ? ", while waiting" : ", before"));
+            Windows w{};
+            w[Lower] = windowClass.create("lower", WS_VISIBLE);
+            w[D] = windowClass.create("d", WS_CHILD | WS_VISIBLE, w[Lower], 1);
+            w[Upper] = windowClass.create("upper", WS_VISIBLE);
+            for (int i : {A, B, C})
+                w[i] = windowClass.create("child", WS_CHILD | WS_VISIBLE, w[Upper], i);
+            pumpAll();
+            if (!whileWaiting)
+                row.change(w);
+            for (HWND hwnd : w)
+                InvalidateRect(hwnd, nullptr, FALSE);
+            if (whileWaiting)
+                row.change(w);
+            takePainted();
+            std::vector<Seen> expected;
+            for (int i : row.painted)
+                expected.push_back({w[i], WM_PAINT, 0});
+            std::vector<Seen> painted;
+            for (const Seen &seen : pumpAll())
+                if (seen.message == WM_PAINT)
+                    painted.push_back(seen);
+            EXPECT_THAT(painted, ElementsAreArray(expected));
+            DestroyWindow(w[Upper]);
+            DestroyWindow(w[Lower]);
+        }
+    }
 }
 
 TEST_F(Painting, InvalidatingAParentReachesTheChildrenUnderTheAreaUnlessTold)
