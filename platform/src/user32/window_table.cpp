@@ -2,6 +2,7 @@
 #include "user32/window_table.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 #include <type_traits>
 #include <utility>
@@ -214,11 +215,16 @@ WindowList::iterator WindowTable::positionOf(WindowList &siblings, const WindowR
     // any other is found by its label, as labels grow down the list.
     if (!siblings.empty() && siblings.back() == record.handle)
         return std::prev(siblings.end());
-    const auto byLabel = std::lower_bound(
-        siblings.begin(), siblings.end(), record.zLabel,
-        [this](HWND each, std::int64_t label) { return find(each)->zLabel < label; });
-    if (byLabel != siblings.end() && *byLabel == record.handle)
-        return byLabel;
+    std::size_t low = 0, high = siblings.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (find(siblings[middle])->zLabel < record.zLabel)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low < siblings.size() && siblings[low] == record.handle)
+        return siblings.begin() + static_cast<std::ptrdiff_t>(low);
     return std::find(siblings.begin(), siblings.end(), record.handle);
 }
 
