@@ -192,6 +192,24 @@ void copyRow(const Surface &surface, int y, int width, WORD bits, unsigned char 
     }
 }
 
+// Runs `work` on the pixel at the logical point (x, y) of the DC's surface; CLR_INVALID when
+// the DC is not valid or the point lies outside its clipping.
+template <typename Work>
+COLORREF onPixel(HDC hdc, int x, int y, Work work)
+{
+    return vks::atWin32Boundary<COLORREF>(CLR_INVALID, [&]() -> COLORREF {
+        std::lock_guard guard(gdiLock());
+        DcObject *dc = dcOf(hdc);
+        if (!dc)
+            return CLR_INVALID;
+        const DrawTarget target = drawTarget(*dc);
+        const POINT at = target.toSurface(POINT{x, y});
+        if (!target.surface || !inside(target.clip, at))
+            return CLR_INVALID;
+        return work(*target.surface, at);
+    });
+}
+
 }  // namespace
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy)
@@ -297,32 +315,16 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBi
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y)
 {
-    return vks::atWin32Boundary<COLORREF>(CLR_INVALID, [&]() -> COLORREF {
-        std::lock_guard guard(gdiLock());
-        DcObject *dc = dcOf(hdc);
-        if (!dc)
-            return CLR_INVALID;
-        const DrawTarget target = drawTarget(*dc);
-        const POINT at = target.toSurface(POINT{x, y});
-        if (!target.surface || !inside(target.clip, at))
-            return CLR_INVALID;
-        return colourOf(target.surface->pixel(at.x, at.y));
+    return onPixel(hdc, x, y, [](Surface &surface, POINT at) {
+        return colourOf(surface.pixel(at.x, at.y));
     });
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color)
 {
-    return vks::atWin32Boundary<COLORREF>(CLR_INVALID, [&]() -> COLORREF {
-        std::lock_guard guard(gdiLock());
-        DcObject *dc = dcOf(hdc);
-        if (!dc)
-            return CLR_INVALID;
-        const DrawTarget target = drawTarget(*dc);
-        const POINT at = target.toSurface(POINT{x, y});
-        if (!target.surface || !inside(target.clip, at))
-            return CLR_INVALID;
-        const std::uint32_t pixel = target.surface->deviceColour(color);
-        target.surface->row(at.y)[at.x] = pixel;
+    return onPixel(hdc, x, y, [color](Surface &surface, POINT at) {
+        const std::uint32_t pixel = surface.deviceColour(color);
+        surface.row(at.y)[at.x] = pixel;
         return colourOf(pixel);
     });
 }

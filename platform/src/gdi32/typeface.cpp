@@ -8,35 +8,11 @@
 
 #include "gdi32/gdi_table.h"
 #include "kernel32/codepage.h"
+#include "kernel32/utf8.h"
 
 namespace vks::detail {
 
 namespace {
-
-std::size_t utf8Length(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    return (lead & 0xF8) == 0xF0 ? 4 : 1;
-}
-
-char32_t decodeUtf8(std::string_view utf8)
-{
-    if (utf8.empty())
-        return U'?';
-    const auto lead = static_cast<unsigned char>(utf8[0]);
-    const std::size_t length = utf8Length(lead);
-    if (length == 1 || utf8.size() < length)
-        return lead < 0x80 ? lead : U'?';
-    char32_t value = lead & (0xFF >> (length + 1));
-    for (std::size_t i = 1; i < length; ++i)
-        value = value << 6 | (static_cast<unsigned char>(utf8[i]) & 0x3F);
-    return value;
-}
 
 // One character of the ANSI code page as a code point, remembered per code page.
 char32_t codePointOf(std::string_view character)
@@ -49,7 +25,8 @@ char32_t codePointOf(std::string_view character)
     key |= static_cast<std::uint64_t>(character.size()) << 56;
     if (const auto found = known.find(key); found != known.end())
         return found->second;
-    const char32_t value = decodeUtf8(ansiToUtf8(character));
+    const std::string utf8 = ansiToUtf8(character);
+    const char32_t value = utf8.empty() ? U'?' : firstCodePoint(utf8).value;
     known.emplace(key, value);
     return value;
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "kernel32/codepage.h"
+#include "kernel32/utf8.h"
 #include "posix/iconv_posix.h"
 #include "vksboundary.h"
 
@@ -18,8 +19,7 @@ std::size_t oneByte(std::string_view)
 
 std::size_t utf8Length(std::string_view text)
 {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    const std::size_t length = vks::detail::utf8LengthOfLead(static_cast<unsigned char>(text[0]));
     for (std::size_t i = 1; i < length; ++i)
         if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
             return i;
@@ -30,7 +30,6 @@ std::size_t utf8Length(std::string_view text)
 bool utf16FromConverted(const std::string &utf8, bool strict, std::u16string &out)
 {
     for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[at]);
         if (utf8[at] == kMalformed) {
             if (strict)
                 return false;
@@ -38,10 +37,7 @@ bool utf16FromConverted(const std::string &utf8, bool strict, std::u16string &ou
             ++at;
             continue;
         }
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t i = 1; i < length && at + i < utf8.size(); ++i)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+        auto [code, length] = vks::detail::firstCodePoint(std::string_view(utf8).substr(at), U'\xFFFD');
         at += length;
         if (code >= 0x10000) {
             code -= 0x10000;

@@ -209,9 +209,11 @@ std::optional<Icon> readModuleIcon(HINSTANCE module, LPCSTR name)
 
 ModuleIconKey moduleIconKey(HINSTANCE module, LPCSTR name)
 {
-    if (IS_INTRESOURCE(name))
-        return {module, "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name))};
-    return {module, name};
+    if (!IS_INTRESOURCE(name))
+        return {module, name};
+    std::string number = std::to_string(reinterpret_cast<ULONG_PTR>(name));
+    number.insert(number.begin(), '#');
+    return {module, std::move(number)};
 }
 
 HICON loadModuleIcon(HINSTANCE module, LPCSTR name)

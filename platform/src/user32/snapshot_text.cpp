@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "kernel32/codepage.h"
+#include "kernel32/utf8.h"
 
 namespace vks::detail {
 
@@ -13,17 +14,6 @@ namespace {
 // 6 pixels, full-width characters twice that.
 constexpr int kNarrowWidth = 6;
 constexpr int kWideWidth = 11;
-
-std::size_t codePointLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    return (lead & 0xF8) == 0xF0 ? 4 : 1;
-}
 
 int widthOf(std::string_view codePoint)
 {
@@ -69,7 +59,7 @@ SnapshotText snapshotText(std::string_view ansi, bool mnemonics)
     bool underlineNext = false;
     for (std::size_t at = 0; at < utf8.size();) {
         const std::size_t length =
-            std::min(codePointLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
+            std::min(utf8LengthOfLead(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
         const std::string_view codePoint(utf8.data() + at, length);
         at += length;
         if (mnemonics && codePoint == "&" && !underlineNext) {

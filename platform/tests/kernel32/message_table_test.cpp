@@ -57,12 +57,12 @@ private:
 // The program's message `id` in `language`, with "Ann" as %1; "" with the error when it fails.
 std::string message(DWORD id, DWORD language, DWORD &error)
 {
-    const char *name = "Ann";
+    DWORD_PTR arguments[] = {reinterpret_cast<DWORD_PTR>("Ann")};
     char buffer[128];
     SetLastError(0xdeadbeef);
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, nullptr, id,
                                   language, buffer, sizeof buffer,
-                                  reinterpret_cast<va_list *>(&name));
+                                  reinterpret_cast<va_list *>(arguments));
     error = length ? 0 : GetLastError();
     return std::string(buffer, length);
 }

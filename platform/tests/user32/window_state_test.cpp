@@ -76,7 +76,7 @@ TEST_F(WindowState, AVisibleWindowIsShownOnceCreated)
 TEST_F(WindowState, StylesSetThroughTheWindowLongAct)
 {
     const HWND hwnd = windowClass.create("top");
-    SetWindowLongA(hwnd, GWL_STYLE, WS_POPUP | WS_VISIBLE | WS_DISABLED);
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_VISIBLE | WS_DISABLED));
     EXPECT_TRUE(IsWindowVisible(hwnd));
     EXPECT_FALSE(IsWindowEnabled(hwnd));
     DestroyWindow(hwnd);

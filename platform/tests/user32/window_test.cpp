@@ -270,7 +270,8 @@ TEST_F(Windows, WindowLongsReturnThePreviousValue)
     const HWND hwnd = extra.create("", WS_POPUP);
     const HWND child = extra.create("", WS_CHILD, hwnd, 42);
     EXPECT_EQ(static_cast<LONG>(WS_POPUP), GetWindowLongA(hwnd, GWL_STYLE));
-    EXPECT_EQ(static_cast<LONG>(WS_POPUP), SetWindowLongA(hwnd, GWL_STYLE, WS_POPUP | WS_VISIBLE));
+    EXPECT_EQ(static_cast<LONG>(WS_POPUP),
+              SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_VISIBLE)));
     EXPECT_EQ(static_cast<LONG>(WS_POPUP | WS_VISIBLE), GetWindowLongA(hwnd, GWL_STYLE));
     EXPECT_EQ(42, GetWindowLongA(child, GWL_ID));
     EXPECT_EQ(0, SetWindowLongPtrA(hwnd, GWLP_USERDATA, 1234));
