@@ -5,7 +5,7 @@
 #include <mutex>
 #include <unordered_map>
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 
 namespace vks::detail {
 

@@ -8,7 +8,7 @@
 #include "user32/snapshot_draw.h"
 #include "vksboundary.h"
 #include "vkshost.h"
-#include "kernel32/whole_file.h"
+#include "posix/whole_file_posix.h"
 #include "windows.h"
 
 using namespace vks::detail;

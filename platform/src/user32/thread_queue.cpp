@@ -49,6 +49,9 @@ thread_local MessageQueue *threadQueueFast = nullptr;
 
 MessageQueue &makeThreadQueue()
 {
+    // A tick count set before any queue exists wakes nobody.
+    static std::once_flag listening;
+    std::call_once(listening, [] { setTickCountListener(&MessageQueue::tickCountChanged); });
     const DWORD self = GetCurrentThreadId();
     threadQueue.queue = std::make_shared<MessageQueue>(self);
     {
