@@ -95,6 +95,36 @@ void giveInitialFocus(HWND dialog, DWORD style)
         SetFocus(dialog);
 }
 
+HWND createFromParsed(HINSTANCE instance, const DialogTemplate &dialogTemplate, HWND owner,
+                      DLGPROC proc, LPARAM param)
+{
+    if (owner && !IsWindow(owner)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    registerDialogClass();
+    const BaseUnits units = baseUnitsFor(dialogTemplate);
+    const HWND dialog = createDialogWindow(instance, dialogTemplate, owner, units);
+    if (!dialog)
+        return nullptr;
+    // The procedure sees the dialog from WM_SETFONT on, not its creation messages.
+    attachDialog(dialog, proc, units);
+    if (dialogTemplate.hasFont)
+        SendMessageA(dialog, WM_SETFONT, 0, FALSE);
+    if (!createControls(dialog, instance, dialogTemplate, units)) {
+        DestroyWindow(dialog);
+        forgetDialog(dialog);
+        return nullptr;
+    }
+    const LRESULT wantsFocus = SendMessageA(
+        dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop(dialog)), param);
+    if (wantsFocus && IsWindow(dialog))
+        giveInitialFocus(dialog, dialogTemplate.style);
+    if (IsWindow(dialog) && (dialogTemplate.style & WS_VISIBLE))
+        ShowWindow(dialog, SW_SHOWNORMAL);
+    return IsWindow(dialog) ? dialog : nullptr;
+}
+
 }  // namespace
 
 namespace vks::detail {
@@ -107,38 +137,7 @@ HWND createDialogFromTemplate(HINSTANCE instance, const void *bytes, std::size_t
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    return createDialogFromParsed(instance, *dialogTemplate, owner, proc, param);
-}
-
-HWND createDialogFromParsed(HINSTANCE instance, const DialogTemplate &parsed, HWND owner,
-                            DLGPROC proc, LPARAM param)
-{
-    if (owner && !IsWindow(owner)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    const DialogTemplate *dialogTemplate = &parsed;
-    registerDialogClass();
-    const BaseUnits units = baseUnitsFor(*dialogTemplate);
-    const HWND dialog = createDialogWindow(instance, *dialogTemplate, owner, units);
-    if (!dialog)
-        return nullptr;
-    // The procedure sees the dialog from WM_SETFONT on, not its creation messages.
-    attachDialog(dialog, proc, units);
-    if (dialogTemplate->hasFont)
-        SendMessageA(dialog, WM_SETFONT, 0, FALSE);
-    if (!createControls(dialog, instance, *dialogTemplate, units)) {
-        DestroyWindow(dialog);
-        forgetDialog(dialog);
-        return nullptr;
-    }
-    const LRESULT wantsFocus = SendMessageA(
-        dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop(dialog)), param);
-    if (wantsFocus && IsWindow(dialog))
-        giveInitialFocus(dialog, dialogTemplate->style);
-    if (IsWindow(dialog) && (dialogTemplate->style & WS_VISIBLE))
-        ShowWindow(dialog, SW_SHOWNORMAL);
-    return IsWindow(dialog) ? dialog : nullptr;
+    return createFromParsed(instance, *dialogTemplate, owner, proc, param);
 }
 
 HWND createDialogFromResource(HINSTANCE instance, LPCSTR name, HWND owner, DLGPROC proc,

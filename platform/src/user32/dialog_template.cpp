@@ -82,25 +82,12 @@ private:
     bool ok_ = true;
 };
 
-// The predefined control classes a template names by number.
 std::string predefinedClass(WORD number)
 {
-    switch (number) {
-    case 0x80:
-        return "Button";
-    case 0x81:
-        return "Edit";
-    case 0x82:
-        return "Static";
-    case 0x83:
-        return "ListBox";
-    case 0x84:
-        return "ScrollBar";
-    case 0x85:
-        return "ComboBox";
-    default:
-        return {};
-    }
+    const std::size_t index = number - kFirstPredefinedClass;
+    return number >= kFirstPredefinedClass && index < std::size(kPredefinedClasses)
+               ? std::string(kPredefinedClasses[index])
+               : std::string();
 }
 
 void readHeader(Reader &in, DialogTemplate &dialog, WORD &count)
