@@ -174,7 +174,7 @@ bool writeAnswer(FileDialogRun &run, const std::string &path, bool readOnly)
         return false;
     }
     copyCut(record.lpstrFile, record.nMaxFile, path);
-    record.nFileOffset = static_cast<WORD>(fileNameOffset(path));
+    record.nFileOffset = static_cast<WORD>(dosFileNameOffset(path));
     record.nFileExtension = static_cast<WORD>(fileExtensionOffset(path));
     copyCut(record.lpstrFileTitle, record.nMaxFileTitle, path.substr(record.nFileOffset));
     record.Flags = readOnly ? record.Flags | OFN_READONLY : record.Flags & ~OFN_READONLY;
@@ -185,7 +185,7 @@ std::string withDefaultExtension(const FileDialogRun &run, const std::string &pa
 {
     const char *extension = run.record->lpstrDefExt;
     if (!extension || !*extension || fileExtensionOffset(path) ||
-        path.find('.', fileNameOffset(path)) != std::string::npos)
+        path.find('.', dosFileNameOffset(path)) != std::string::npos)
         return path;
     return path + "." + extension;
 }
@@ -410,7 +410,7 @@ void startFolder(FileDialogRun &run, std::string &initialName)
 {
     const OPENFILENAMEA &record = *run.record;
     const std::string file = boundedText(record.lpstrFile, record.nMaxFile);
-    const std::size_t offset = fileNameOffset(file);
+    const std::size_t offset = dosFileNameOffset(file);
     initialName = file.substr(offset);
     if (record.lpstrInitialDir && *record.lpstrInitialDir)
         run.folder = dosFolderNamed(record.lpstrInitialDir);

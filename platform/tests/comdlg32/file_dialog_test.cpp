@@ -2,6 +2,8 @@
 // dialog's messages in Windows' order.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -171,6 +173,42 @@ TEST_F(FileDialogTest, ReturnsTheTypedNameAsAFullPathWithItsOffsets)
         EXPECT_EQ(row.extension, ofn.nFileExtension);
         // The title is cut to its buffer.
         EXPECT_EQ(std::string(row.path + row.offset).substr(0, sizeof title - 1), title);
+    }
+}
+
+// 0x95 0x5C is one character (a folder named with it ends in what looks like a backslash): the
+// folder keeps its name, whether the dialog starts there or in the folder of the file given.
+TEST_F(FileDialogTest, FolderEndingInADoubleByteCharacterKeepsItsName)
+{
+    const std::string folder = "C:\\\x95\x5C";
+    std::filesystem::create_directories(drive.root() / "\x95\x5C");
+    std::ofstream(drive.root() / "\x95\x5C" / "a.ini") << "a";
+    ofn.lpstrFilter = "Settings\0*.ini\0";
+    const struct {
+        const char *name;
+        const char *initialDir;
+        const char *file;
+    } rows[] = {
+        {"initial folder", "C:\\\x95\x5C", ""},
+        {"folder of the file given", nullptr, "C:\\\x95\x5C\\old.ini"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ofn.lpstrInitialDir = row.initialDir;
+        std::snprintf(file, sizeof file, "%s", row.file);
+        std::string shown, listing;
+        ScopedAnswers answers([&](HWND dialog, const char *shownFolder, char *name, UINT size) {
+            shown = shownFolder;
+            listing = itemText(dialog, lst1);
+            std::snprintf(name, size, "%s", "a.ini");
+            return IDOK;
+        });
+        EXPECT_TRUE(GetOpenFileNameA(&ofn));
+        EXPECT_EQ(folder, shown);
+        EXPECT_EQ("a.ini", listing);
+        EXPECT_STREQ("C:\\\x95\x5C\\a.ini", file);
+        EXPECT_EQ(6, ofn.nFileOffset);
+        EXPECT_EQ(8, ofn.nFileExtension);
     }
 }
 
