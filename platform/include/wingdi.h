@@ -5,12 +5,8 @@
 #define VKS_WINGDI_H
 
 #include "windef.h"
-#include "winuser.h"
 
 VKS_BEGIN_EXTERN_C
-
-typedef DWORD COLORREF;
-typedef DWORD *LPCOLORREF;
 
 #define RGB(r, g, b) \
   ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))

@@ -31,24 +31,6 @@ int WINAPI GetKeyboardType(int nTypeFlag);
 
 /* ---- Windows, classes, messages and timers ---------------------------------------------- */
 
-DECLARE_HANDLE(HMENU);
-DECLARE_HANDLE(HICON);
-DECLARE_HANDLE(HBRUSH);
-typedef HICON HCURSOR;
-
-typedef struct tagPOINT {
-  LONG x;
-  LONG y;
-} POINT, *PPOINT, *LPPOINT;
-
-typedef struct tagRECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
-} RECT, *PRECT, *LPRECT;
-typedef const RECT *LPCRECT;
-
 typedef LRESULT(CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef void(CALLBACK *TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
@@ -708,9 +690,6 @@ HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point);
 
 /* ---- Painting ------------------------------------------------------------------------- */
 
-DECLARE_HANDLE(HDC);
-DECLARE_HANDLE(HRGN);
-
 typedef struct tagPAINTSTRUCT {
   HDC hdc;
   BOOL fErase;
@@ -829,8 +808,6 @@ BOOL WINAPI MessageBeep(UINT uType);
 int WINAPI GetSystemMetrics(int nIndex);
 
 /* ---- Device contexts, system colours and bitmaps (drawing: wingdi.h) -------------------- */
-
-DECLARE_HANDLE(HBITMAP);
 
 /* A device context for the window's client area, until ReleaseDC; what is drawn on it is
    recorded in the window's display list, in client coordinates. The display list starts again
