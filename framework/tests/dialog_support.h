@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "afxwin.h"
+#include "modal_watchdog.h"
 #include "vkshost.h"
 
 namespace fwtest {
@@ -44,10 +45,13 @@ private:
     }
 };
 
+// An empty queue around each test; a modal loop the test leaves running fails it in seconds.
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override { drainQueue(); }
     void TearDown() override { drainQueue(); }
+
+    vkstest::ModalWatchdog modalWatchdog;
 };
 
 // Clicks a dialog's button once the dialog's loop gets to it, as a user would.

@@ -139,20 +139,23 @@ TEST_F(DialogModal, SavesTheFieldsOnOkAndNotOnCancel)
 {
     struct Case {
         const char *name;
+        const char *typedName;
         int answer;  // the button clicked, or 0 for WM_CLOSE
         INT_PTR result;
         const char *savedName;
         int savedCount;
     } const kCases[] = {
-        {"OK saves", IDOK, IDOK, "Ada", 42},
-        {"Cancel keeps the variables", IDCANCEL, IDCANCEL, "initial", 5},
-        {"closing is cancelling", 0, IDCANCEL, "initial", 5},
+        {"OK saves", "Ada", IDOK, IDOK, "Ada", 42},
+        {"OK saves a name of exactly the most characters", "abcdefghij", IDOK, IDOK, "abcdefghij",
+         42},
+        {"Cancel keeps the variables", "Ada", IDCANCEL, IDCANCEL, "initial", 5},
+        {"closing is cancelling", "Ada", 0, IDCANCEL, "initial", 5},
     };
     for (const Case &c : kCases) {
         SCOPED_TRACE(c.name);
         FormDialog dialog;
         dialog.onInit = [&](FormDialog &d) {
-            SetWindowTextA(d.item(IDC_NAME), "Ada");
+            SetWindowTextA(d.item(IDC_NAME), c.typedName);
             SetWindowTextA(d.item(IDC_COUNT), " 42 ");
             if (c.answer)
                 postClick(d.m_hWnd, c.answer);

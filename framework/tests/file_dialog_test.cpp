@@ -40,14 +40,13 @@ FileAnswers::Answer typing(const char *typed)
     };
 }
 
-class FileDialogTest : public ::testing::Test {
+class FileDialogTest : public fwtest::DialogTest {
 protected:
     void SetUp() override
     {
-        fwtest::drainQueue();
+        DialogTest::SetUp();
         drive.write("docs\\old.txt", "o");
     }
-    void TearDown() override { fwtest::drainQueue(); }
 
     vkstest::ScopedDriveC drive;
 };

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "modal_watchdog.h"
 #include "windows.h"
 
 namespace vkstest {
@@ -51,11 +52,13 @@ private:
 };
 
 // Destroys the thread's test windows and empties its queue (quit request included), so that
-// no test sees another's messages.
+// no test sees another's messages; a modal loop the test leaves running fails it in seconds.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    ModalWatchdog modalWatchdog;
 };
 
 // Removes every waiting message of the calling thread, WM_QUIT included; windows waiting to be

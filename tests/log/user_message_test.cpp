@@ -12,6 +12,7 @@
 
 #include "library_env.h"
 #include "log/user_message.h"
+#include "modal_watchdog.h"
 #include "scoped_object_folder.h"
 #include "util/exceptions.h"
 #include "util/startup.h"
@@ -71,7 +72,8 @@ LRESULT CALLBACK plainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 // Answers every box with `answer` (the box's view in hand) and records what it saw; restores
-// the parent window, the answerer and the windows it made.
+// the parent window, the answerer and the windows it made. A box left open fails the test in
+// seconds.
 class UserMessages : public ::testing::Test {
 protected:
     using Answer = std::function<int(const Shown &)>;
@@ -125,6 +127,7 @@ private:
         return self->answer(self->shown.back());
     }
 
+    vkstest::ModalWatchdog modalWatchdog_;
     vkstest::ScopedObjectFolder objects_;
     std::vector<HWND> windows_;
 };

@@ -233,6 +233,7 @@ TEST(TvmDateRange, CorrectsTheDateWhenAFieldLosesTheFocus)
         {"year 99", "1", "1", "99", kYear, "1", "1", "1999"},
         {"year 05", "1", "1", "05", kYear, "1", "1", "2005"},
         {"year 79 is 2079", "1", "1", "79", kYear, "1", "1", "2079"},
+        {"year 80 is 1980", "1", "1", "80", kYear, "1", "1", "1980"},
         {"year 1979", "1", "1", "1979", kYear, "1", "1", "1980"},
         {"year 2200", "1", "1", "2200", kYear, "1", "1", "2107"},
         {"year 2005 stays", "1", "1", "2005", kYear, "1", "1", "2005"},

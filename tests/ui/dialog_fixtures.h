@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "library_env.h"
+#include "modal_watchdog.h"
 #include "product_host.h"
 #include "settings/profile.h"
 #include "ui/cut_help.h"
@@ -73,7 +74,7 @@ inline int pumpAll()
 
 // The tick count starts at kStart; the help viewer, the beeps and the message boxes are
 // recorded; cue cards are on (no product feature turns them off, no stored preference); the
-// thread's queue starts and ends empty.
+// thread's queue starts and ends empty; a modal loop the test leaves running fails it in seconds.
 class DialogTest : public ::testing::Test {
 protected:
     static constexpr DWORD kStart = 50000;
@@ -116,6 +117,7 @@ protected:
         }
     }
 
+    vkstest::ModalWatchdog modalWatchdog;
     vkstest::ScopedTickCount ticks{kStart};
     std::vector<HelpRequest> requests;
     std::vector<UINT> beeps;

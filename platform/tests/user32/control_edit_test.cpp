@@ -143,8 +143,10 @@ TEST_F(EditControl, LimitStopsTypingButNotTheProgram)
     SendMessageA(control, EM_SETLIMITTEXT, 3, 0);
     EXPECT_EQ(3, SendMessageA(control, EM_GETLIMITTEXT, 0, 0));
 
-    type(control, "abc");
+    type(control, "ab");
     takeNotes();
+    type(control, "c");
+    EXPECT_EQ(changed(control), takeNotes()) << "filling the limit exactly is no overflow";
     type(control, "d");
     EXPECT_EQ("abc", text(control));
     EXPECT_EQ(std::vector<Note>{command(control, EN_MAXTEXT)}, takeNotes());

@@ -235,6 +235,11 @@ TEST_F(DialogKeyboard, TheTabOrderIsTheZOrderOfVisibleEnabledTabStops)
     ASSERT_TRUE(SetWindowPos(item(kFrom), HWND_BOTTOM, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_EQ(item(kFrom), GetNextDlgTabItem(dialog, item(IDOK), FALSE));
+    // The only tab stop left is its own next and previous one.
+    EnableWindow(item(IDOK), FALSE);
+    EnableWindow(item(IDCANCEL), FALSE);
+    EXPECT_EQ(item(kFrom), GetNextDlgTabItem(dialog, item(kFrom), FALSE));
+    EXPECT_EQ(item(kFrom), GetNextDlgTabItem(dialog, item(kFrom), TRUE));
     SetLastError(0xdeadbeef);
     EXPECT_EQ(nullptr, GetNextDlgTabItem(reinterpret_cast<HWND>(0x4321), nullptr, FALSE));
     EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
@@ -372,6 +377,7 @@ INT_PTR CALLBACK typingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 TEST(ModalDialogKeyboard, TheModalLoopGivesTheDialogItsKeys)
 {
+    vkstest::ModalWatchdog modalWatchdog;
     const struct {
         const char *name;
         std::vector<WPARAM> keys;
