@@ -75,3 +75,27 @@ function(vks_check_folders target)
   add_custom_target(${target}_folders DEPENDS ${stamp})
   add_dependencies(${target} ${target}_folders)
 endfunction()
+
+# vks_check_exports(target HEADERS ... [MARKERS ...]): after each link, the library's exported
+# names are listed in exports/<target>.txt of the build tree and held against its headers
+# (cmake/VksExports.cmake says how), on Linux as on Windows.
+function(vks_check_exports target)
+  cmake_parse_arguments(ARG "" "" "HEADERS;MARKERS" ${ARGN})
+  if(WIN32)
+    set(lister ${CMAKE_OBJDUMP})
+  else()
+    set(lister ${CMAKE_NM})
+  endif()
+  find_program(VKS_DEMANGLER NAMES c++filt REQUIRED)
+  set(list ${PROJECT_BINARY_DIR}/exports/${target}.txt)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.exports-checked)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:${target}> -DLISTER=${lister}
+            -DDEMANGLER=${VKS_DEMANGLER} "-DHEADERS=${ARG_HEADERS}" "-DMARKERS=${ARG_MARKERS}"
+            -DLIST=${list} -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/VksExports.cmake
+    DEPENDS ${target} $<TARGET_FILE:${target}> ${ARG_HEADERS}
+            ${PROJECT_SOURCE_DIR}/cmake/VksExports.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/VksExportNames.cmake
+    COMMENT "Checking the exports of ${target}" VERBATIM)
+  add_custom_target(${target}_exports ALL DEPENDS ${stamp})
+endfunction()

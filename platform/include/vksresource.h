@@ -7,7 +7,7 @@
 #include "windef.h"
 #include "vksmodule.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* One entry of a string table: an identifier (0 to 65535) and its text in UTF-8, converted to
    the ANSI code page when it is loaded. Identifiers id / 16 + 1 form the blocks that
@@ -58,6 +58,6 @@ BOOL VksRegisterResource(const void *addressInModule, LPCSTR type, LPCSTR name,
 /* Removes every resource of the module that VksRegisterResource added. FALSE if it had none. */
 BOOL VksUnregisterResources(const void *addressInModule);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

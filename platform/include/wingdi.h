@@ -6,7 +6,7 @@
 
 #include "windef.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 #define RGB(r, g, b) \
   ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
@@ -46,6 +46,6 @@ typedef struct tagLOGBRUSH {
 int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv);
 #define GetObject GetObjectA
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

@@ -8,7 +8,7 @@
 
 #define WINAPIV
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* String resources: copies at most nBufferMax - 1 bytes and a NUL, returns the count. */
 int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
@@ -1083,6 +1083,6 @@ typedef BOOL(CALLBACK *WNDENUMPROC)(HWND, LPARAM);
    window to visit. */
 BOOL WINAPI EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif
