@@ -8,12 +8,21 @@ if(VKS_SANITIZE)
   target_link_options(vks_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# vks_add_tests(NAME target SOURCES ... LIBS ...): one GoogleTest executable registered with CTest.
+# vks_build_tree_libraries(target): a test program finds the build tree's libraries before any
+# that LD_LIBRARY_PATH names (an installed copy, say): its search path is an RPATH, which the
+# dynamic linker reads before the environment, where a RUNPATH comes after it.
+function(vks_build_tree_libraries target)
+  target_link_options(${target} PRIVATE -Wl,--disable-new-dtags)
+endfunction()
+
+# vks_add_tests(NAME target SOURCES ... LIBS ... [PROPERTIES ...]): one GoogleTest executable
+# registered with CTest; PROPERTIES are set on each of its tests.
 function(vks_add_tests name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} vks_testsupport GTest::gtest GTest::gmock GTest::gtest_main vks_options)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  vks_build_tree_libraries(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${ARG_PROPERTIES})
 endfunction()
 
 # vks_add_component(name SOURCES ... INCLUDE_SUBDIR dir [PUBLIC_LIBS ...] [PRIVATE_LIBS ...]):

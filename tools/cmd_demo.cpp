@@ -52,6 +52,10 @@ bool regionalKeys(const Args &args, RegionalOverride::Keys &keys, std::string &p
 {
     if (args.has("--short-date")) {
         std::string pattern;
+        if (args.option("--short-date").empty()) {
+            problem = "--short-date: the pattern cannot be empty";
+            return false;
+        }
         if (!fromTerminal(args.option("--short-date"), pattern)) {
             problem = "--short-date: the pattern has a character the code page cannot hold";
             return false;
@@ -118,7 +122,8 @@ void helpDemo(FILE *out)
 {
     std::fputs("usage: vksutil [--drive-c DIR] demo date-range [--short-date PATTERN] [--out FILE]\n"
                "       vksutil [--drive-c DIR] demo time-range [--24h] [--prefix] [--out FILE]\n"
-               "       vksutil [--drive-c DIR] demo property-sheet [--buttons FLAGS] [--out FILE]\n\n"
+               "       vksutil [--drive-c DIR] demo property-sheet [--buttons FLAGS] [--out FILE]\n"
+               "       vksutil [--drive-c DIR] demo file-dialog FOLDER [--out FILE]\n\n"
                "Builds a sample dialog with the date range or the time range editor, fills it\n"
                "with a sample range (1 April to 30 June 2024, or 8:30 to 17:45), and writes\n"
                "its picture as SVG to FILE (default: date-range.svg or time-range.svg in the\n"
@@ -129,16 +134,16 @@ void helpDemo(FILE *out)
                "                        characters; d, M and y give the order of the fields)\n"
                "  --24h                 the 24-hour clock\n"
                "  --prefix              the designator (AM/PM) before the time, on the\n"
-               "                        12-hour clock\n"
+               "                        12-hour clock\n\n"
                "property-sheet pictures a two-page sample property sheet (default file:\n"
                "property-sheet.svg) with its standard buttons chosen by\n"
                "  --buttons FLAGS       the sum of 0x1 (no OK), 0x2 (no Cancel), 0x4 (no\n"
                "                        Apply), 0x8 (no Help) and 0x10 (OK labelled Close),\n"
-               "                        decimal or 0x hexadecimal; 0 by default\n", out);
-    std::fputs("\n       vksutil [--drive-c DIR] demo file-dialog FOLDER [--out FILE]\n\n"
-               "Opens the common Open dialog on FOLDER (a host folder, or a DOS path such as\n"
-               "C:\\data on the drives), listing its sub-folders and files, and writes its\n"
-               "picture as SVG to FILE (default: file-dialog.svg in the current folder).\n", out);
+               "                        decimal or 0x hexadecimal; 0 by default\n\n"
+               "file-dialog opens the common Open dialog on FOLDER (a host folder, or a DOS\n"
+               "path such as C:\\data on the drives), listing its sub-folders and files, and\n"
+               "writes its picture as SVG to FILE (default: file-dialog.svg in the current\n"
+               "folder); a folder that cannot be read is an error.\n", out);
 }
 
 int runDemo(const Args &args, const std::vector<std::string> &words)

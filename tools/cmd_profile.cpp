@@ -45,7 +45,11 @@ int profileNamed(const std::string &word, TutProfile &profile)
         }
     }
     if (word.find('\\') != std::string::npos || word.find(':') != std::string::npos) {
-        profile = TutProfile(word.c_str());
+        // A DOS path is in the code page, as the library takes it.
+        std::string dos;
+        if (!fromTerminal(word, dos))
+            return usageError("PROFILE: the path has a character the code page cannot hold");
+        profile = TutProfile(dos.c_str());
         return kDone;
     }
     std::error_code error;

@@ -204,6 +204,12 @@ bool pictureTimeRange(const std::string &svgPath, std::string &reason)
                        &dialog.end[2]);
     range.initializeSeparators();
     range.initializeTimes(TutTimestamp(2024, 4, 1, 8, 30, 0), TutTimestamp(2024, 4, 1, 17, 45, 0));
+    // The editor keeps a designator in the suffix fields on the 24-hour clock too; a dialog on
+    // that clock does not show them.
+    if (TutWinString::getTime24HourMode()) {
+        dialog.begin[2].ShowWindow(SW_HIDE);
+        dialog.end[2].ShowWindow(SW_HIDE);
+    }
     return dialog.picture(svgPath, reason);
 }
 

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "terminal.h"
 #include "vkshost.h"
+#include "vkspath.h"
 #include "windows.h"
 #include "commdlg.h"
 
@@ -56,12 +58,36 @@ public:
     ScopedAnswerer &operator=(const ScopedAnswerer &) = delete;
 };
 
+// Why `folder` (as the library takes it; `typed` as the user gave it) cannot be listed; empty
+// when it can. A DOS path goes through the drive map.
+std::string unreadable(const std::string &folder, const std::string &typed)
+{
+    std::string host = folder;
+    if (isDosPath(folder)) {
+        char path[4096];
+        const DWORD length = VksHostPathOf(folder.c_str(), path, sizeof path);
+        if (length == 0 || length >= sizeof path)
+            return {};  // the dialog itself tells a folder that is not there
+        host = path;
+    }
+    std::error_code error;
+    std::filesystem::directory_iterator listing(host, error);
+    if (!error || error == std::errc::no_such_file_or_directory)
+        return {};
+    return "cannot read the folder " + typed + ": " + error.message();
+}
+
 }  // namespace
 
 bool pictureFileDialog(const std::string &folder, const std::string &svgPath,
                        std::string &reason)
 {
+    // A DOS path goes to the library in the code page; a host path as it is.
     std::string given = folder;
+    if (isDosPath(folder) && !fromTerminal(folder, given)) {
+        reason = "the folder " + folder + " has a character the code page cannot hold";
+        return false;
+    }
     if (!isDosPath(folder)) {
         std::error_code error;
         const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
@@ -73,6 +99,8 @@ bool pictureFileDialog(const std::string &folder, const std::string &svgPath,
         if (given.size() > 1 && given.back() == '/')
             given.pop_back();
     }
+    if (reason = unreadable(given, folder); !reason.empty())
+        return false;
     char file[MAX_PATH] = {};
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
@@ -84,7 +112,7 @@ bool pictureFileDialog(const std::string &folder, const std::string &svgPath,
     Picture picture;
     picture.svgPath = svgPath;
     if (isDosPath(folder))
-        picture.dosFolder = folder;
+        picture.dosFolder = given;
     {
         ScopedAnswerer answerer(picture);
         GetOpenFileNameA(&ofn);
@@ -93,7 +121,7 @@ bool pictureFileDialog(const std::string &folder, const std::string &svgPath,
         reason = "the file dialog could not be made";
         return false;
     }
-    if (!picture.dosFolder.empty() && !sameFolder(picture.folderShown, folder)) {
+    if (!picture.dosFolder.empty() && !sameFolder(picture.folderShown, given)) {
         reason = "no such folder: " + folder;
         return false;
     }

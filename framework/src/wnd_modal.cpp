@@ -21,9 +21,8 @@ int CWnd::RunModalLoop(DWORD)
         }
         if (got == -1)
             break;
-        // Thread messages have no window to go to; modal loops drop them.
-        if (!msg.hwnd)
-            continue;
+        // A thread message has no window: DispatchMessageA runs a thread timer's procedure and
+        // drops anything else, as every modal loop does.
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

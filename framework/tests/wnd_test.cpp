@@ -175,6 +175,29 @@ TEST_F(Wnd, ModalLoopDispatchesWindowMessagesDropsThreadMessagesAndReturnsTheRes
     modal.DestroyWindow();
 }
 
+HWND modalToEnd = NULL;
+
+void CALLBACK endingTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    PostMessageA(modalToEnd, WM_USER, 0, 0);
+}
+
+TEST_F(Wnd, ModalLoopRunsAThreadTimersProcedure)
+{
+    ModalWnd modal;
+    ASSERT_TRUE(modal.CreateEx(0, NULL, "modal", WS_POPUP, 0, 0, 0, 0, NULL, NULL));
+    modalToEnd = modal.m_hWnd;
+    DWORD ticks = 5000;
+    VksHostSetTickCount(&ticks);
+    const UINT_PTR timer = SetTimer(NULL, 0, 50, endingTimerProc);
+    ticks += 50;
+    VksHostSetTickCount(&ticks);
+    EXPECT_EQ(7, modal.RunModalLoop()) << "the timer's procedure ended the loop";
+    KillTimer(NULL, timer);
+    VksHostSetTickCount(NULL);
+    modal.DestroyWindow();
+}
+
 TEST_F(Wnd, ModalLoopEndsOnQuitAndLeavesTheQuitForTheOuterLoop)
 {
     ModalWnd modal;

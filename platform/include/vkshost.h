@@ -61,8 +61,11 @@ void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, co
 
 /* The host folder (absolute) that holds the names of named kernel objects, such as mutexes; every
    process that uses the same folder sees the same names. Null: the folder named by
-   VKS_OBJECT_FOLDER, else the host user's own ($XDG_RUNTIME_DIR/vksutil-objects, else
-   /tmp/vksutil-objects-<uid>). */
+   VKS_OBJECT_FOLDER, else the host user's own ($XDG_RUNTIME_DIR/vksutil-objects when that runtime
+   folder is the user's and private, else /tmp/vksutil-objects-<uid>, else the "objects" folder
+   in the user's data folder). A folder must be the user's own with mode 0700 (it is made so when
+   missing); any other is refused, said once on the debugger's output, and the next default
+   takes the names. */
 void VksHostSetObjectFolder(const char *hostFolder);
 
 /* The help viewer that WinHelpA's requests go to: `view` is called with the requesting window,

@@ -67,6 +67,8 @@
 /* Menus. */
 #define ERROR_INVALID_MENU_HANDLE 1401L
 #define ERROR_MENU_ITEM_NOT_FOUND 1456L
+/* A wait that ran out. */
+#define ERROR_TIMEOUT 1460L
 
 #define S_OK ((HRESULT)0L)
 #define S_FALSE ((HRESULT)1L)

@@ -33,6 +33,18 @@ inline int insert(CComboBox &box, int index, const char *text)
 }
 inline int erase(CListBox &box, int index) { return box.DeleteString(static_cast<UINT>(index)); }
 inline int erase(CComboBox &box, int index) { return box.DeleteString(static_cast<UINT>(index)); }
+inline CString textAt(CListBox &box, int index)
+{
+    CString text;
+    box.GetText(index, text);
+    return text;
+}
+inline CString textAt(CComboBox &box, int index)
+{
+    CString text;
+    box.GetLBText(index, text);
+    return text;
+}
 
 // The general exception unless 0 <= sequence < end.
 inline void requireInRange(int sequence, int end)
@@ -93,15 +105,22 @@ int insertString(Box &box, int sequence, const char *text, Validate validate)
     return sequence;
 }
 
-// The new text is added before the old item goes, so that a control out of space keeps the
-// old one rather than losing the item.
+// The old item goes, then the new text is added, so that a box at its limit still takes the
+// update. Should the add fail, the old text goes back where it was with its number before the
+// failure is thrown: nothing is lost.
 template <class Box, class Validate>
 int updateString(Box &box, int sequence, int oldIndex, const char *text, Validate validate)
 {
     requireInRange(sequence, count(box));
-    const int newIndex = validate(add(box, text));
+    const CString old = textAt(box, oldIndex);
+    validate(erase(box, oldIndex));
+    const int newIndex = add(box, text);
+    if (newIndex < 0) {
+        validate(insert(box, oldIndex, old));
+        validate(setRawData(box, oldIndex, sequence));
+        validate(newIndex);
+    }
     validate(setRawData(box, newIndex, sequence));
-    validate(erase(box, newIndex <= oldIndex ? oldIndex + 1 : oldIndex));
     return sequence;
 }
 

@@ -67,7 +67,8 @@ TEST(RegionalLocale, TextsOfOneMomentAndOneNumber)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.locale);
         ASSERT_TRUE(localeExists(row.locale))
-            << row.locale << " is missing: make it with localedef -i LANG -f UTF-8";
+            << row.locale << " is missing: run the tests through ctest, whose "
+            << "host_locales.Compile makes it";
         ScopedRegionalLocale locale(row.locale);
         char text[29];
         ASSERT_EQ(1, moment.dateTimeString(text, sizeof text));

@@ -55,12 +55,12 @@ public:
     std::vector<std::string> received() const
     {
         std::vector<std::string> datagrams;
-        char buffer[4096];
+        std::vector<char> buffer(4 << 20);
         for (;;) {
-            ssize_t got = recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
+            ssize_t got = recv(fd_, buffer.data(), buffer.size(), MSG_DONTWAIT);
             if (got < 0)
                 return datagrams;
-            datagrams.emplace_back(buffer, static_cast<size_t>(got));
+            datagrams.emplace_back(buffer.data(), static_cast<size_t>(got));
         }
     }
 
@@ -172,9 +172,54 @@ TEST_F(SyslogTest, TheSystemLogReadsEnglishWhateverTheUsersLanguage)
 
     std::vector<std::string> datagrams = socket.received();
     ASSERT_EQ(1u, datagrams.size());
-    EXPECT_NE(std::string::npos, datagrams[0].find("VELMORA Log File\n")) << datagrams[0];
-    EXPECT_EQ(std::string::npos, datagrams[0].find('\r')) << "lines end in LF alone";
+    EXPECT_NE(std::string::npos, datagrams[0].find("VELMORA Log File#012")) << datagrams[0];
+    EXPECT_EQ(std::string::npos, datagrams[0].find("#015")) << "a line ends in one break";
     EXPECT_EQ('*', datagrams[0].back()) << "no final line break";
+}
+
+// A text cannot make one event read as two lines, the second another program's message with a
+// priority of its own, nor reach a terminal as an escape.
+TEST_F(SyslogTest, ControlCharactersAreWrittenAsOctalEscapesOnOneLine)
+{
+    LogSocket socket;
+    ASSERT_TRUE(socket.bound());
+    ScopedSyslogVariable target(socket.path().c_str());
+    {
+        TutLogger logger;
+        logger.WriteString("x\n<9>Dec  1 00:00:00 sshd[1]: Accepted\r\n\x1b[2J\tdone\x7f\r\n");
+    }
+    const std::string pid = std::to_string(getpid());
+    const std::vector<std::string> expected = {
+        "<14>Mar  5 14:07:09 VELMORA[" + pid + "]: Event 109, category 0: "
+        "x#012<9>Dec  1 00:00:00 sshd[1]: Accepted#012#033[2J#011done#177",
+    };
+    EXPECT_EQ(expected, socket.received());
+}
+
+// A text longer than the socket takes is cut to what it takes, rather than lost.
+TEST_F(SyslogTest, ATextLongerThanTheSocketTakesArrivesCut)
+{
+    LogSocket socket;
+    ASSERT_TRUE(socket.bound());
+    ScopedSyslogVariable target(socket.path().c_str());
+    const int probe = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    int sendBuffer = 0;
+    socklen_t size = sizeof sendBuffer;
+    ASSERT_EQ(0, getsockopt(probe, SOL_SOCKET, SO_SNDBUF, &sendBuffer, &size));
+    close(probe);
+    const std::string text(2 * static_cast<size_t>(sendBuffer), 'x');
+    {
+        TutLogger logger;
+        logger.WriteString(text.c_str());
+    }
+    const std::vector<std::string> datagrams = socket.received();
+    ASSERT_EQ(1u, datagrams.size());
+    const std::string head =
+        "<14>Mar  5 14:07:09 VELMORA[" + std::to_string(getpid()) + "]: Event 109, category 0: ";
+    EXPECT_EQ(head, datagrams[0].substr(0, head.size()));
+    EXPECT_LE(datagrams[0].size(), static_cast<size_t>(sendBuffer));
+    EXPECT_EQ(std::string(64, 'x'), datagrams[0].substr(datagrams[0].size() - 64))
+        << "cut inside the text";
 }
 
 TEST_F(SyslogTest, AMissingSocketOrOffLosesNothingFromTheDayFile)

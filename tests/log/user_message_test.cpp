@@ -12,6 +12,7 @@
 
 #include "library_env.h"
 #include "log/user_message.h"
+#include "locking_process.h"
 #include "modal_watchdog.h"
 #include "scoped_object_folder.h"
 #include "util/exceptions.h"
@@ -116,6 +117,7 @@ public:
 protected:
     Answer answer = [](const Shown &) { return IDOK; };
     std::vector<Shown> shown;
+    vkstest::ScopedObjectFolder objects_;
 
 private:
     static int answerBox(HWND owner, const char *text, const char *caption, UINT style,
@@ -128,7 +130,6 @@ private:
     }
 
     vkstest::ModalWatchdog modalWatchdog_;
-    vkstest::ScopedObjectFolder objects_;
     std::vector<HWND> windows_;
 };
 
@@ -353,6 +354,27 @@ TEST_F(UserMessages, TheMutexExistsWhileABoxIsOpenAndNotAfter)
     EXPECT_EQ(10, seenByAnother);
     EXPECT_FALSE(mutexExistsNow());
     EXPECT_EQ(11, mutexSeenByAnotherProcess());
+}
+
+// A neighbour of the same user that keeps the box's name locked holds a box up a moment at most.
+TEST_F(UserMessages, ANeighbourHoldingTheNameStopsNoBox)
+{
+    const struct {
+        const char *name;
+        std::string lockedFile;
+    } rows[] = {
+        {"the folder's lock file", ".lock"},
+        {"the name's own file", std::string("n-") + kBoxMutex},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        shown.clear();
+        vkstest::LockingProcess neighbour((objects_.folder() / row.lockedFile).string(),
+                                          vkstest::LockingProcess::Lock::write);
+        ASSERT_TRUE(neighbour.held());
+        TutMessage::Box("Text");
+        EXPECT_EQ(1u, shown.size());
+    }
 }
 
 }  // namespace

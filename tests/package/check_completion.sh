@@ -21,7 +21,9 @@ expect() {
     fi
 }
 
-cd "$(mktemp -d)" || exit 1
+scratch=$(mktemp -d) || exit 1
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch" || exit 1
 mkdir drive
 touch settings.ini notes.txt
 

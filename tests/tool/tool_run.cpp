@@ -67,9 +67,11 @@ void redirect(const fs::path &path, int fd)
     for (const std::string &arg : argv)
         args.push_back(const_cast<char *>(arg.c_str()));
     args.push_back(nullptr);
-    // The messages do not depend on the machine's locale.
+    // The messages do not depend on the machine's locale, and the tool runs on the build
+    // tree's libraries, not on an installed copy the environment may name.
     setenv("LC_ALL", "C", 1);
     unsetenv("VKS_DRIVE_C");
+    unsetenv("LD_LIBRARY_PATH");
     execv(args[0], args.data());
     _exit(127);
 }

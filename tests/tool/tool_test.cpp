@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "tool_run.h"
 
 namespace {
@@ -279,6 +281,20 @@ TEST_F(ToolPermissions, SaysThatTheCompanyDirectoryCannotBeCreated)
     EXPECT_NE(std::string::npos, outcome.err.find("Access is denied")) << outcome.err;
 }
 
+TEST_F(ToolPermissions, SaysTheFileDialogsFolderCannotBeRead)
+{
+    const fs::path closed = drive.root() / "closed";
+    fs::create_directory(closed);
+    fs::permissions(closed, fs::perms::none);
+    Outcome outcome = runUnprivileged(
+        {"demo", "file-dialog", closed.string(), "--out", (drive.root() / "f.svg").string()});
+    if (unreachable)
+        GTEST_SKIP() << "the tool cannot be run as an unprivileged user from its build folder";
+    expectOutcome(outcome, kFailed, "cannot read the folder " + closed.string() + ": ");
+    EXPECT_NE(std::string::npos, outcome.err.find("Permission denied")) << outcome.err;
+    EXPECT_FALSE(fs::exists(drive.root() / "f.svg"));
+}
+
 // The platform tells a file it cannot open from an absent one by ERROR_ACCESS_DENIED.
 TEST_F(ToolPermissions, SaysTheFileCannotBeRead)
 {
@@ -413,6 +429,8 @@ TEST_F(ToolDemo, RefusesBadInputWithItsReason)
          "--buttons: FLAGS is a number"},
         {"--short-date without its pattern", {"demo", "date-range", "--short-date"}, kUsage,
          "--short-date needs a value"},
+        {"an empty pattern", {"demo", "date-range", "--short-date", ""}, kUsage,
+         "--short-date: the pattern cannot be empty"},
         {"a pattern of 11 characters", {"demo", "date-range", "--short-date", "dd.MM.yyyy."},
          kUsage, "longer than 10 characters"},
         {"a pattern with a line break", {"demo", "date-range", "--short-date", "d\nM"}, kUsage,
@@ -424,6 +442,59 @@ TEST_F(ToolDemo, RefusesBadInputWithItsReason)
          {"demo", "time-range", "--out", picture("none/t.svg")}, kFailed,
          "cannot write the picture"},
     });
+}
+
+TEST_F(ToolDemo, HelpGivesEveryUsageBeforeTheTexts)
+{
+    const Outcome outcome = drive.run({"demo", "--help"});
+    expectOutcome(outcome, kDone, "");
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < outcome.out.size() && lines.size() < 5;) {
+        const size_t end = outcome.out.find('\n', start);
+        lines.push_back(outcome.out.substr(start, end - start));
+        start = end == std::string::npos ? outcome.out.size() : end + 1;
+    }
+    const char *const kUsages[] = {"demo date-range", "demo time-range", "demo property-sheet",
+                                   "demo file-dialog"};
+    ASSERT_EQ(5u, lines.size());
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_NE(std::string::npos, lines[i].find(kUsages[i])) << lines[i];
+    EXPECT_EQ("", lines[4]);
+}
+
+// A picture sent to a pipe nobody reads fails with the system's text for the error, and the
+// pipe stays a pipe.
+TEST_F(ToolDemo, APictureThatCannotBeWrittenSaysWhyInWords)
+{
+    const fs::path pipe = pictures / "pipe.svg";
+    ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+    expectOutcome(drive.run({"demo", "date-range", "--out", pipe.string()}), kFailed,
+                  "The system cannot write to the specified device. (error 29)");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// On the 24-hour clock the dialog hides the designator fields, which the editor still fills.
+TEST_F(ToolDemo, TheTwentyFourHourClockShowsNoDesignator)
+{
+    expectOutcome(drive.run({"profile", "set", "windows", "intl", "iTime", "0"}), kDone, "");
+    const std::string afternoon = "\xE5\x8D\x88\xE5\xBE\x8C";  // 午後, the drive's s2359
+    const struct {
+        const char *name;
+        std::vector<std::string> options;
+        bool designator;
+    } rows[] = {
+        {"12-hour clock", {}, true},
+        {"24-hour clock", {"--24h"}, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> args = {"demo", "time-range", "--out", picture("t.svg")};
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        expectOutcome(drive.run(args), kDone, "");
+        std::ifstream svg(pictures / "t.svg");
+        const std::string text(std::istreambuf_iterator<char>(svg), {});
+        EXPECT_EQ(row.designator, text.find(">" + afternoon + "<") != std::string::npos);
+    }
 }
 
 // The file dialog on a folder of the test's own: the picture shows its sub-folder and files.

@@ -21,6 +21,7 @@ using Strings = std::vector<std::string>;
 struct ListKind {
     using Box = TutCollatedListBox;
     static constexpr int kSorted = kSortedList;
+    static constexpr UINT kAddMessage = LB_ADDSTRING;
     static std::string text(Box &box, int sequence)
     {
         return static_cast<LPCSTR>(box.GetText(sequence));
@@ -41,6 +42,7 @@ struct ListKind {
 struct ComboKind {
     using Box = TutCollatedComboBox;
     static constexpr int kSorted = kSortedCombo;
+    static constexpr UINT kAddMessage = CB_ADDSTRING;
     static std::string text(Box &box, int sequence)
     {
         return static_cast<LPCSTR>(box.GetLBText(sequence));
@@ -233,13 +235,47 @@ TYPED_TEST(CollatedBox, ControlOutOfSpaceThrowsTheMemoryExceptionAndKeepsItsItem
     } kCases[] = {
         {"add", [&] { box.AddString("c"); }},
         {"insert", [&] { box.InsertString(0, "c"); }},
-        {"update", [&] { box.UpdateString(0, "c"); }},
     };
     for (const auto &row : kCases) {
         SCOPED_TRACE(row.what);
         EXPECT_TRUE(this->template throws<CMemoryException>(row.action));
         EXPECT_EQ((Strings{"b", "a"}), this->bySequence());
     }
+}
+
+// An update deletes the old item before it adds the new text, so a full box takes it.
+TYPED_TEST(CollatedBox, UpdateAtTheItemLimitMovesTheItemToItsPlace)
+{
+    this->add({"b", "a"});
+    ScopedItemLimit limit(2);
+    EXPECT_EQ(0, this->box.UpdateString(0, "c"));
+    EXPECT_EQ((Strings{"c", "a"}), this->bySequence());
+    EXPECT_EQ((Strings{"a", "c"}), this->shown());
+}
+
+WNDPROC boxProc = nullptr;
+UINT refusedAdd = 0;
+
+// The control's own procedure, except that it has no room for the text "new".
+LRESULT CALLBACK refusingNewText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == refusedAdd && std::string(reinterpret_cast<const char *>(lParam)) == "new")
+        return LB_ERRSPACE;
+    return CallWindowProcA(boxProc, hwnd, message, wParam, lParam);
+}
+
+// When the new text finds no room, the old one is back where it was with its number.
+TYPED_TEST(CollatedBox, AnUpdateTheBoxCannotTakeKeepsTheOldItem)
+{
+    auto &box = this->box;
+    this->add({"b", "a", "c"});
+    refusedAdd = TypeParam::kAddMessage;
+    boxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(box.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(refusingNewText)));
+    EXPECT_TRUE(this->template throws<CMemoryException>([&] { box.UpdateString(0, "new"); }));
+    SetWindowLongPtrA(box.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(boxProc));
+    EXPECT_EQ((Strings{"b", "a", "c"}), this->bySequence());
+    EXPECT_EQ((Strings{"a", "b", "c"}), this->shown());
 }
 
 TYPED_TEST(CollatedBox, SelectionAndSearchesSpeakSequenceNumbers)

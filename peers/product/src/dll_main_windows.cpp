@@ -1,5 +1,5 @@
 // The product library's entry point.
-#include "dynlink.h"
+#include "resource_chain.h"
 #include "vksboundary.h"
 
 // A failure to join the resource chain refuses the load rather than letting an exception

@@ -1,5 +1,5 @@
 // Plays the loader of the original platform: attach when the library is loaded.
-#include "dynlink.h"
+#include "resource_chain.h"
 #include "vksmodule.h"
 
 namespace {

@@ -10,9 +10,11 @@ namespace vkslog {
 // The syslog priority of an event type: facility user with the type's severity.
 int syslogPriority(WORD eventType);
 
-// The datagram the log socket takes for `entry`, whose `message` is its English text:
-// "<PRI>Mmm dd hh:mm:ss SOURCE[PID]: Event ID, category N: TEXT" (UTF-8).
-std::string syslogDatagram(const LogEntry &entry, const std::string &englishText, long processId);
+// The datagram the log socket takes for `entry` is its head and its English text, in UTF-8:
+// "<PRI>Mmm dd hh:mm:ss SOURCE[PID]: Event ID, category N: " then TEXT, on one line, with
+// control characters written as '#' and three octal digits (a line break is "#012").
+std::string syslogHead(const LogEntry &entry, long processId);
+std::string syslogText(const std::string &englishText);
 
 // Whether a socket is chosen ("off" is none).
 bool isSyslogOn();

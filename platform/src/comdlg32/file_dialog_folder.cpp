@@ -26,10 +26,12 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Bytes compared unsigned, so that a name in double-byte characters comes after ASCII ones.
 bool lessIgnoringCase(const std::string &a, const std::string &b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(lowerAscii(x)) < static_cast<unsigned char>(lowerAscii(y));
+    });
 }
 
 bool matchFrom(const char *name, const char *pattern)
@@ -47,6 +49,18 @@ bool matchFrom(const char *name, const char *pattern)
             return false;
     }
     return !*name;
+}
+
+// A host name (UTF-8) in the ANSI code page, '?' for each character the code page cannot hold.
+std::string ansiName(const std::string &hostName)
+{
+    const int size = VksUtf8ToAnsi(hostName.c_str(), nullptr, 0);
+    if (size <= 0)
+        return hostName;
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    VksUtf8ToAnsi(hostName.c_str(), ansi.data(), size);
+    ansi.resize(static_cast<std::size_t>(size) - 1);
+    return ansi;
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ std::vector<std::string> splitPatterns(const std::string &patterns);
 bool matchesPattern(const std::string &name, const std::string &pattern);
 
 // The folder's sub-folders ("[name]") and then its files that match one of the patterns, each
-// group sorted without regard to case; empty when the folder cannot be read.
+// group sorted without regard to case; empty when the folder cannot be read. Names are in the
+// ANSI code page, '?' standing for a character it cannot hold.
 std::vector<std::string> folderListing(const std::string &dosFolder,
                                        const std::vector<std::string> &patterns);
 

@@ -3,6 +3,7 @@
 
 #include "kernel32/paths.h"
 #include "posix/fs_posix.h"
+#include "vkstext.h"
 
 namespace vks::detail {
 
@@ -31,6 +32,22 @@ DosEntry dosEntryKind(const std::string &dosPath)
     return entryOfHostPath(hostPath);
 }
 
+namespace {
+
+// A host name (UTF-8) in the ANSI code page, '?' for each character the code page cannot hold.
+std::string ansiName(const std::string &hostName)
+{
+    const int size = VksUtf8ToAnsi(hostName.c_str(), nullptr, 0);
+    if (size <= 0)
+        return hostName;
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    VksUtf8ToAnsi(hostName.c_str(), ansi.data(), size);
+    ansi.resize(static_cast<std::size_t>(size) - 1);
+    return ansi;
+}
+
+}  // namespace
+
 std::vector<DosFolderEntry> dosFolderEntries(const std::string &dosFolder)
 {
     std::string hostFolder;
@@ -41,7 +58,7 @@ std::vector<DosFolderEntry> dosFolderEntries(const std::string &dosFolder)
     for (std::string &name : posix::listDirectory(hostFolder)) {
         const DosEntry kind = entryOfHostPath(hostFolder + "/" + name);
         if (kind != DosEntry::missing)
-            entries.push_back({std::move(name), kind});
+            entries.push_back({ansiName(name), kind});
     }
     return entries;
 }

@@ -17,7 +17,8 @@ struct DosFolderEntry {
 };
 
 // The folder's folders and files in directory order (anything else is left out); empty when it
-// cannot be read.
+// cannot be read. Names are in the ANSI code page, as every DOS path is; a character it cannot
+// hold shows as '?', a wildcard, so that such a name is never taken for a file.
 std::vector<DosFolderEntry> dosFolderEntries(const std::string &dosFolder);
 
 }  // namespace vks::detail

@@ -17,29 +17,95 @@ namespace {
 constexpr DWORD kSourceFlags =
     FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_FROM_SYSTEM;
 
-// The few system texts this platform knows, in US English.
+// The system's texts, in US English, of every code this platform sets.
 const std::map<DWORD, const char *> &systemMessages()
 {
     static const std::map<DWORD, const char *> messages = {
         {ERROR_SUCCESS, "The operation completed successfully.\r\n"},
+        {ERROR_INVALID_FUNCTION, "Incorrect function.\r\n"},
         {ERROR_FILE_NOT_FOUND, "The system cannot find the file specified.\r\n"},
         {ERROR_PATH_NOT_FOUND, "The system cannot find the path specified.\r\n"},
         {ERROR_ACCESS_DENIED, "Access is denied.\r\n"},
         {ERROR_INVALID_HANDLE, "The handle is invalid.\r\n"},
         {ERROR_NOT_ENOUGH_MEMORY, "Not enough storage is available to process this command.\r\n"},
+        {ERROR_INVALID_DATA, "The data is invalid.\r\n"},
+        {ERROR_OUTOFMEMORY, "Not enough storage is available to complete this operation.\r\n"},
+        {ERROR_INVALID_DRIVE, "The system cannot find the drive specified.\r\n"},
+        {ERROR_NO_MORE_FILES, "There are no more files.\r\n"},
+        {ERROR_WRITE_FAULT, "The system cannot write to the specified device.\r\n"},
+        {ERROR_READ_FAULT, "The system cannot read from the specified device.\r\n"},
+        {ERROR_SHARING_VIOLATION,
+         "The process cannot access the file because it is being used by another process.\r\n"},
+        {ERROR_LOCK_VIOLATION, "The process cannot access the file because another process has "
+                               "locked a portion of the file.\r\n"},
+        {ERROR_HANDLE_EOF, "Reached the end of the file.\r\n"},
         {ERROR_NOT_SUPPORTED, "The request is not supported.\r\n"},
+        {ERROR_FILE_EXISTS, "The file exists.\r\n"},
         {ERROR_INVALID_PARAMETER, "The parameter is incorrect.\r\n"},
         {ERROR_OPEN_FAILED, "The system cannot open the device or file specified.\r\n"},
+        {ERROR_DISK_FULL, "There is not enough space on the disk.\r\n"},
+        {ERROR_CALL_NOT_IMPLEMENTED, "This function is not supported on this system.\r\n"},
         {ERROR_INSUFFICIENT_BUFFER, "The data area passed to a system call is too small.\r\n"},
+        {ERROR_INVALID_NAME,
+         "The filename, directory name, or volume label syntax is incorrect.\r\n"},
         {ERROR_MOD_NOT_FOUND, "The specified module could not be found.\r\n"},
         {ERROR_PROC_NOT_FOUND, "The specified procedure could not be found.\r\n"},
+        {ERROR_DIR_NOT_EMPTY, "The directory is not empty.\r\n"},
+        {ERROR_BAD_PATHNAME, "The specified path is invalid.\r\n"},
         {ERROR_ALREADY_EXISTS, "Cannot create a file when that file already exists.\r\n"},
+        {ERROR_FILENAME_EXCED_RANGE, "The filename or extension is too long.\r\n"},
         {ERROR_MORE_DATA, "More data is available.\r\n"},
+        {ERROR_NO_WORK_DONE, "The action requested resulted in no work being done. Error-style "
+                             "clean-up has been performed.\r\n"},
+        {ERROR_NO_MORE_ITEMS, "No more data is available.\r\n"},
+        {ERROR_NOT_OWNER, "Attempt to release mutex not owned by caller.\r\n"},
         {ERROR_MR_MID_NOT_FOUND,
          "The system cannot find message text for message number 0x%1 in the message file for "
          "%2.\r\n"},
+        {ERROR_NOACCESS, "Invalid access to memory location.\r\n"},
+        {ERROR_INVALID_FLAGS, "Invalid flags.\r\n"},
+        {ERROR_BADDB, "The configuration registry database is corrupt.\r\n"},
+        {ERROR_BADKEY, "The configuration registry key is invalid.\r\n"},
+        {ERROR_CANTOPEN, "The configuration registry key could not be opened.\r\n"},
+        {ERROR_CANTREAD, "The configuration registry key could not be read.\r\n"},
+        {ERROR_CANTWRITE, "The configuration registry key could not be written.\r\n"},
+        {ERROR_KEY_DELETED,
+         "Illegal operation attempted on a registry key that has been marked for deletion.\r\n"},
+        {ERROR_NO_UNICODE_TRANSLATION,
+         "No mapping for the Unicode character exists in the target multi-byte code page.\r\n"},
+        {ERROR_INTERNAL_ERROR, "An internal error occurred.\r\n"},
+        {ERROR_INVALID_WINDOW_HANDLE, "Invalid window handle.\r\n"},
+        {ERROR_INVALID_MENU_HANDLE, "Invalid menu handle.\r\n"},
+        {ERROR_TLW_WITH_WSCHILD, "Cannot create a top-level child window.\r\n"},
+        {ERROR_CANNOT_FIND_WND_CLASS, "Cannot find window class.\r\n"},
+        {ERROR_WINDOW_OF_OTHER_THREAD, "Invalid window; it belongs to other thread.\r\n"},
+        {ERROR_CLASS_ALREADY_EXISTS, "Class already exists.\r\n"},
+        {ERROR_CLASS_DOES_NOT_EXIST, "Class does not exist.\r\n"},
+        {ERROR_INVALID_INDEX, "Invalid index.\r\n"},
+        {ERROR_CONTROL_ID_NOT_FOUND, "Control ID not found.\r\n"},
+        {ERROR_INVALID_MSGBOX_STYLE, "Invalid message box style.\r\n"},
+        {ERROR_INVALID_THREAD_ID, "Invalid thread identifier.\r\n"},
+        {ERROR_MENU_ITEM_NOT_FOUND, "A menu item was not found.\r\n"},
+        {ERROR_TIMEOUT, "This operation returned because the timeout period expired.\r\n"},
+        {ERROR_RESOURCE_DATA_NOT_FOUND,
+         "The specified image file did not contain a resource section.\r\n"},
+        {ERROR_RESOURCE_TYPE_NOT_FOUND,
+         "The specified resource type cannot be found in the image file.\r\n"},
+        {ERROR_RESOURCE_NAME_NOT_FOUND,
+         "The specified resource name cannot be found in the image file.\r\n"},
+        {ERROR_RESOURCE_LANG_NOT_FOUND,
+         "The specified resource language ID cannot be found in the image file.\r\n"},
+        {ERROR_NOT_ENOUGH_QUOTA, "Not enough quota is available to process this command.\r\n"},
     };
     return messages;
+}
+
+// An HRESULT of the Win32 facility (0x8007xxxx, as HRESULT_FROM_WIN32 makes it) reads as the
+// Win32 error in its low word.
+DWORD systemMessageId(DWORD id)
+{
+    constexpr DWORD kWin32Failure = 0x80070000;
+    return (id & 0xFFFF0000) == kWin32Failure ? id & 0xFFFF : id;
 }
 
 bool findSystemMessage(DWORD id, LANGID language, std::string &text, DWORD &error)
@@ -49,7 +115,7 @@ bool findSystemMessage(DWORD id, LANGID language, std::string &text, DWORD &erro
         error = ERROR_RESOURCE_LANG_NOT_FOUND;
         return false;
     }
-    auto found = systemMessages().find(id);
+    auto found = systemMessages().find(systemMessageId(id));
     if (found == systemMessages().end()) {
         error = ERROR_MR_MID_NOT_FOUND;
         return false;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "kernel32/handle_table.h"
 #include "kernel32/object_folder.h"
@@ -99,19 +100,27 @@ bool objectNameOf(const std::string &given, std::string &name, DWORD &error)
 
 // A forked child starts without its parent's handles in the host's eyes: its copy of the table
 // must not answer for names that only the parent holds. Its copies of the holds own no lock, so
-// they are dropped without removing any file.
+// closing them leaves the parent's names as they are.
 void forgetParentsNames(NamedMutexes &table)
 {
     const unsigned long self = posix::currentProcessId();
     if (table.processId == self)
         return;
-    for (auto &[name, entry] : table.byName)
-        entry.hold.forget();
     table.byName.clear();
     table.processId = self;
 }
 
-HANDLE openNamedMutex(const std::string &name, BOOL initialOwner)
+// Tells the host why a folder of names was passed over, once per folder and reason.
+void reportRefusedFolders(const std::vector<std::string> &refusals)
+{
+    for (const std::string &refusal : refusals)
+        OutputDebugStringA(("vksutil: object names: refused the folder " + refusal +
+                            "; the next usable folder takes the names\n")
+                               .c_str());
+}
+
+HANDLE openNamedMutex(const std::string &name, BOOL initialOwner,
+                      std::vector<std::string> &refusals)
 {
     NamedMutexes &table = namedMutexes();
     std::lock_guard guard(table.lock);
@@ -127,8 +136,9 @@ HANDLE openNamedMutex(const std::string &name, BOOL initialOwner)
     if (entry.hold.held()) {
         // The last mutex of this name is on its way out; the name is still ours.
         heldElsewhere = entry.hold.heldElsewhere();
-    } else if (DWORD error = ERROR_SUCCESS; !entry.hold.take(objectFolder(), fileNameOfObject(name),
-                                                             heldElsewhere, error)) {
+    } else if (DWORD error = ERROR_SUCCESS;
+               !entry.hold.take(chosenObjectFolder(), fileNameOfObject(name), heldElsewhere,
+                                refusals, error)) {
         table.byName.erase(name);
         SetLastError(error);
         return nullptr;
@@ -164,7 +174,14 @@ HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitia
             SetLastError(error);
             return nullptr;
         }
-        return openNamedMutex(name, bInitialOwner);
+        std::vector<std::string> refusals;
+        HANDLE handle = openNamedMutex(name, bInitialOwner, refusals);
+        if (!refusals.empty()) {
+            const DWORD result = GetLastError();
+            reportRefusedFolders(refusals);
+            SetLastError(result);
+        }
+        return handle;
     });
 }
 

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "posix/environment_posix.h"
-#include "posix/named_object_posix.h"
 #include "vksboundary.h"
 #include "vkshost.h"
 
@@ -52,7 +51,7 @@ std::string hashText(const std::string &name)
 
 }  // namespace
 
-std::string objectFolder()
+std::string chosenObjectFolder()
 {
     ChosenFolder &chosen = chosenFolder();
     {
@@ -62,7 +61,7 @@ std::string objectFolder()
     }
     if (std::string env = posix::environmentVariable("VKS_OBJECT_FOLDER"); env[0] == '/')
         return env;
-    return posix::defaultObjectFolder();
+    return {};
 }
 
 std::string fileNameOfObject(const std::string &name)

@@ -6,8 +6,9 @@
 
 namespace vks::detail {
 
-// The folder set by VksHostSetObjectFolder, else VKS_OBJECT_FOLDER, else the host user's own.
-std::string objectFolder();
+// The folder the host chose for the names: set by VksHostSetObjectFolder, else
+// VKS_OBJECT_FOLDER; empty when it chose none (the user's own default is then used).
+std::string chosenObjectFolder();
 
 // A file name that stands for exactly one object name: letters, digits, '-' and '_' as they are,
 // every other byte as %XX, so names that differ only in case stay apart.

@@ -45,18 +45,22 @@ bool hasDriveSpec(const std::string &path)
     return path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':';
 }
 
-// Case folding of single-byte ASCII letters only: the trail byte of a double-byte character may
-// look like a letter and must keep its value.
-std::string foldCase(const std::string &text)
+// Case folding of a host name, ASCII letters only: in UTF-8 every byte of another character is
+// above 0x7F, so no part of one can pass for a letter.
+std::string foldCase(const std::string &hostName)
 {
-    std::string folded = text;
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        if (isLeadByte(CP_ACP, static_cast<unsigned char>(folded[i])) && i + 1 < folded.size())
-            ++i;
-        else
-            folded[i] = asciiLower(folded[i]);
-    }
+    std::string folded = hostName;
+    for (char &c : folded)
+        c = asciiLower(c);
     return folded;
+}
+
+// A DOS path's names are in the ANSI code page, the host's in UTF-8.
+std::vector<std::string> hostNames(std::vector<std::string> dosNames)
+{
+    for (std::string &name : dosNames)
+        name = ansiToUtf8(name);
+    return dosNames;
 }
 
 std::string withoutTrailingSlashes(std::string folder)
@@ -359,7 +363,7 @@ bool resolveDosPath(const std::string &dosPath, std::string &hostPath, DWORD &er
         error = ERROR_INVALID_DRIVE;
         return false;
     }
-    hostPath = hostPathOnDrive(drive->folder, splitComponents(dosPath.substr(2)));
+    hostPath = hostPathOnDrive(drive->folder, hostNames(splitComponents(dosPath.substr(2))));
     return true;
 }
 
@@ -427,7 +431,8 @@ std::string dosPathOf(const std::string &hostPath)
     }
     if (dos.size() > 3 && dos.back() == '\\')
         dos.pop_back();
-    return dos;
+    // Back into the code page; a character it cannot hold shows as '?', which names no file.
+    return dos.substr(0, 3) + utf8ToAnsi(dos.substr(3));
 }
 
 void prepareDriveForWrite()

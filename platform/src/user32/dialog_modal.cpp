@@ -30,8 +30,12 @@ INT_PTR runDialogLoop(HWND dialog)
         }
         if (got == -1)
             return 0;
-        if (!msg.hwnd)
-            continue;  // modal loops drop thread messages
+        if (!msg.hwnd) {
+            // As in Windows' modal loops: a thread timer's procedure runs, any other thread
+            // message is dropped (DispatchMessageA does both).
+            DispatchMessageA(&msg);
+            continue;
+        }
         // The dialog's keyboard first, as in every modal dialog's loop.
         if (IsDialogMessageA(dialog, &msg))
             continue;

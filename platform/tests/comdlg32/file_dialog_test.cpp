@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "vkshost.h"
+#include "vkspath.h"
 #include "vkstest.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -139,6 +140,36 @@ TEST_F(FileDialogTest, HostFolderIsShownByItsDosName)
     EXPECT_FALSE(GetOpenFileNameA(&ofn));
     EXPECT_EQ("C:\\docs", folder);
     EXPECT_EQ("[sub]\na.txt\nB.TXT", listing);
+}
+
+// Host names are UTF-8 and the dialog speaks the code page (932 here): a name is listed and
+// returned in it, and opens; a name with a character the code page lacks shows '?', a wildcard,
+// so typing it filters rather than chooses.
+TEST_F(FileDialogTest, HostNamesAreListedAndReturnedInTheCodePage)
+{
+    vkstest::ScopedCodePage japanese(932);
+    const std::string kanji = "\x93\xFA\x96\x7B\x8C\xEA.txt";  // 日本語.txt
+    std::ofstream(drive.root() / "docs" / "日本語.txt") << "j";
+    std::ofstream(drive.root() / "docs" / "café.txt") << "c";
+    ofn.Flags = OFN_FILEMUSTEXIST;
+    std::string listing, filtered;
+    ScopedAnswers listed([&](HWND dialog, const char *, char *, UINT) {
+        listing = itemText(dialog, lst1);
+        SetDlgItemTextA(dialog, edt1, "caf?.txt");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        filtered = itemText(dialog, lst1);
+        return IDCANCEL;
+    });
+    EXPECT_FALSE(GetOpenFileNameA(&ofn));
+    EXPECT_EQ("[sub]\na.txt\nB.TXT\ncaf?.txt\n" + kanji, listing);
+    EXPECT_EQ("[sub]\ncaf?.txt", filtered) << "the name with '?' became the filter";
+
+    ScopedAnswers chosen(typing(kanji.c_str()));
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    EXPECT_EQ("C:\\docs\\" + kanji, std::string(file));
+    char host[MAX_PATH * 4] = {};
+    ASSERT_LT(0u, VksHostPathOf(file, host, sizeof host));
+    EXPECT_EQ((drive.root() / "docs" / "日本語.txt").string(), host) << "the name returned opens";
 }
 
 TEST_F(FileDialogTest, ReturnsTheTypedNameAsAFullPathWithItsOffsets)

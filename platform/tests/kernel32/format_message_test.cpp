@@ -157,6 +157,12 @@ TEST(FormatMessage, SystemTextsAndUnknownIds)
         {"access denied", ERROR_ACCESS_DENIED, 0, "Access is denied.\r\n", 0},
         {"in US English", ERROR_INVALID_PARAMETER, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
          "The parameter is incorrect.\r\n", 0},
+        {"a write fault", ERROR_WRITE_FAULT, 0,
+         "The system cannot write to the specified device.\r\n", 0},
+        {"a Win32 error as an HRESULT", 0x80070005, 0, "Access is denied.\r\n", 0},
+        {"a missing file as an HRESULT", 0x80070002, 0,
+         "The system cannot find the file specified.\r\n", 0},
+        {"an HRESULT of another facility", 0x80040005, 0, nullptr, ERROR_MR_MID_NOT_FOUND},
         {"unknown id", 0x12345, 0, nullptr, ERROR_MR_MID_NOT_FOUND},
         {"a language the system has no texts in", ERROR_ACCESS_DENIED,
          MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT), nullptr, ERROR_RESOURCE_LANG_NOT_FOUND},
@@ -173,6 +179,39 @@ TEST(FormatMessage, SystemTextsAndUnknownIds)
             EXPECT_EQ(0u, length);
             EXPECT_EQ(row.error, GetLastError());
         }
+    }
+}
+
+// Every code the platform's calls set has its text, so that no program shows a bare number.
+TEST(FormatMessage, EveryErrorThePlatformSetsHasItsText)
+{
+    const DWORD codes[] = {
+        ERROR_SUCCESS, ERROR_INVALID_FUNCTION, ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,
+        ERROR_ACCESS_DENIED, ERROR_INVALID_HANDLE, ERROR_NOT_ENOUGH_MEMORY, ERROR_INVALID_DATA,
+        ERROR_OUTOFMEMORY, ERROR_INVALID_DRIVE, ERROR_NO_MORE_FILES, ERROR_WRITE_FAULT,
+        ERROR_READ_FAULT, ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION, ERROR_HANDLE_EOF,
+        ERROR_NOT_SUPPORTED, ERROR_FILE_EXISTS, ERROR_INVALID_PARAMETER, ERROR_OPEN_FAILED,
+        ERROR_DISK_FULL, ERROR_CALL_NOT_IMPLEMENTED, ERROR_INSUFFICIENT_BUFFER, ERROR_INVALID_NAME,
+        ERROR_MOD_NOT_FOUND, ERROR_PROC_NOT_FOUND, ERROR_DIR_NOT_EMPTY, ERROR_BAD_PATHNAME,
+        ERROR_ALREADY_EXISTS, ERROR_FILENAME_EXCED_RANGE, ERROR_MORE_DATA, ERROR_NO_WORK_DONE,
+        ERROR_NO_MORE_ITEMS, ERROR_NOT_OWNER, ERROR_MR_MID_NOT_FOUND, ERROR_NOACCESS,
+        ERROR_INVALID_FLAGS, ERROR_BADDB, ERROR_BADKEY, ERROR_CANTOPEN, ERROR_CANTREAD,
+        ERROR_CANTWRITE, ERROR_KEY_DELETED, ERROR_NO_UNICODE_TRANSLATION, ERROR_INTERNAL_ERROR,
+        ERROR_INVALID_WINDOW_HANDLE, ERROR_INVALID_MENU_HANDLE, ERROR_TLW_WITH_WSCHILD,
+        ERROR_CANNOT_FIND_WND_CLASS, ERROR_WINDOW_OF_OTHER_THREAD, ERROR_CLASS_ALREADY_EXISTS,
+        ERROR_CLASS_DOES_NOT_EXIST, ERROR_INVALID_INDEX, ERROR_CONTROL_ID_NOT_FOUND,
+        ERROR_INVALID_MSGBOX_STYLE, ERROR_INVALID_THREAD_ID, ERROR_MENU_ITEM_NOT_FOUND,
+        ERROR_TIMEOUT, ERROR_RESOURCE_DATA_NOT_FOUND, ERROR_RESOURCE_TYPE_NOT_FOUND,
+        ERROR_RESOURCE_NAME_NOT_FOUND, ERROR_RESOURCE_LANG_NOT_FOUND, ERROR_NOT_ENOUGH_QUOTA,
+    };
+    for (DWORD code : codes) {
+        SCOPED_TRACE(code);
+        char buffer[256] = "";
+        const DWORD length =
+            FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                           0, buffer, sizeof buffer, nullptr);
+        ASSERT_GT(length, 2u);
+        EXPECT_EQ("\r\n", std::string(buffer + length - 2)) << buffer;
     }
 }
 

@@ -129,18 +129,19 @@ TEST_F(DosPaths, FollowADriveThatIsMappedElsewhere)
     EXPECT_EQ(other.host("windows/WIN.INI").string(), resolve("c:\\windows\\win.ini"));
 }
 
-TEST_F(DosPaths, KeepDoubleByteNamesWhole)
+// Host names are UTF-8: a DOS path's names in code page 932 are converted whole, character by
+// character. 0x83 0x5C (ソ) ends in a byte that is a backslash; 0x82 0x61 (Ｂ) ends in the letter
+// 'a', and must not be found by the name ａ (0x82 0x81), nor the other way round.
+TEST_F(DosPaths, KeepDoubleByteNamesWholeAndFindTheirUtf8Names)
 {
     vkstest::ScopedCodePage japanese(932);
-    // 0x83 0x5C is one character whose second byte is a backslash; 0x82 0x61 and 0x82 0x41 are
-    // two characters whose second bytes differ only as the letters 'a' and 'A' would.
-    // The fixture's helpers would take that backslash for a separator, so the files are made here.
-    const std::string backslashTrail = "\x83\x5C.txt", letterTrail = "\x82\x61.txt";
     fs::create_directories(drive.root() / "Data");
-    std::ofstream(drive.root() / backslashTrail).put('x');
-    std::ofstream(drive.root() / "Data" / letterTrail).put('x');
-    EXPECT_EQ((drive.root() / backslashTrail).string(), resolve("c:\\\x83\x5C.TXT"));
-    EXPECT_EQ((drive.root() / "Data" / "\x82\x41.txt").string(), resolve("c:\\data\\\x82\x41.txt"));
+    std::ofstream(drive.root() / "ソ.txt").put('x');
+    std::ofstream(drive.root() / "Data" / "Ｂ.txt").put('x');
+    EXPECT_EQ((drive.root() / "ソ.txt").string(), resolve("c:\\\x83\x5C.TXT"));
+    EXPECT_EQ((drive.root() / "Data" / "Ｂ.txt").string(), resolve("c:\\DATA\\\x82\x61.txt"));
+    EXPECT_EQ((drive.root() / "Data" / "ａ.txt").string(), resolve("c:\\data\\\x82\x81.txt"))
+        << "a name that is not there is made in UTF-8";
 }
 
 TEST(DosPathErrors, NamesThatAreNoPathOrOnNoDrive)
@@ -189,6 +190,16 @@ TEST(DosPathOf, NamesHostFilesByTheirDrive)
     EXPECT_EQ("Z:\\usr\\lib\\x.so", vks::detail::dosPathOf("/usr//lib/x.so"));
     EXPECT_EQ("C:\\WINDOWS", vks::detail::windowsDirectory());
     EXPECT_EQ("C:\\WINDOWS\\SYSTEM", vks::detail::systemDirectory());
+}
+
+// Host names come back in the code page; a character it cannot hold shows as '?'.
+TEST(DosPathOf, GivesHostNamesInTheCodePage)
+{
+    vkstest::ScopedDriveC drive;
+    vkstest::ScopedCodePage japanese(932);
+    const std::string root = drive.root().string();
+    EXPECT_EQ("C:\\\x93\xFA\x96\x7B\\\x8C\xEA.txt", vks::detail::dosPathOf(root + "/日本/語.txt"));
+    EXPECT_EQ("C:\\caf?.txt", vks::detail::dosPathOf(root + "/café.txt"));
 }
 
 TEST(DriveMap, MapsLettersOnlyToExistingFolders)

@@ -27,12 +27,12 @@ public:
     ScopedRegionalLocale &operator=(const ScopedRegionalLocale &) = delete;
 };
 
-// The tests need these locales on the host; CI makes them with localedef.
+// The test run compiles these locales into the build tree and names it in LOCPATH.
 void requireLocale(const char *name)
 {
     locale_t handle = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(nullptr));
-    ASSERT_NE(nullptr, handle) << "locale " << name
-                               << " is missing: make it with localedef -i LANG -f UTF-8";
+    ASSERT_NE(nullptr, handle) << "locale " << name << " is missing: run the tests through ctest, "
+                               << "whose host_locales.Compile makes it";
     freelocale(handle);
 }
 

@@ -1,6 +1,6 @@
 // The product library's place in the framework's resource chain.
 #include "afx.h"
-#include "dynlink.h"
+#include "resource_chain.h"
 #include "product.h"
 
 namespace {
