@@ -51,18 +51,6 @@ bool matchFrom(const char *name, const char *pattern)
     return !*name;
 }
 
-// A host name (UTF-8) in the ANSI code page, '?' for each character the code page cannot hold.
-std::string ansiName(const std::string &hostName)
-{
-    const int size = VksUtf8ToAnsi(hostName.c_str(), nullptr, 0);
-    if (size <= 0)
-        return hostName;
-    std::string ansi(static_cast<std::size_t>(size), '\0');
-    VksUtf8ToAnsi(hostName.c_str(), ansi.data(), size);
-    ansi.resize(static_cast<std::size_t>(size) - 1);
-    return ansi;
-}
-
 }  // namespace
 
 std::string joinDosPath(const std::string &folder, const std::string &name)

@@ -1,7 +1,6 @@
 // Internal: the base units of a template's font and a control's rectangle in pixels.
 #pragma once
 
-#include "user32/dialog_state.h"
 #include "user32/dialog_template.h"
 
 namespace vks::detail {
