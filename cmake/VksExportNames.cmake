@@ -11,6 +11,12 @@ function(vks_exported_symbols library lister outVar)
       message(FATAL_ERROR "${lister} finds no export table in ${library}")
     endif()
     string(SUBSTRING "${dump}" ${start} -1 dump)
+    # The table ends at the first blank line; what follows (the relocations) has rows in
+    # brackets too.
+    string(FIND "${dump}" "\n\n" end)
+    if(NOT end EQUAL -1)
+      string(SUBSTRING "${dump}" 0 ${end} dump)
+    endif()
     string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" rows "${dump}")
     list(TRANSFORM rows REPLACE "^\\[ *[0-9]+\\] " "")
   else()
