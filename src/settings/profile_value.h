@@ -31,7 +31,7 @@ private:
 // file between them differ. A missing key reads as the default; writes never report failure.
 // `IO` is one of the TutProfileIO policies and `T` the type it stores.
 template <class IO, class T>
-class AFX_EXT_CLASS TutProfileValue : public TutProfileValueBase {
+class TutProfileValue : public TutProfileValueBase {
 public:
     TutProfileValue(TutProfileKey const &key, T const &defaultValue)
         : TutProfileValueBase(key), m_defaultValue(defaultValue)
@@ -66,9 +66,9 @@ private:
 };
 
 // The instances the library itself uses are built once, in the library.
-extern template class AFX_EXT_CLASS TutProfileValue<TutProfileIOString, CString>;
-extern template class AFX_EXT_CLASS TutProfileValue<TutProfileIOEncrypt, CString>;
-extern template class AFX_EXT_CLASS TutProfileValue<TutProfileIOBool, int>;
-extern template class AFX_EXT_CLASS TutProfileValue<TutProfileIODate, TutDate>;
-extern template class AFX_EXT_CLASS TutProfileValue<TutProfileIOInt, int>;
-extern template class AFX_EXT_CLASS TutProfileValue<TutProfileIOLong, long>;
+extern template class TutProfileValue<TutProfileIOString, CString>;
+extern template class TutProfileValue<TutProfileIOEncrypt, CString>;
+extern template class TutProfileValue<TutProfileIOBool, int>;
+extern template class TutProfileValue<TutProfileIODate, TutDate>;
+extern template class TutProfileValue<TutProfileIOInt, int>;
+extern template class TutProfileValue<TutProfileIOLong, long>;
