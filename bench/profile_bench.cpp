@@ -4,9 +4,10 @@
 // total times of the two interleaved series, and beside it the ratio of their medians, which
 // leaves out the calls that a journal commit of the file system happened to stall.
 //
-// A third benchmark prices durability: the plain rewrite with the file's data and its folder
-// synced to disk, against the same rewrite without. A fourth weighs a key of win.ini's [intl]
-// that the host's locale answers against a key that win.ini itself holds.
+// GetPrivateProfileIntA and a section's key list are weighed against a string read that copies
+// as much. Another benchmark prices durability: the plain rewrite with the file's data and its
+// folder synced to disk, against the same rewrite without. The last weighs a key of win.ini's
+// [intl] that the host's locale answers against a key that win.ini itself holds.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -22,13 +24,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "paired_samples.h"
 #include "vkshost.h"
 #include "windows.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using benchsupport::PairedSamples;
+using benchsupport::secondsOf;
 
 constexpr char kDosPath[] = "C:\\WINDOWS\\bench.ini";
 
@@ -44,6 +48,9 @@ public:
         fs::create_directories(root_ / "WINDOWS");
         VksHostSetDrive('C', root_.c_str());
         std::ofstream(iniPath(), std::ios::binary) << profileText();
+        // The cache trusts a file's stamp once the file clock has moved past its last change;
+        // until then every read looks at the bytes again.
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     ~BenchDrive()
     {
@@ -54,6 +61,8 @@ public:
 
     std::string iniPath() const { return (root_ / "WINDOWS" / "bench.ini").string(); }
 
+    // 40 sections of 10 keys, then [many]: 200 keys of 10 characters, a number, and a value as
+    // long as the list of those 200 names.
     static std::string profileText()
     {
         std::string text;
@@ -63,51 +72,21 @@ public:
                 text += "Key" + std::to_string(key) + "=value of key " + std::to_string(key) +
                         " in section " + std::to_string(section) + "\r\n";
         }
+        text += "[many]\r\nnumber=1234567\r\nlong=" + std::string(kListBytes, 'x') + "\r\n";
+        for (int key = 0; key < 200; ++key) {
+            char name[16];
+            std::snprintf(name, sizeof name, "key%07d", key);
+            text += std::string(name) + "=" + std::to_string(key) + "\r\n";
+        }
         return text;
     }
 
+    // The key list of [many]: 200 names of 10 characters and their NULs, and "number" and
+    // "long".
+    static constexpr std::size_t kListBytes = 200 * 11 + 7 + 5;
+
 private:
     fs::path root_;
-};
-
-// Seconds spent in `work`.
-template <typename Work>
-double secondsOf(Work work)
-{
-    auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Time samples of two interleaved series, and the ratios of the first to the second.
-class PairedSamples {
-public:
-    void add(double first, double second)
-    {
-        first_.push_back(first);
-        second_.push_back(second);
-    }
-
-    double medianRatio() const { return median(first_) / median(second_); }
-    double meanRatio() const { return sum(first_) / sum(second_); }
-    double secondMedianNs() const { return median(second_) * 1e9; }
-
-private:
-    static double median(std::vector<double> samples)
-    {
-        std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-        return samples[samples.size() / 2];
-    }
-    static double sum(const std::vector<double> &samples)
-    {
-        double total = 0;
-        for (double sample : samples)
-            total += sample;
-        return total;
-    }
-
-    std::vector<double> first_;
-    std::vector<double> second_;
 };
 
 void syncFolderOf(const std::string &path)
@@ -164,6 +143,58 @@ void BM_ReadOneKeyPerStat(benchmark::State &state)
     state.counters["read_per_stat_median"] = samples.medianRatio();
 }
 BENCHMARK(BM_ReadOneKeyPerStat)->UseManualTime();
+
+// The number a value holds, against the same value read as a string.
+void BM_IntPerStringRead(benchmark::State &state)
+{
+    BenchDrive drive;
+    char buffer[64];
+    PairedSamples samples;
+    for (auto _ : state) {
+        double number = secondsOf([&] {
+            benchmark::DoNotOptimize(GetPrivateProfileIntA("many", "number", 0, kDosPath));
+        });
+        samples.add(number, secondsOf([&] {
+            benchmark::DoNotOptimize(
+                GetPrivateProfileStringA("many", "number", "", buffer, sizeof buffer, kDosPath));
+        }));
+        state.SetIterationTime(number);
+    }
+    state.counters["string_read_ns"] = samples.secondMedianNs();
+    state.counters["int_per_string"] = samples.meanRatio();
+    state.counters["int_per_string_median"] = samples.medianRatio();
+}
+BENCHMARK(BM_IntPerStringRead)->UseManualTime();
+
+// The list of a section's 202 keys (a null key), against a string read that copies as many
+// bytes: a value as long as the list.
+void BM_KeyListPerStringRead(benchmark::State &state)
+{
+    BenchDrive drive;
+    std::vector<char> buffer(BenchDrive::kListBytes + 64);
+    const auto size = static_cast<DWORD>(buffer.size());
+    if (GetPrivateProfileStringA("many", nullptr, "", buffer.data(), size, kDosPath) !=
+            BenchDrive::kListBytes ||
+        GetPrivateProfileStringA("many", "long", "", buffer.data(), size, kDosPath) !=
+            BenchDrive::kListBytes)
+        state.SkipWithError("the list and the long value differ in length");
+    PairedSamples samples;
+    for (auto _ : state) {
+        double list = secondsOf([&] {
+            benchmark::DoNotOptimize(
+                GetPrivateProfileStringA("many", nullptr, "", buffer.data(), size, kDosPath));
+        });
+        samples.add(list, secondsOf([&] {
+            benchmark::DoNotOptimize(
+                GetPrivateProfileStringA("many", "long", "", buffer.data(), size, kDosPath));
+        }));
+        state.SetIterationTime(list);
+    }
+    state.counters["string_read_ns"] = samples.secondMedianNs();
+    state.counters["list_per_string"] = samples.meanRatio();
+    state.counters["list_per_string_median"] = samples.medianRatio();
+}
+BENCHMARK(BM_KeyListPerStringRead)->UseManualTime();
 
 // Each iteration times one profile write and one plain rewrite of a copy of the same file.
 void BM_WriteOneValuePerPlainRewrite(benchmark::State &state)

@@ -2,6 +2,14 @@
 
 add_library(vks_options INTERFACE)
 target_compile_options(vks_options INTERFACE -Wall -Wextra)
+# clang checks the platform's lock annotations (GUARDED_BY, REQUIRES) in every build it makes.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  target_compile_options(vks_options INTERFACE -Wthread-safety)
+endif()
+if(VKS_TSAN)
+  target_compile_options(vks_options INTERFACE -fsanitize=thread -O1 -fno-omit-frame-pointer)
+  target_link_options(vks_options INTERFACE -fsanitize=thread)
+endif()
 if(VKS_SANITIZE)
   target_compile_options(vks_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
@@ -22,7 +30,8 @@ function(vks_add_tests name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} vks_testsupport GTest::gtest GTest::gmock GTest::gtest_main vks_options)
   vks_build_tree_libraries(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${ARG_PROPERTIES})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 LABELS ${name}
+                       ${ARG_PROPERTIES})
 endfunction()
 
 # vks_add_component(name SOURCES ... INCLUDE_SUBDIR dir [PUBLIC_LIBS ...] [PRIVATE_LIBS ...]):

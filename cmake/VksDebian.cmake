@@ -24,6 +24,9 @@ directories, file filter and modem database of the VKS product, with the
 Win32 subset and application framework it is written against, and the
 event-log library (VKSLog.dll) in the application directory
 /usr/lib/vksutil, which also holds the VKSUTIL.DLL name of the library.")
+# Text is measured and drawn with the fonts of these packages (besides the shared libraries the
+# build finds).
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "fonts-wine, fonts-ipafont-gothic")
 # ldconfig runs when the package comes or goes, so the linker finds the new libraries.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
 
@@ -35,7 +38,8 @@ set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
  "core utility library of the VKS product (development files)
 Headers (the library's, <windows.h> and <vkshost.h> of its Win32 subset, the
 framework's <afx.h>), the CMake package vksutil and the pkg-config file
-vksutil.pc.")
+vksutil.pc, and vksrc, the resource-script compiler that turns a program's .rc
+scripts into its dialogs, menus, strings, bitmaps, icons and version record.")
 
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME vksutil)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION admin)

@@ -24,6 +24,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/vksutilConfigVersion.cmak
   COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/vksutilConfig.cmake
               ${PROJECT_BINARY_DIR}/vksutilConfigVersion.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/VksResourceScripts.cmake
         DESTINATION ${VKS_CMAKE_DIR})
 
 # The pkg-config file finds its prefix from where it lies, so an installed tree can move.

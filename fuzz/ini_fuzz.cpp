@@ -46,8 +46,8 @@ bool isWritableKey(std::string_view key)
 std::optional<std::string_view> valueOf(const IniDocument &doc, std::string_view section,
                                         std::string_view key)
 {
-    const IniSection *found = doc.findSection(section);
-    const IniLine *line = found ? doc.findKey(*found, key) : nullptr;
+    std::optional<IniSection> found = doc.findSection(section);
+    std::optional<IniKey> line = found ? doc.findKey(*found, key) : std::nullopt;
     return line ? std::optional(line->value) : std::nullopt;
 }
 
@@ -55,10 +55,12 @@ std::optional<std::string_view> valueOf(const IniDocument &doc, std::string_view
 std::vector<std::pair<std::string, std::string>> someKeys(const IniDocument &doc)
 {
     std::vector<std::pair<std::string, std::string>> keys;
-    for (size_t s = 0; s < doc.sections().size() && s < 16; ++s)
-        for (size_t k = 0; k < doc.sections()[s].keys.size() && k < 16; ++k)
-            keys.emplace_back(doc.sectionName(doc.sections()[s]),
-                              doc.lines()[doc.sections()[s].keys[k]].name);
+    for (size_t s = 0; s < doc.sectionCount() && s < 16; ++s) {
+        IniSection section = doc.section(s);
+        std::vector<IniKey> lines = doc.keys(section);
+        for (size_t k = 0; k < lines.size() && k < 16; ++k)
+            keys.emplace_back(section.name, lines[k].name);
+    }
     return keys;
 }
 

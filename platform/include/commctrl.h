@@ -21,6 +21,7 @@ VKS_BEGIN_EXPORTED_C
 #define UDS_ARROWKEYS 0x0020
 #define UDS_HORZ 0x0040
 #define UDS_NOTHOUSANDS 0x0080
+#define UDS_HOTTRACK 0x0100
 
 /* UDM_SETRANGE takes MAKELONG(upper, lower) in lParam and UDM_GETRANGE returns it that way.
    UDM_SETPOS clamps the position to the range and returns the one before. UDM_GETPOS returns

@@ -10,5 +10,6 @@
 #include "winuser.h"
 #include "winreg.h"
 #include "wingdi.h"
+#include "winver.h"
 
 #endif

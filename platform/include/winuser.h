@@ -116,14 +116,49 @@ typedef struct tagCREATESTRUCTA {
 #define WS_MINIMIZE 0x20000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
 #define WS_MAXIMIZE 0x01000000L
 #define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_DLGFRAME 0x00400000L
+#define WS_VSCROLL 0x00200000L
+#define WS_HSCROLL 0x00100000L
 #define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
 #define WS_GROUP 0x00020000L
 #define WS_TABSTOP 0x00010000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
+#define WS_TILED WS_OVERLAPPED
+#define WS_ICONIC WS_MINIMIZE
+#define WS_SIZEBOX WS_THICKFRAME
+#define WS_OVERLAPPEDWINDOW \
+  (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+#define WS_TILEDWINDOW WS_OVERLAPPEDWINDOW
+#define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
+#define WS_CHILDWINDOW WS_CHILD
+
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_NOPARENTNOTIFY 0x00000004L
+#define WS_EX_TOPMOST 0x00000008L
+#define WS_EX_ACCEPTFILES 0x00000010L
+#define WS_EX_TRANSPARENT 0x00000020L
+#define WS_EX_MDICHILD 0x00000040L
+#define WS_EX_TOOLWINDOW 0x00000080L
+#define WS_EX_WINDOWEDGE 0x00000100L
+#define WS_EX_CLIENTEDGE 0x00000200L
 #define WS_EX_CONTEXTHELP 0x00000400L
+#define WS_EX_RIGHT 0x00001000L
+#define WS_EX_LEFT 0x00000000L
+#define WS_EX_RTLREADING 0x00002000L
+#define WS_EX_LTRREADING 0x00000000L
+#define WS_EX_LEFTSCROLLBAR 0x00004000L
+#define WS_EX_RIGHTSCROLLBAR 0x00000000L
+#define WS_EX_STATICEDGE 0x00020000L
+#define WS_EX_APPWINDOW 0x00040000L
+#define WS_EX_OVERLAPPEDWINDOW (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE)
+#define WS_EX_PALETTEWINDOW (WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)
 
 #define CW_USEDEFAULT ((int)0x80000000)
 
@@ -349,6 +384,7 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 #define MB_ICONWARNING MB_ICONEXCLAMATION
 #define MB_ICONASTERISK 0x00000040L
 #define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_ICONMASK 0x000000F0L
 #define MB_DEFBUTTON1 0x00000000L
 #define MB_DEFBUTTON2 0x00000100L
 #define MB_DEFBUTTON3 0x00000200L
@@ -364,6 +400,7 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 #define IDIGNORE 5
 #define IDYES 6
 #define IDNO 7
+#define IDCLOSE 8
 
 /* Dialog messages (class-private WM_USER values of dialogs). */
 #define DM_GETDEFID (WM_USER + 0)
@@ -372,7 +409,12 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 
 /* A dialog of class "#32770" titled with the caption ("Error" when null), owned by hWnd, with the
    text in a static control of identifier 0xFFFF and one button per result, each with its result
-   as identifier. While it is open its owner is disabled, or, with MB_TASKMODAL and no owner,
+   as identifier. It is laid out as Windows lays it out, in the message font (8-point
+   "MS Shell Dlg", 6 x 13 base units): with an MB_ICON* style a 32 x 32 SS_ICON static
+   (identifier 0x14) at the upper left, the text beside it (wrapped at three quarters of the
+   screen's width, in the middle of the icon's height when shorter), the buttons (at least
+   75 x 23 pixels, wider for a long caption, 6 apart) centred in a row 11 pixels below, and the
+   box no larger than these with 11-pixel margins; it is centred on its owner or the screen. While it is open its owner is disabled, or, with MB_TASKMODAL and no owner,
    every enabled top-level window of the thread. Its own modal loop dispatches the thread's
    window messages and drops thread messages; a WM_COMMAND carrying a result identifier ends it
    with that result, and WM_CLOSE ends it with IDCANCEL when it has a Cancel button or IDOK when
@@ -384,20 +426,32 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 /* ---- Dialogs from templates ------------------------------------------------------------ */
 
 typedef INT_PTR(CALLBACK *DLGPROC)(HWND, UINT, WPARAM, LPARAM);
-/* Templates are extended ones (DLGTEMPLATEEX, dlgVer 1, signature 0xFFFF), passed as this type. */
+/* Templates are extended ones (DLGTEMPLATEEX: dlgVer 1, signature 0xFFFF) or classic ones
+   (DLGTEMPLATE, as a DIALOG statement makes), passed as this type. */
 typedef struct DLGTEMPLATE DLGTEMPLATE;
 typedef const DLGTEMPLATE *LPCDLGTEMPLATEA;
 
+#define DS_ABSALIGN 0x01L
+#define DS_SYSMODAL 0x02L
+#define DS_3DLOOK 0x04L
+#define DS_FIXEDSYS 0x08L
+#define DS_NOFAILCREATE 0x10L
+#define DS_LOCALEDIT 0x20L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
+#define DS_NOIDLEMSG 0x100L
+#define DS_SETFOREGROUND 0x200L
 #define DS_CONTROL 0x400L
 #define DS_CENTER 0x800L
-#define DS_SHELLFONT (DS_SETFONT | 0x08L)
+#define DS_CENTERMOUSE 0x1000L
+#define DS_CONTEXTHELP 0x2000L
+#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
 
-/* Dialog units. The headless window manager has no fonts, so base units are fixed: a template
-   without a font uses the system font's 8 x 16 pixels (what GetDialogBaseUnits returns); a
-   template with a font of p points uses MulDiv(6, p, 8) x MulDiv(13, p, 8), so 8-point
-   "MS Shell Dlg" at 96 DPI gives 6 x 13 pixels per 4 x 8 dialog units. A rectangle converts as
+/* Dialog units. Base units come from the font as Windows computes them: the average width of
+   the 52 Latin letters ((width / 26 + 1) / 2) and the font's cell height (tmHeight). A template's
+   font of p points is made at -MulDiv(p, 96, 72) pixels: 8-point "MS Shell Dlg" gives 6 x 13,
+   9-point 7 x 14 and 10-point 7 x 16 pixels per 4 x 8 dialog units; a template without a font
+   takes the system font's 8 x 16, which GetDialogBaseUnits returns. A rectangle converts as
    Windows converts it: x values MulDiv(v, baseX, 4), y values MulDiv(v, baseY, 8). Dialogs have
    no frame here, so the converted size is both the window's and the client area's. */
 LONG WINAPI GetDialogBaseUnits(void);
@@ -406,8 +460,9 @@ LONG WINAPI GetDialogBaseUnits(void);
 BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
 
 /* A dialog of class "#32770" (or the template's class) owned by hWndParent, at the template's
-   position offset by the owner's origin. Messages in Windows' order: WM_SETFONT (with a NULL
-   font, as there are none) when the template names a font, the controls in template order
+   position offset by the owner's origin. Messages in Windows' order: WM_SETFONT with the
+   template's font (which the dialog owns, answers WM_GETFONT with and deletes when destroyed)
+   when the template names one, the controls in template order
    (children in Z-order as listed), WM_INITDIALOG with the first visible, enabled WS_TABSTOP
    control and dwInitParam. WS_VISIBLE in the template shows
    the dialog last. The dialog procedure sees every message after creation; a FALSE answer
@@ -435,7 +490,9 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
    with ERROR_INVALID_WINDOW_HANDLE for a window that is no dialog. */
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 /* The standard controls, registered when the process starts: "Edit", "Static" and "Button".
-   They notify their parent through WM_COMMAND: wParam MAKEWPARAM(id, code), lParam the control. */
+   They notify their parent through WM_COMMAND: wParam MAKEWPARAM(id, code), lParam the control.
+   They, list and combo boxes keep the font WM_SETFONT gives them (a non-zero lParam repaints)
+   and answer WM_GETFONT with it (NULL: the system font). */
 #define WM_SETFOCUS 0x0007
 #define WM_KILLFOCUS 0x0008
 #define WM_NOTIFY 0x004E
@@ -476,6 +533,18 @@ typedef struct tagNMHDR {
 #define SB_THUMBPOSITION 4
 #define SB_ENDSCROLL 8
 
+/* Scroll bar styles. */
+#define SBS_HORZ 0x0000
+#define SBS_VERT 0x0001
+#define SBS_TOPALIGN 0x0002
+#define SBS_LEFTALIGN 0x0002
+#define SBS_BOTTOMALIGN 0x0004
+#define SBS_RIGHTALIGN 0x0004
+#define SBS_SIZEBOXTOPLEFTALIGN 0x0002
+#define SBS_SIZEBOXBOTTOMRIGHTALIGN 0x0004
+#define SBS_SIZEBOX 0x0008
+#define SBS_SIZEGRIP 0x0010
+
 /* Edit styles. */
 #define ES_LEFT 0x0000
 #define ES_CENTER 0x0001
@@ -487,6 +556,7 @@ typedef struct tagNMHDR {
 #define ES_AUTOVSCROLL 0x0040
 #define ES_AUTOHSCROLL 0x0080
 #define ES_NOHIDESEL 0x0100
+#define ES_OEMCONVERT 0x0400
 #define ES_READONLY 0x0800
 #define ES_WANTRETURN 0x1000
 #define ES_NUMBER 0x2000
@@ -522,16 +592,28 @@ typedef struct tagNMHDR {
 #define SS_BLACKFRAME 0x0007
 #define SS_GRAYFRAME 0x0008
 #define SS_WHITEFRAME 0x0009
+#define SS_USERITEM 0x000A
 #define SS_SIMPLE 0x000B
 #define SS_LEFTNOWORDWRAP 0x000C
+#define SS_OWNERDRAW 0x000D
+#define SS_BITMAP 0x000E
+#define SS_ENHMETAFILE 0x000F
 #define SS_ETCHEDHORZ 0x0010
 #define SS_ETCHEDVERT 0x0011
 #define SS_ETCHEDFRAME 0x0012
 #define SS_TYPEMASK 0x001F
+#define SS_REALSIZECONTROL 0x0040
 #define SS_NOPREFIX 0x0080
 #define SS_NOTIFY 0x0100
 #define SS_CENTERIMAGE 0x0200
+#define SS_RIGHTJUST 0x0400
+#define SS_REALSIZEIMAGE 0x0800
 #define SS_SUNKEN 0x1000
+#define SS_EDITCONTROL 0x2000
+#define SS_ENDELLIPSIS 0x4000
+#define SS_PATHELLIPSIS 0x8000
+#define SS_WORDELLIPSIS 0xC000
+#define SS_ELLIPSISMASK 0xC000
 
 /* Button styles: the type in the low four bits. */
 #define BS_PUSHBUTTON 0x0000
@@ -547,7 +629,21 @@ typedef struct tagNMHDR {
 #define BS_PUSHBOX 0x000A
 #define BS_OWNERDRAW 0x000B
 #define BS_TYPEMASK 0x000F
+#define BS_LEFTTEXT 0x0020
+#define BS_TEXT 0x0000
+#define BS_ICON 0x0040
+#define BS_BITMAP 0x0080
+#define BS_LEFT 0x0100
+#define BS_RIGHT 0x0200
+#define BS_CENTER 0x0300
+#define BS_TOP 0x0400
+#define BS_BOTTOM 0x0800
+#define BS_VCENTER 0x0C00
+#define BS_PUSHLIKE 0x1000
+#define BS_MULTILINE 0x2000
 #define BS_NOTIFY 0x4000
+#define BS_FLAT 0x8000
+#define BS_RIGHTBUTTON BS_LEFTTEXT
 
 /* Button messages. BM_SETSTYLE replaces the type bits only. BM_CLICK sends the button
    WM_LBUTTONDOWN and WM_LBUTTONUP, and a press released on the button sends BN_CLICKED to the
@@ -809,16 +905,178 @@ int WINAPI GetSystemMetrics(int nIndex);
 
 /* ---- Device contexts, system colours and bitmaps (drawing: wingdi.h) -------------------- */
 
-/* A device context for the window's client area, until ReleaseDC; what is drawn on it is
-   recorded in the window's display list, in client coordinates. The display list starts again
-   when the whole client area is painted anew (BeginPaint on a wholly invalid window). A NULL
-   hWnd (the screen) is not offered: NULL with ERROR_INVALID_WINDOW_HANDLE, as for a window that
-   does not exist. ReleaseDC answers 1 when it released the context, 0 otherwise. */
+/* A device context for the window's client area, until ReleaseDC: it draws into the surface
+   of the window's top-level window at the window's place, clipped to its client area and its
+   ancestors'. GetWindowDC is the same here, as windows have no frame. What FillRect paints on
+   it is also recorded in the window's display list, in client coordinates; the display list
+   starts again when the whole client area is painted anew (BeginPaint on a wholly invalid
+   window). A NULL hWnd (the screen) is not offered: NULL with ERROR_INVALID_WINDOW_HANDLE, as
+   for a window that does not exist. ReleaseDC answers 1 when it released the context, 0
+   otherwise. Once its window is destroyed, a DC fails every call with ERROR_INVALID_HANDLE. */
 HDC WINAPI GetDC(HWND hWnd);
+HDC WINAPI GetWindowDC(HWND hWnd);
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
 /* Fills the rectangle (its right and bottom edges excluded) with the brush; a brush value from
-   1 to COLOR_MENUBAR + 1 stands for the system colour one below it. */
+   1 to COLOR_MENUBAR + 1 stands for the system colour one below it. FrameRect draws a
+   one-pixel border with the brush, InvertRect inverts every pixel. 0 with ERROR_INVALID_HANDLE
+   for a bad DC or brush. */
 int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+int WINAPI FrameRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+BOOL WINAPI InvertRect(HDC hDC, const RECT *lprc);
+
+/* ---- Classic drawing helpers (edges, frame controls, text) ---------------------------------- */
+
+#define BDR_RAISEDOUTER 0x0001
+#define BDR_SUNKENOUTER 0x0002
+#define BDR_RAISEDINNER 0x0004
+#define BDR_SUNKENINNER 0x0008
+#define EDGE_RAISED (BDR_RAISEDOUTER | BDR_RAISEDINNER)
+#define EDGE_SUNKEN (BDR_SUNKENOUTER | BDR_SUNKENINNER)
+#define EDGE_ETCHED (BDR_SUNKENOUTER | BDR_RAISEDINNER)
+#define EDGE_BUMP (BDR_RAISEDOUTER | BDR_SUNKENINNER)
+
+#define BF_LEFT 0x0001
+#define BF_TOP 0x0002
+#define BF_RIGHT 0x0004
+#define BF_BOTTOM 0x0008
+#define BF_TOPLEFT (BF_TOP | BF_LEFT)
+#define BF_BOTTOMRIGHT (BF_BOTTOM | BF_RIGHT)
+#define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+#define BF_DIAGONAL 0x0010
+#define BF_MIDDLE 0x0800
+#define BF_SOFT 0x1000
+#define BF_ADJUST 0x2000
+#define BF_FLAT 0x4000
+#define BF_MONO 0x8000
+
+/* Up to two one-pixel lines on the sides the flags name, in the system colours of the classic
+   look: raised edges light on the upper left and dark on the lower right, sunken ones the
+   reverse (BF_SOFT: the push button's brighter outer line; BF_FLAT, BF_MONO: flat lines).
+   BF_MIDDLE fills the inside with COLOR_BTNFACE, BF_ADJUST shrinks the rectangle to it.
+   Diagonal edges are not offered (FALSE with ERROR_INVALID_PARAMETER). */
+BOOL WINAPI DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
+/* Inverts every other pixel of the rectangle's one-pixel frame; drawn twice, it is gone. */
+BOOL WINAPI DrawFocusRect(HDC hDC, const RECT *lprc);
+
+#define DFC_CAPTION 1
+#define DFC_MENU 2
+#define DFC_SCROLL 3
+#define DFC_BUTTON 4
+
+#define DFCS_CAPTIONCLOSE 0x0000
+#define DFCS_CAPTIONMIN 0x0001
+#define DFCS_CAPTIONMAX 0x0002
+#define DFCS_CAPTIONRESTORE 0x0003
+#define DFCS_CAPTIONHELP 0x0004
+#define DFCS_SCROLLUP 0x0000
+#define DFCS_SCROLLDOWN 0x0001
+#define DFCS_SCROLLLEFT 0x0002
+#define DFCS_SCROLLRIGHT 0x0003
+#define DFCS_SCROLLCOMBOBOX 0x0005
+#define DFCS_BUTTONCHECK 0x0000
+#define DFCS_BUTTONRADIO 0x0004
+#define DFCS_BUTTON3STATE 0x0008
+#define DFCS_BUTTONPUSH 0x0010
+#define DFCS_INACTIVE 0x0100
+#define DFCS_PUSHED 0x0200
+#define DFCS_CHECKED 0x0400
+#define DFCS_FLAT 0x4000
+#define DFCS_MONO 0x8000
+
+/* DFC_BUTTON: a check box (sunken square, Marlett check mark), radio button (ring, Marlett dot)
+   or push button in the largest square (for the push button: rectangle) of lprc; DFC_SCROLL:
+   a raised button with the Marlett arrow; DFC_CAPTION: a raised button with the Marlett close,
+   minimise, maximise, restore or help mark. DFCS_PUSHED sinks a button, DFCS_INACTIVE grays a
+   mark (embossed on buttons). FALSE for DFC_MENU and other kinds. */
+BOOL WINAPI DrawFrameControl(HDC hdc, LPRECT lprc, UINT uType, UINT uState);
+
+#define DT_TOP 0x00000000
+#define DT_LEFT 0x00000000
+#define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
+#define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
+#define DT_WORDBREAK 0x00000010
+#define DT_SINGLELINE 0x00000020
+#define DT_EXPANDTABS 0x00000040
+#define DT_TABSTOP 0x00000080
+#define DT_NOCLIP 0x00000100
+#define DT_EXTERNALLEADING 0x00000200
+#define DT_CALCRECT 0x00000400
+#define DT_NOPREFIX 0x00000800
+#define DT_PATH_ELLIPSIS 0x00004000
+#define DT_END_ELLIPSIS 0x00008000
+#define DT_WORD_ELLIPSIS 0x00040000
+#define DT_HIDEPREFIX 0x00100000
+#define DT_PREFIXONLY 0x00200000
+
+/* Draws text (cchText -1: to its NUL; 0: nothing, answering 0) in the rectangle with the DC's
+   font and colours: lines end at CR, LF or CR LF (not with DT_SINGLELINE); DT_WORDBREAK breaks
+   lines after blanks or between double-byte characters, a word wider than the rectangle taking
+   a line of its own; "&x" underlines x and "&&" shows one '&' unless DT_NOPREFIX; DT_EXPANDTABS
+   moves tabs to every 8 average character widths (DT_TABSTOP: the count in bits 8-15);
+   DT_END_ELLIPSIS, DT_WORD_ELLIPSIS and DT_PATH_ELLIPSIS shorten a line too wide with "...".
+   Clipped to the rectangle unless DT_NOCLIP. DT_CALCRECT draws nothing and sets the
+   rectangle's right and bottom to the text's extent (an empty text: an empty rectangle).
+   Returns the text's height, or with DT_VCENTER or DT_BOTTOM the offset of its bottom from the
+   rectangle's top; 0 with ERROR_INVALID_HANDLE for a bad DC. */
+int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
+#define DrawText DrawTextA
+
+typedef BOOL(CALLBACK *GRAYSTRINGPROC)(HDC, LPARAM, int);
+/* The text (lpData a string of nCount bytes, or what lpOutputFunc draws into a memory DC at
+   0, 0 within nWidth x nHeight) drawn grayed at X, Y: every other pixel of its glyphs in the
+   brush's colour (NULL: COLOR_WINDOWTEXT). A zero width or height is measured from the string.
+   FALSE when the output function answers FALSE. */
+BOOL WINAPI GrayStringA(HDC hDC, HBRUSH hBrush, GRAYSTRINGPROC lpOutputFunc, LPARAM lpData,
+                        int nCount, int X, int Y, int nWidth, int nHeight);
+
+#define DST_COMPLEX 0x0000
+#define DST_TEXT 0x0001
+#define DST_PREFIXTEXT 0x0002
+#define DST_ICON 0x0003
+#define DST_BITMAP 0x0004
+#define DSS_NORMAL 0x0000
+#define DSS_UNION 0x0010
+#define DSS_DISABLED 0x0020
+#define DSS_MONO 0x0080
+#define DSS_HIDEPREFIX 0x0200
+#define DSS_PREFIXONLY 0x0400
+#define DSS_RIGHT 0x8000
+
+/* hInstance NULL: the standard icons (IDI_*), 32 x 32, drawn in the classic look; the same
+   handle for every call. A module's own icon resources are not carried yet: NULL with
+   ERROR_RESOURCE_NAME_NOT_FOUND. */
+#define IDI_APPLICATION MAKEINTRESOURCEA(32512)
+#define IDI_HAND MAKEINTRESOURCEA(32513)
+#define IDI_QUESTION MAKEINTRESOURCEA(32514)
+#define IDI_EXCLAMATION MAKEINTRESOURCEA(32515)
+#define IDI_ASTERISK MAKEINTRESOURCEA(32516)
+#define IDI_WINLOGO MAKEINTRESOURCEA(32517)
+#define IDI_ERROR IDI_HAND
+#define IDI_WARNING IDI_EXCLAMATION
+#define IDI_INFORMATION IDI_ASTERISK
+HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+#define LoadIcon LoadIconA
+
+#define DI_MASK 0x0001
+#define DI_IMAGE 0x0002
+#define DI_NORMAL 0x0003
+/* Draws the icon at its size (cx, cy 0: 32 x 32) or stretched: DI_MASK ANDs its mask in,
+   DI_IMAGE XORs its image, DI_NORMAL both, so its clear pixels leave the DC's. A non-null brush
+   fills the rectangle first. FALSE with ERROR_INVALID_HANDLE for a handle that is no icon, a
+   bad DC or an animation step. */
+BOOL WINAPI DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth,
+                       UINT istepIfAniCur, HBRUSH hbrFlickerFreeDraw, UINT diFlags);
+
+typedef BOOL(CALLBACK *DRAWSTATEPROC)(HDC, LPARAM, WPARAM, int, int);
+/* Draws text (DST_TEXT, DST_PREFIXTEXT: lData the string, wData its length or 0), an icon, a
+   bitmap or what the callback draws (DST_COMPLEX) at x, y within cx x cy (0: measured) in a
+   state: DSS_NORMAL as it is, DSS_DISABLED embossed (COLOR_3DHILIGHT one pixel down and right,
+   COLOR_3DSHADOW over it), DSS_UNION dithered and DSS_MONO solid in hbrFore (NULL:
+   COLOR_WINDOWTEXT). */
+BOOL WINAPI DrawStateA(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARAM lData,
+                       WPARAM wData, int x, int y, int cx, int cy, UINT uFlags);
 
 /* The classic (Windows 2000) colour scheme; the values are fixed. GetSysColor answers 0 for an
    index outside 0 to COLOR_MENUBAR and GetSysColorBrush NULL. */
@@ -872,8 +1130,9 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 
 /* ---- List and combo boxes -------------------------------------------------------------- */
 
-/* "ListBox": items are texts, each with a 32- or 64-bit item data, shown one per line (13 pixels
-   high). LBS_SORT places added items in case-insensitive order (LB_INSERTSTRING never sorts).
+/* "ListBox": items are texts, each with a 32- or 64-bit item data, shown one per line as high as
+   the box's font's cell (LB_GETITEMHEIGHT: 13 pixels for 8-point "MS Shell Dlg", 16 for the
+   system font). LBS_SORT places added items in case-insensitive order (LB_INSERTSTRING never sorts).
    Program calls never notify; a click or an arrow key sends LBN_SELCHANGE to the parent when the
    box has LBS_NOTIFY. An item the box cannot hold answers LB_ERRSPACE and sends LBN_ERRSPACE
    (see VksHostSetListItemLimit in <vkshost.h>). */
@@ -881,8 +1140,18 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define LBS_SORT 0x0002
 #define LBS_NOREDRAW 0x0004
 #define LBS_MULTIPLESEL 0x0008
+#define LBS_OWNERDRAWFIXED 0x0010
+#define LBS_OWNERDRAWVARIABLE 0x0020
 #define LBS_HASSTRINGS 0x0040
+#define LBS_USETABSTOPS 0x0080
+#define LBS_NOINTEGRALHEIGHT 0x0100
+#define LBS_MULTICOLUMN 0x0200
+#define LBS_WANTKEYBOARDINPUT 0x0400
 #define LBS_EXTENDEDSEL 0x0800
+#define LBS_DISABLENOSCROLL 0x1000
+#define LBS_NODATA 0x2000
+#define LBS_NOSEL 0x4000
+#define LBS_COMBOBOX 0x8000
 #define LBS_STANDARD 0x00A00003
 
 #define LB_OKAY 0
@@ -902,6 +1171,7 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define LB_GETCOUNT 0x018B
 #define LB_SELECTSTRING 0x018C
 #define LB_GETTOPINDEX 0x018E
+#define LB_GETITEMHEIGHT 0x01A1
 #define LB_FINDSTRING 0x018F
 #define LB_GETSELCOUNT 0x0190
 #define LB_GETSELITEMS 0x0191
@@ -920,13 +1190,22 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 /* "ComboBox": the same items under CB_* names, the selected one shown in the box. CBS_DROPDOWN
    has an edit child (identifier 1001) whose text is the box's window text; CBS_DROPDOWNLIST shows
    the selected item's text. Up and down arrows on the box select the neighbouring item and send
-   CBN_SELCHANGE; program calls never notify. */
+   CBN_SELCHANGE; program calls never notify. CB_GETITEMHEIGHT answers the list items' height for
+   wParam 0 (the font's cell height, as LB_GETITEMHEIGHT) and the selection field's for -1 (two
+   pixels more). */
 #define CBS_SIMPLE 0x0001
 #define CBS_DROPDOWN 0x0002
 #define CBS_DROPDOWNLIST 0x0003
+#define CBS_OWNERDRAWFIXED 0x0010
+#define CBS_OWNERDRAWVARIABLE 0x0020
 #define CBS_AUTOHSCROLL 0x0040
+#define CBS_OEMCONVERT 0x0080
 #define CBS_SORT 0x0100
 #define CBS_HASSTRINGS 0x0200
+#define CBS_NOINTEGRALHEIGHT 0x0400
+#define CBS_DISABLENOSCROLL 0x0800
+#define CBS_UPPERCASE 0x2000
+#define CBS_LOWERCASE 0x4000
 
 #define CB_OKAY 0
 #define CB_ERR (-1)
@@ -946,6 +1225,7 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 #define CB_GETITEMDATA 0x0150
 #define CB_SETITEMDATA 0x0151
 #define CB_FINDSTRINGEXACT 0x0158
+#define CB_GETITEMHEIGHT 0x0154
 
 #define CBN_ERRSPACE (-1)
 #define CBN_SELCHANGE 1
@@ -988,15 +1268,27 @@ BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
 #define MF_BYPOSITION 0x00000400L
 #define MF_SEPARATOR 0x00000800L
 #define MF_DEFAULT 0x00001000L
+#define MF_RIGHTJUSTIFY 0x00004000L
+#define MF_HELP MF_RIGHTJUSTIFY
+/* In a MENU template: the last item of its menu. */
+#define MF_END 0x00000080L
 
 #define MFT_STRING MF_STRING
+#define MFT_BITMAP MF_BITMAP
+#define MFT_MENUBARBREAK MF_MENUBARBREAK
+#define MFT_MENUBREAK MF_MENUBREAK
+#define MFT_OWNERDRAW MF_OWNERDRAW
+#define MFT_RADIOCHECK 0x00000200L
 #define MFT_SEPARATOR MF_SEPARATOR
+#define MFT_RIGHTORDER 0x00002000L
+#define MFT_RIGHTJUSTIFY MF_RIGHTJUSTIFY
 #define MFS_GRAYED 0x00000003L
 #define MFS_DISABLED MFS_GRAYED
 #define MFS_CHECKED MF_CHECKED
 #define MFS_HILITE MF_HILITE
 #define MFS_ENABLED MF_ENABLED
 #define MFS_UNCHECKED MF_UNCHECKED
+#define MFS_UNHILITE MF_UNHILITE
 #define MFS_DEFAULT MF_DEFAULT
 
 #define MIIM_STATE 0x00000001
@@ -1039,6 +1331,20 @@ typedef const MENUITEMINFOA *LPCMENUITEMINFOA;
    ERROR_INVALID_PARAMETER. */
 HMENU WINAPI CreateMenu(void);
 HMENU WINAPI CreatePopupMenu(void);
+/* A menu made from a template in memory: a MENU one (version 0, MENUITEMTEMPLATE items, the
+   last of each menu marked MF_END) or a MENUEX one (version 1, MENUEX_TEMPLATE_ITEM items on
+   4-byte boundaries). Each item keeps its type (breaks, MFT_RADIOCHECK, MFT_RIGHTJUSTIFY, ...)
+   and state; an item without text is a separator. A template with bitmap or owner-drawn items,
+   another version, or pop-ups nested deeper than 256 gives NULL and ERROR_INVALID_PARAMETER,
+   and nothing of it is left behind. */
+typedef void MENUTEMPLATEA;
+typedef MENUTEMPLATEA *LPMENUTEMPLATEA;
+HMENU WINAPI LoadMenuIndirectA(const MENUTEMPLATEA *lpMenuTemplate);
+/* The RT_MENU resource of hInstance (NULL: the program) by number or name, as LoadMenuIndirectA
+   reads it; NULL with FindResourceA's error when there is none. */
+HMENU WINAPI LoadMenuA(HINSTANCE hInstance, LPCSTR lpMenuName);
+#define LoadMenu LoadMenuA
+#define LoadMenuIndirect LoadMenuIndirectA
 /* Destroys the submenus as well. */
 BOOL WINAPI DestroyMenu(HMENU hMenu);
 BOOL WINAPI IsMenu(HMENU hMenu);

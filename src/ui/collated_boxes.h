@@ -5,10 +5,15 @@
 
 #include "afxwin.h"
 
+namespace tut_collated {
+class Positions;
+}
+
 // The caller addresses items by sequence number (the order of insertion, 0 to count - 1 without
 // gaps); the control shows them in its own, usually sorted, order. Each item carries its
 // sequence number as item data, and a position index maps sequence numbers to display
-// positions, built on the first lookup after a change. A sequence number out of range or
+// positions: read from the items at the first lookup, then kept up by each change this class
+// makes, in O(log n). A sequence number out of range or
 // corrupt item data throws the library's general exception; a control out of space throws the
 // memory exception.
 class AFX_EXT_CLASS TutCollatedListBox : public CListBox {
@@ -58,7 +63,7 @@ private:
     // other negative answer the general one.
     static int Validate(int nResult);
 
-    std::unique_ptr<int[]> m_pIndex;
+    std::unique_ptr<tut_collated::Positions> m_pIndex;
 };
 
 // The same over a combo box; IsSelected is public here.
@@ -97,5 +102,5 @@ private:
     void ResetIndex();
     static int Validate(int nResult);
 
-    std::unique_ptr<int[]> m_pIndex;
+    std::unique_ptr<tut_collated::Positions> m_pIndex;
 };

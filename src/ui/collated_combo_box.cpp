@@ -10,28 +10,33 @@ TutCollatedComboBox::~TutCollatedComboBox() = default;
 
 int TutCollatedComboBox::AddString(char const *lpszString)
 {
-    ResetIndex();
-    return tut_collated::addString<CComboBox>(*this, lpszString, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::addString<CComboBox>(*this, lpszString, &Validate, positions);
+    });
 }
 
 int TutCollatedComboBox::InsertString(int nSequence, char const *lpszString)
 {
-    ResetIndex();
-    return tut_collated::insertString<CComboBox>(*this, nSequence, lpszString, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::insertString<CComboBox>(*this, nSequence, lpszString, &Validate, positions);
+    });
 }
 
 int TutCollatedComboBox::UpdateString(int nSequence, char const *lpszString)
 {
     const int index = Index(nSequence);
-    ResetIndex();
-    return tut_collated::updateString<CComboBox>(*this, nSequence, index, lpszString, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::updateString<CComboBox>(*this, nSequence, index, lpszString, &Validate,
+                                                  positions);
+    });
 }
 
 int TutCollatedComboBox::DeleteString(int nSequence)
 {
     const int index = Index(nSequence);
-    ResetIndex();
-    return tut_collated::deleteString<CComboBox>(*this, nSequence, index, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::deleteString<CComboBox>(*this, nSequence, index, &Validate, positions);
+    });
 }
 
 void TutCollatedComboBox::ResetContent()
@@ -114,11 +119,13 @@ int TutCollatedComboBox::SetItemData(int nIndex, int nSequence)
 
 int TutCollatedComboBox::Index(int nSequence)
 {
-    if (nSequence < 0 || nSequence >= GetCount())
+    const int items = GetCount();
+    if (nSequence < 0 || nSequence >= items)
         return -1;
-    if (!m_pIndex)
+    // Items added or deleted past this class leave positions that no longer count the box's.
+    if (!m_pIndex || m_pIndex->count() != items)
         Collate();
-    return m_pIndex[static_cast<std::size_t>(nSequence)];
+    return m_pIndex->position(nSequence);
 }
 
 void TutCollatedComboBox::Collate()

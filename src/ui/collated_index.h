@@ -3,8 +3,10 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "afxwin.h"
+#include "ui/collated_positions.h"
 #include "util/exceptions.h"
 
 namespace tut_collated {
@@ -53,22 +55,36 @@ inline void requireInRange(int sequence, int end)
         impThrowException();
 }
 
-// The display position of every sequence number. A number out of range, or one carried by two
-// items (which would leave another number without a place), is corrupt data.
+// The display position of every sequence number, read from the items. A number out of range, or
+// one carried by two items (which would leave another number without a place), is corrupt data.
 template <class Box>
-std::unique_ptr<int[]> collate(Box &box)
+std::unique_ptr<Positions> collate(Box &box)
 {
     const int items = count(box);
-    auto positions = std::make_unique<int[]>(static_cast<std::size_t>(items > 0 ? items : 0));
-    for (int i = 0; i < items; ++i)
-        positions[static_cast<std::size_t>(i)] = -1;
+    std::vector<int> sequenceAt(static_cast<std::size_t>(items > 0 ? items : 0));
+    std::vector<bool> seen(sequenceAt.size());
     for (int index = 0; index < items; ++index) {
         const int sequence = rawData(box, index);
-        if (sequence < 0 || sequence >= items || positions[static_cast<std::size_t>(sequence)] >= 0)
+        if (sequence < 0 || sequence >= items || seen[static_cast<std::size_t>(sequence)])
             impThrowException();
-        positions[static_cast<std::size_t>(sequence)] = index;
+        seen[static_cast<std::size_t>(sequence)] = true;
+        sequenceAt[static_cast<std::size_t>(index)] = sequence;
     }
-    return positions;
+    return std::make_unique<Positions>(sequenceAt);
+}
+
+// Runs a change of the box with the positions kept so far (null when none are), which the change
+// keeps up. A change that throws may have left the box half changed: its positions go, to be read
+// from the items again at the next lookup.
+template <class Change>
+int keepingPositions(std::unique_ptr<Positions> &positions, Change change)
+{
+    try {
+        return change(positions.get());
+    } catch (...) {
+        positions.reset();
+        throw;
+    }
 }
 
 // Adds `by` to the number of every item, except the one at `skip`, whose number is `from` or
@@ -87,21 +103,26 @@ void renumber(Box &box, int from, int by, int skip, Validate validate)
 }
 
 template <class Box, class Validate>
-int addString(Box &box, const char *text, Validate validate)
+int addString(Box &box, const char *text, Validate validate, Positions *positions)
 {
     const int sequence = count(box);
     const int index = validate(add(box, text));
     validate(setRawData(box, index, sequence));
+    if (positions)
+        positions->insert(index, sequence);
     return sequence;
 }
 
 template <class Box, class Validate>
-int insertString(Box &box, int sequence, const char *text, Validate validate)
+int insertString(Box &box, int sequence, const char *text, Validate validate,
+                 Positions *positions)
 {
     requireInRange(sequence, count(box) + 1);
     const int index = validate(insert(box, sequence, text));
     renumber(box, sequence, +1, index, validate);
     validate(setRawData(box, index, sequence));
+    if (positions)
+        positions->insert(index, sequence);
     return sequence;
 }
 
@@ -109,7 +130,8 @@ int insertString(Box &box, int sequence, const char *text, Validate validate)
 // update. Should the add fail, the old text goes back where it was with its number before the
 // failure is thrown: nothing is lost.
 template <class Box, class Validate>
-int updateString(Box &box, int sequence, int oldIndex, const char *text, Validate validate)
+int updateString(Box &box, int sequence, int oldIndex, const char *text, Validate validate,
+                 Positions *positions)
 {
     requireInRange(sequence, count(box));
     const CString old = textAt(box, oldIndex);
@@ -121,15 +143,19 @@ int updateString(Box &box, int sequence, int oldIndex, const char *text, Validat
         validate(newIndex);
     }
     validate(setRawData(box, newIndex, sequence));
+    if (positions)
+        positions->move(sequence, newIndex);
     return sequence;
 }
 
 template <class Box, class Validate>
-int deleteString(Box &box, int sequence, int index, Validate validate)
+int deleteString(Box &box, int sequence, int index, Validate validate, Positions *positions)
 {
     requireInRange(sequence, count(box));
     const int left = validate(erase(box, index));
     renumber(box, sequence + 1, -1, -1, validate);
+    if (positions)
+        positions->erase(sequence);
     return left;
 }
 

@@ -10,28 +10,33 @@ TutCollatedListBox::~TutCollatedListBox() = default;
 
 int TutCollatedListBox::AddString(char const *lpszItem)
 {
-    ResetIndex();
-    return tut_collated::addString<CListBox>(*this, lpszItem, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::addString<CListBox>(*this, lpszItem, &Validate, positions);
+    });
 }
 
 int TutCollatedListBox::InsertString(int nSequence, char const *lpszItem)
 {
-    ResetIndex();
-    return tut_collated::insertString<CListBox>(*this, nSequence, lpszItem, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::insertString<CListBox>(*this, nSequence, lpszItem, &Validate, positions);
+    });
 }
 
 int TutCollatedListBox::UpdateString(int nSequence, char const *lpszItem)
 {
     const int index = Index(nSequence);
-    ResetIndex();
-    return tut_collated::updateString<CListBox>(*this, nSequence, index, lpszItem, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::updateString<CListBox>(*this, nSequence, index, lpszItem, &Validate,
+                                                  positions);
+    });
 }
 
 int TutCollatedListBox::DeleteString(int nSequence)
 {
     const int index = Index(nSequence);
-    ResetIndex();
-    return tut_collated::deleteString<CListBox>(*this, nSequence, index, &Validate);
+    return tut_collated::keepingPositions(m_pIndex, [&](tut_collated::Positions *positions) {
+        return tut_collated::deleteString<CListBox>(*this, nSequence, index, &Validate, positions);
+    });
 }
 
 void TutCollatedListBox::ResetContent()
@@ -124,11 +129,13 @@ int TutCollatedListBox::SetItemData(int nIndex, int nSequence)
 
 int TutCollatedListBox::Index(int nSequence)
 {
-    if (nSequence < 0 || nSequence >= GetCount())
+    const int items = GetCount();
+    if (nSequence < 0 || nSequence >= items)
         return -1;
-    if (!m_pIndex)
+    // Items added or deleted past this class leave positions that no longer count the box's.
+    if (!m_pIndex || m_pIndex->count() != items)
         Collate();
-    return m_pIndex[static_cast<std::size_t>(nSequence)];
+    return m_pIndex->position(nSequence);
 }
 
 void TutCollatedListBox::Collate()

@@ -29,10 +29,37 @@ run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/cmake-consumer -G Ninja
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_C_COMPILER=${CC}
     "-DCMAKE_EXE_LINKER_FLAGS=${link_flags_text}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/cmake-consumer)
-run(${WORK_DIR}/cmake-consumer/consumer)
-if(NOT last_output MATCHES "vksutil [0-9]+\\.[0-9]+\\.[0-9]+")
-  message(FATAL_ERROR "consumer printed: ${last_output}")
-endif()
+# The consumer built from the installed package alone: nothing of this build or source tree
+# but its own sources.
+file(READ ${WORK_DIR}/cmake-consumer/build.ninja ninja)
+foreach(tree "${BUILD_DIR}/bin" "${SOURCE_DIR}/platform" "${SOURCE_DIR}/tools" "${SOURCE_DIR}/cmake")
+  string(FIND "${ninja}" "${tree}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "the consumer's build uses ${tree}")
+  endif()
+endforeach()
+
+# expect_consumer(program): it shows its dialog and finds its strings, bitmap and icon.
+function(expect_consumer program)
+  run(${program} ${WORK_DIR}/hello.svg)
+  set(expected
+    "vksutil [0-9]+\\.[0-9]+\\.[0-9]+"
+    "dialog: Hello from the consumer, shown 1, agree \"I &agree\", ok \"OK\""
+    "strings: Good morning, Good night"
+    "bitmap: 8x4"
+    "icon: 16x16, image 1 of 1128 bytes, loaded")
+  foreach(line IN LISTS expected)
+    if(NOT last_output MATCHES "${line}")
+      message(FATAL_ERROR "${program} printed: ${last_output}\nexpected: ${line}")
+    endif()
+  endforeach()
+  file(READ ${WORK_DIR}/hello.svg picture)
+  if(NOT picture MATCHES "Hello from the consumer")
+    message(FATAL_ERROR "the dialog's picture lacks its caption")
+  endif()
+  file(REMOVE ${WORK_DIR}/hello.svg)
+endfunction()
+expect_consumer(${WORK_DIR}/cmake-consumer/consumer)
 
 # pkg-config
 find_program(PKG_CONFIG pkg-config)
@@ -42,6 +69,17 @@ if(PKG_CONFIG)
   run(${PKG_CONFIG} --cflags --libs vksutil)
   string(STRIP "${last_output}" flags)
   separate_arguments(flags UNIX_COMMAND "${flags}")
-  run(${CXX} ${CONSUMER_DIR}/consumer.cpp -o ${WORK_DIR}/pc-consumer ${flags} ${LINK_FLAGS})
-  run(${WORK_DIR}/pc-consumer)
+  run(${PKG_CONFIG} --cflags-only-I vksutil)
+  string(STRIP "${last_output}" include_flags)
+  separate_arguments(include_flags UNIX_COMMAND "${include_flags}")
+  # The resource compiler the package names compiles the program's script.
+  run(${PKG_CONFIG} --variable=vksrc vksutil)
+  string(STRIP "${last_output}" vksrc)
+  run(${vksrc} ${include_flags} ${CONSUMER_DIR}/app.rc -o ${WORK_DIR}/pc-consumer/app_rc.cpp)
+  run(${CC} -c ${CONSUMER_DIR}/platform_from_c.c -o ${WORK_DIR}/pc-consumer/platform_from_c.o
+      ${include_flags})
+  run(${CXX} ${CONSUMER_DIR}/consumer.cpp ${WORK_DIR}/pc-consumer/app_rc.cpp
+      ${WORK_DIR}/pc-consumer/platform_from_c.o -o ${WORK_DIR}/pc-consumer/consumer ${flags}
+      ${LINK_FLAGS})
+  expect_consumer(${WORK_DIR}/pc-consumer/consumer)
 endif()

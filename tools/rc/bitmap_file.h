@@ -1,5 +1,5 @@
 // The bytes a BITMAP statement carries: a .bmp file without its 14-byte file header, which is
-// how a module stores an RT_BITMAP resource.
+// how a module stores an RT_BITMAP resource. The file must hold every pixel its header counts.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 
 namespace vksrc {
 
-// The resource's bytes, or nothing with `reason` set when the file is no BMP.
+// The resource's bytes, or nothing with `reason` set ("is no BMP file", ...).
 std::optional<std::vector<std::uint8_t>> bitmapResourceBytes(std::string_view file,
                                                              std::string &reason);
 

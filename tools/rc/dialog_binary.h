@@ -1,5 +1,6 @@
-// A dialog template in the binary layout Windows reads: DLGTEMPLATEEX and its
-// DLGITEMTEMPLATEEX items, little-endian, texts in UTF-16, items aligned on 4 bytes.
+// A dialog template in the binary layout Windows reads, little-endian with UTF-16 texts and
+// items aligned on 4 bytes: DLGTEMPLATEEX and DLGITEMTEMPLATEEX for DIALOGEX, DLGTEMPLATE and
+// DLGITEMTEMPLATE for DIALOG.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +10,8 @@
 
 namespace vksrc {
 
-// Throws ScriptError (at the dialog's line) for a text that is not UTF-8 or for more controls
-// than a template can count.
+// Throws ScriptError for more controls than a template counts, or a control identifier that
+// the classic layout's 16 bits cannot hold.
 std::vector<std::uint8_t> dialogBytes(const DialogTemplate &dialog);
 
 }  // namespace vksrc

@@ -1,102 +1,130 @@
 #include "emit_source.h"
 
-#include <cctype>
 #include <cstdio>
 
-#include "dialog_binary.h"
+#include "unicode_text.h"
 
 namespace vksrc {
 
 namespace {
 
-std::string byteList(const std::vector<std::uint8_t> &bytes)
+// FNV-1a: the source changes whenever the image does, so that a compiler cache that sees only
+// the source never reuses an object made from another image.
+std::uint64_t fingerprint(const std::vector<std::uint8_t> &bytes)
+{
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (std::uint8_t byte : bytes)
+        hash = (hash ^ byte) * 0x100000001b3u;
+    return hash;
+}
+
+std::string hex(std::uint64_t value, int digits)
+{
+    char text[20];
+    std::snprintf(text, sizeof text, "%0*llx", digits, static_cast<unsigned long long>(value));
+    return text;
+}
+
+// A name for a comment: printable ASCII only, no backslash that could join the next line.
+std::string commentSafe(const std::string &text)
 {
     std::string out;
-    char item[8];
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(item, sizeof item, "0x%02x,", bytes[i]);
-        out += (i % 12 == 0 ? "\n    " : " ") + std::string(item);
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte >= 0x20 && byte < 0x7F && c != '\\' ? c : '?';
     }
     return out;
 }
 
-// The name as C++ passes it to the resource calls: MAKEINTRESOURCEA(n) or a string literal.
-std::string nameArgument(const NameOrNumber &name)
+// The path as an assembler string inside a C++ string literal: every byte but letters, digits
+// and / . _ - + as an octal escape, whose backslash the C++ literal doubles.
+std::string assemblerPath(const std::string &path)
 {
-    if (name.isNumber)
-        return "MAKEINTRESOURCEA(" + std::to_string(name.number) + ")";
-    std::string literal = "\"";
-    for (char c : name.text) {
-        char escaped[8];
-        if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 ||
-            static_cast<unsigned char>(c) >= 0x7F) {
-            std::snprintf(escaped, sizeof escaped, "\\%03o", static_cast<unsigned char>(c));
-            literal += escaped;
+    std::string out;
+    for (char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '/' || c == '.' || c == '_' || c == '-' ||
+                           c == '+';
+        if (plain) {
+            out += c;
         } else {
-            literal += c;
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\\\%03o", byte);
+            out += escaped;
         }
     }
-    return literal + "\"";
-}
-
-// A symbol named after the resource's type and name (names compared without case, as
-// FindResourceA compares them), defined once in every module that carries the resource.
-std::string claimSymbol(const char *type, const NameOrNumber &name)
-{
-    std::string symbol = std::string("vks_resource_") + type + "_";
-    if (name.isNumber)
-        return symbol + std::to_string(name.number);
-    symbol += "name_";
-    char hex[4];
-    for (char c : name.text) {
-        const auto byte = static_cast<unsigned char>(c);
-        std::snprintf(hex, sizeof hex, "%02x", byte < 0x80 ? std::toupper(byte) : byte);
-        symbol += hex;
-    }
-    return symbol;
-}
-
-// Two scripts of one module that carry the same resource fail to link, naming it, as Windows'
-// linker refuses duplicate resources; without this the later registration silently wins.
-std::string resourceClaims(const std::vector<DialogTemplate> &dialogs,
-                           const std::vector<BitmapResource> &bitmaps)
-{
-    std::string out = "\n// The resources this script gives its module (see vksrc).\n";
-    for (const DialogTemplate &dialog : dialogs)
-        out += "extern const char " + claimSymbol("dialog", dialog.name) + " = 0;\n";
-    for (const BitmapResource &bitmap : bitmaps)
-        out += "extern const char " + claimSymbol("bitmap", bitmap.name) + " = 0;\n";
     return out;
+}
+
+std::string typeWord(const ResourceId &type)
+{
+    if (!type.isNumber)
+        return "type_name_" + [&] {
+            std::string out;
+            for (char c : utf8(type.text))
+                out += hex(static_cast<unsigned char>(c), 2);
+            return out;
+        }();
+    switch (type.number) {
+    case type::kIcon: return "icon";
+    case type::kBitmap: return "bitmap";
+    case type::kMenu: return "menu";
+    case type::kDialog: return "dialog";
+    case type::kString: return "string";
+    case type::kGroupIcon: return "group_icon";
+    case type::kVersion: return "version";
+    default: return "type" + std::to_string(type.number);
+    }
+}
+
+// A symbol named after the resource's type, name and language (names compared without case, as
+// FindResourceA compares them), defined once in every module that carries the resource.
+std::string claimSymbol(const Resource &resource)
+{
+    std::string symbol = "vks_resource_" + typeWord(resource.type) + "_";
+    if (resource.name.isNumber) {
+        symbol += std::to_string(resource.name.number);
+    } else {
+        symbol += "name_";
+        for (char c : utf8(resource.name.text)) {
+            const auto byte = static_cast<unsigned char>(c);
+            symbol += hex(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte, 2);
+        }
+    }
+    return symbol + "_" + hex(resource.language, 4);
 }
 
 }  // namespace
 
-std::string moduleSource(const std::vector<DialogTemplate> &dialogs, const std::string &scriptName)
+std::string moduleSource(const std::vector<Resource> &resources,
+                         const std::vector<std::uint8_t> &image, const std::string &imagePath,
+                         const std::string &scriptName)
 {
-    return moduleSource(dialogs, {}, scriptName);
-}
-
-std::string moduleSource(const std::vector<DialogTemplate> &dialogs,
-                         const std::vector<BitmapResource> &bitmaps, const std::string &scriptName)
-{
-    std::string out = "// Compiled by vksrc from " + scriptName + ": do not edit.\n"
-                      "#include \"vksresource.h\"\n#include \"windows.h\"\n\nnamespace {\n";
-    for (size_t i = 0; i < dialogs.size(); ++i)
-        out += "\nconst unsigned char kDialog" + std::to_string(i) + "[] = {" +
-               byteList(dialogBytes(dialogs[i])) + "\n};\n";
-    for (size_t i = 0; i < bitmaps.size(); ++i)
-        out += "\nconst unsigned char kBitmap" + std::to_string(i) + "[] = {" +
-               byteList(bitmaps[i].bytes) + "\n};\n";
-    out += "\nstruct Registration {\n    Registration()\n    {\n";
-    for (size_t i = 0; i < dialogs.size(); ++i)
-        out += "        VksRegisterResource(this, RT_DIALOG, " + nameArgument(dialogs[i].name) +
-               ", kDialog" + std::to_string(i) + ", sizeof kDialog" + std::to_string(i) + ");\n";
-    for (size_t i = 0; i < bitmaps.size(); ++i)
-        out += "        VksRegisterResource(this, RT_BITMAP, " + nameArgument(bitmaps[i].name) +
-               ", kBitmap" + std::to_string(i) + ", sizeof kBitmap" + std::to_string(i) + ");\n";
-    out += "    }\n    ~Registration() { VksUnregisterResources(this); }\n} registration;\n\n"
-           "}  // namespace\n";
-    return out + resourceClaims(dialogs, bitmaps);
+    const std::string print = hex(fingerprint(image), 16);
+    const std::string label = "vks_resource_image_" + print;
+    std::string out =
+        "// Compiled by vksrc from " + commentSafe(scriptName) + ": do not edit.\n"
+        "// The resources' image: " + std::to_string(image.size()) + " bytes, FNV-1a " + print + ".\n"
+        "#include <cstddef>\n\n#include \"vksresource.h\"\n\n"
+        "__asm__(\".pushsection .rodata\\n\"\n"
+        "        \".balign 16\\n\"\n"
+        "        \"" + label + ":\\n\"\n"
+        "        \".incbin \\\"" + assemblerPath(imagePath) + "\\\"\\n\"\n"
+        "        \".popsection\\n\");\n\n"
+        "extern \"C\" const unsigned char " + label + "[] __attribute__((visibility(\"hidden\")));\n\n"
+        "namespace {\n\n"
+        "struct Registration {\n"
+        "    Registration() { VksRegisterResourceImage(this, " + label + ", " +
+        std::to_string(image.size()) + "); }\n"
+        "    ~Registration() { VksUnregisterResources(this); }\n"
+        "} registration;\n\n"
+        "}  // namespace\n\n"
+        "// The resources this script gives its module: a second script of the module with one of\n"
+        "// them fails to link, as Windows' linker refuses a resource defined twice.\n";
+    for (const Resource &resource : resources)
+        out += "extern const char " + claimSymbol(resource) + " = 0;\n";
+    return out;
 }
 
 }  // namespace vksrc

@@ -1,22 +1,20 @@
-// The C++ source that carries compiled templates into a module: the bytes of each, registered as
-// RT_DIALOG (and RT_BITMAP) resources of the module when it loads and removed when it unloads.
+// The C++ source that carries compiled resources into a module: the .res image, taken into
+// the object as it is by the assembler (.incbin), registered with the platform when the module
+// loads and removed when it unloads.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "dialog_template.h"
+#include "resource.h"
 
 namespace vksrc {
 
-std::string moduleSource(const std::vector<DialogTemplate> &dialogs, const std::string &scriptName);
-
-// A bitmap's name and its RT_BITMAP bytes (bitmap_file.h).
-struct BitmapResource {
-    NameOrNumber name;
-    std::vector<std::uint8_t> bytes;
-};
-std::string moduleSource(const std::vector<DialogTemplate> &dialogs,
-                         const std::vector<BitmapResource> &bitmaps, const std::string &scriptName);
+// The source for `resources`, whose .res image (res_file.h) is `image` and lies at `imagePath`.
+// `scriptName` only names the script in a comment.
+std::string moduleSource(const std::vector<Resource> &resources,
+                         const std::vector<std::uint8_t> &image, const std::string &imagePath,
+                         const std::string &scriptName);
 
 }  // namespace vksrc

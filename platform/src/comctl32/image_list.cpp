@@ -8,6 +8,7 @@
 #include "commctrl.h"
 #include "gdi32/display_list.h"
 #include "gdi32/gdi_objects.h"
+#include "kernel32/no_destructor.h"
 #include "user32/paint_dc.h"
 #include "vksboundary.h"
 
@@ -23,8 +24,8 @@ struct ImageLists {
 
 ImageLists &imageLists()
 {
-    static ImageLists &lists = *new ImageLists;
-    return lists;
+    static NoDestructor<ImageLists> lists;
+    return *lists;
 }
 
 HIMAGELIST addList(std::shared_ptr<ImageListObject> list)

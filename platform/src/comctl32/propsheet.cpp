@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "comctl32/propsheet_state.h"
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_modal.h"
 #include "user32/dialog_template.h"
 #include "vksboundary.h"
@@ -52,8 +53,8 @@ private:
 
 OpenSheets &openSheets()
 {
-    static OpenSheets &sheets = *new OpenSheets;
-    return sheets;
+    static NoDestructor<OpenSheets> sheets;
+    return *sheets;
 }
 
 // The pages of the header, as records the sheet owns; empty when one cannot be made.

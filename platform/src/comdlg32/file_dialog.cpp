@@ -1,8 +1,8 @@
 // GetOpenFileNameA, GetSaveFileNameA and CommDlgExtendedError: the modal run of the file dialog
 // and the host's answerer.
-#include <mutex>
-
 #include "comdlg32/file_dialog_window.h"
+#include "kernel32/host_hook.h"
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_modal.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -12,18 +12,12 @@ using namespace vks::detail;
 
 namespace {
 
-using Answerer = int (*)(HWND, const char *, char *, UINT, void *);
+using Answerer = HostHook<int(HWND, const char *, char *, UINT)>;
 
-struct AnswererSetting {
-    std::mutex lock;
-    Answerer answer = nullptr;
-    void *context = nullptr;
-};
-
-AnswererSetting &answererSetting()
+Answerer &answerer()
 {
-    static AnswererSetting &setting = *new AnswererSetting;
-    return setting;
+    static NoDestructor<Answerer> answerer;
+    return *answerer;
 }
 
 DWORD &lastDialogError()
@@ -34,18 +28,12 @@ DWORD &lastDialogError()
 
 void askAnswerer(HWND dialog, const FileDialogRun &run)
 {
-    AnswererSetting &setting = answererSetting();
-    Answerer answer = nullptr;
-    void *context = nullptr;
-    {
-        std::lock_guard guard(setting.lock);
-        answer = setting.answer;
-        context = setting.context;
-    }
+    char name[MAX_PATH + 1] = {};
+    const std::optional<int> answer =
+        answerer().call(dialog, run.folder.c_str(), name, UINT{sizeof name});
     if (!answer)
         return;
-    char name[MAX_PATH + 1] = {};
-    const int pressed = answer(dialog, run.folder.c_str(), name, sizeof name, context);
+    const int pressed = *answer;
     name[MAX_PATH] = '\0';
     if (!IsWindow(dialog))
         return;
@@ -94,12 +82,7 @@ void VksHostSetFileDialogAnswerer(int (*answer)(HWND dialog, const char *folder,
                                                 UINT fileNameSize, void *context),
                                   void *context)
 {
-    vks::atWin32BoundaryVoid([&] {
-        AnswererSetting &setting = answererSetting();
-        std::lock_guard guard(setting.lock);
-        setting.answer = answer;
-        setting.context = answer ? context : nullptr;
-    });
+    vks::atWin32BoundaryVoid([&] { answerer().set(answer, context); });
 }
 
 BOOL WINAPI GetOpenFileNameA(LPOPENFILENAMEA lpofn)

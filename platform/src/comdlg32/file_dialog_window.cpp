@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "comdlg32/file_dialog_folder.h"
+#include "kernel32/no_destructor.h"
 #include "kernel32/paths.h"
 #include "user32/dialog_template.h"
 #include "vksboundary.h"
@@ -54,8 +55,8 @@ private:
 
 RunningDialogs &runningDialogs()
 {
-    static RunningDialogs &dialogs = *new RunningDialogs;
-    return dialogs;
+    static NoDestructor<RunningDialogs> dialogs;
+    return *dialogs;
 }
 
 struct Filter {

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "kernel32/no_destructor.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -22,8 +23,8 @@ struct DisplayLists {
 
 DisplayLists &displayLists()
 {
-    static DisplayLists &lists = *new DisplayLists;
-    return lists;
+    static NoDestructor<DisplayLists> lists;
+    return *lists;
 }
 
 }  // namespace

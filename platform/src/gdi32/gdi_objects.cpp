@@ -1,86 +1,127 @@
-// The table of drawing objects.
-#include "gdi32/gdi_objects.h"
+// The table of GDI objects.
+#include "gdi32/gdi_table.h"
+#include "kernel32/no_destructor.h"
 
 #include <cstdint>
-#include <mutex>
 #include <unordered_map>
-#include <variant>
 
 namespace vks::detail {
 
 namespace {
 
-struct Entry {
-    std::variant<BrushObject, BitmapObject> object;
-    bool system = false;
-};
-
 struct GdiTable {
-    std::mutex lock;
     // Handles are never reused, so a deleted one is never taken for a live one.
     std::uintptr_t next = 0x80010;
-    std::unordered_map<HGDIOBJ, Entry> objects;
-
-    HGDIOBJ add(Entry entry)
-    {
-        std::lock_guard guard(lock);
-        HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(next);
-        next += 4;
-        objects.emplace(handle, std::move(entry));
-        return handle;
-    }
+    std::unordered_map<HGDIOBJ, GdiEntry> objects;
 };
 
 GdiTable &gdiTable()
 {
-    static GdiTable &table = *new GdiTable;
-    return table;
+    static NoDestructor<GdiTable> table;
+    return *table;
 }
 
-template <typename Object>
-std::optional<Object> objectOf(HGDIOBJ handle)
+bool holds(const DcAttributes &attributes, HGDIOBJ handle)
 {
-    GdiTable &table = gdiTable();
-    std::lock_guard guard(table.lock);
-    const auto found = table.objects.find(handle);
-    if (found == table.objects.end())
-        return std::nullopt;
-    if (const Object *object = std::get_if<Object>(&found->second.object))
-        return *object;
-    return std::nullopt;
+    return attributes.pen == handle || attributes.brush == handle || attributes.font == handle ||
+           attributes.bitmap == handle;
 }
 
 }  // namespace
 
-HBRUSH addBrush(const BrushObject &brush, bool system)
+std::recursive_mutex &gdiLock()
 {
-    return static_cast<HBRUSH>(gdiTable().add({brush, system}));
+    static NoDestructor<std::recursive_mutex> lock;
+    return *lock;
 }
 
-HBITMAP addBitmap(BitmapObject bitmap)
+GdiEntry *gdiEntry(HGDIOBJ handle)
 {
-    return static_cast<HBITMAP>(gdiTable().add({std::move(bitmap), false}));
+    GdiTable &table = gdiTable();
+    const auto found = table.objects.find(handle);
+    return found == table.objects.end() ? nullptr : &found->second;
+}
+
+HGDIOBJ addGdiEntry(GdiEntry entry)
+{
+    std::lock_guard guard(gdiLock());
+    GdiTable &table = gdiTable();
+    const auto handle = reinterpret_cast<HGDIOBJ>(table.next);
+    table.next += 4;
+    table.objects.emplace(handle, std::move(entry));
+    return handle;
+}
+
+void removeGdiEntry(HGDIOBJ handle)
+{
+    gdiTable().objects.erase(handle);
+}
+
+bool selectedAnywhere(HGDIOBJ handle)
+{
+    for (const auto &[dcHandle, entry] : gdiTable().objects) {
+        const auto *dc = std::get_if<DcObject>(&entry.object);
+        if (!dc)
+            continue;
+        if (holds(dc->now, handle))
+            return true;
+    }
+    return false;
+}
+
+HBRUSH addBrush(const BrushObject &brush, bool system)
+{
+    return static_cast<HBRUSH>(addGdiEntry({brush, system}));
+}
+
+HBITMAP addBitmap(const BitmapObject &bitmap)
+{
+    auto surface = std::make_shared<Surface>(bitmap.width, bitmap.height, bitmap.bitsPixel);
+    for (int y = 0; y < bitmap.height; ++y) {
+        std::uint32_t *row = surface->row(y);
+        for (int x = 0; x < bitmap.width; ++x)
+            row[x] = pixelOf(bitmap.at(x, y));
+    }
+    return static_cast<HBITMAP>(addGdiEntry({BitmapEntry{std::move(surface)}, false}));
 }
 
 std::optional<BrushObject> brushOf(HGDIOBJ handle)
 {
-    return objectOf<BrushObject>(handle);
+    std::lock_guard guard(gdiLock());
+    if (const BrushObject *brush = gdiObject<BrushObject>(handle))
+        return *brush;
+    return std::nullopt;
 }
 
 std::optional<BitmapObject> bitmapOf(HGDIOBJ handle)
 {
-    return objectOf<BitmapObject>(handle);
+    std::lock_guard guard(gdiLock());
+    const BitmapEntry *entry = gdiObject<BitmapEntry>(handle);
+    if (!entry)
+        return std::nullopt;
+    const Surface &surface = *entry->surface;
+    BitmapObject bitmap;
+    bitmap.width = surface.width();
+    bitmap.height = surface.height();
+    bitmap.bitsPixel = surface.bitsPixel();
+    bitmap.pixels.reserve(static_cast<size_t>(bitmap.width) * bitmap.height);
+    for (int y = 0; y < bitmap.height; ++y)
+        for (int x = 0; x < bitmap.width; ++x)
+            bitmap.pixels.push_back(colourOf(surface.pixel(x, y)));
+    return bitmap;
 }
 
 bool deleteGdiObject(HGDIOBJ handle)
 {
-    GdiTable &table = gdiTable();
-    std::lock_guard guard(table.lock);
-    const auto found = table.objects.find(handle);
-    if (found == table.objects.end())
+    std::lock_guard guard(gdiLock());
+    GdiEntry *entry = gdiEntry(handle);
+    if (!entry || std::holds_alternative<DcObject>(entry->object))
         return false;
-    if (!found->second.system)
-        table.objects.erase(found);
+    if (entry->system)
+        return true;
+    if (selectedAnywhere(handle))
+        return false;
+    removeGdiEntry(handle);
     return true;
 }
 

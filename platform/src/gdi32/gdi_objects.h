@@ -1,4 +1,5 @@
-// Internal: the drawing objects behind HBRUSH and HBITMAP handles.
+// Internal: the drawing objects behind GDI handles, as the other libraries of the platform see
+// them: brushes and bitmaps by value.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@ namespace vks::detail {
 
 struct BrushObject {
     COLORREF color = 0;
+    bool hollow = false;  // NULL_BRUSH: paints nothing
 };
 
 // Pixels as COLORREFs, row by row from the top.
@@ -24,10 +26,11 @@ struct BitmapObject {
 
 // A system object is shared and outlives DeleteObject.
 HBRUSH addBrush(const BrushObject &brush, bool system = false);
-HBITMAP addBitmap(BitmapObject bitmap);
+HBITMAP addBitmap(const BitmapObject &bitmap);
 std::optional<BrushObject> brushOf(HGDIOBJ handle);
+// A copy of the bitmap's pixels as they are now.
 std::optional<BitmapObject> bitmapOf(HGDIOBJ handle);
-// True when the handle was an object; a system object stays.
+// True when the handle was an object not selected into a DC; a system object stays.
 bool deleteGdiObject(HGDIOBJ handle);
 
 }  // namespace vks::detail

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "kernel32/no_destructor.h"
 #include "posix/clock_posix.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -31,8 +32,9 @@ struct ClockState {
 
 ClockState &state()
 {
-    static ClockState clock;
-    return clock;
+    // Never destroyed: threads that end after main() still read the clock.
+    static NoDestructor<ClockState> clock;
+    return *clock;
 }
 
 std::atomic<void (*)()> tickCountListener{nullptr};

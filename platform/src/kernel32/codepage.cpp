@@ -88,6 +88,11 @@ UINT ansiCodePage()
     return currentCodePage().load();
 }
 
+const char *charsetOfCodePage(UINT codePage)
+{
+    return charsetOf(codePage == CP_ACP ? ansiCodePage() : codePage);
+}
+
 bool isLeadByte(UINT codePage, unsigned char byte)
 {
     // One table of lead bytes serves the whole platform: the multibyte run-time's.

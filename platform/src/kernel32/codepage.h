@@ -12,6 +12,10 @@ namespace vks::detail {
 // The current ANSI code page (GetACP).
 UINT ansiCodePage();
 
+// The host converter's name for `codePage` (CP_ACP: the ANSI code page), or null when the
+// platform does not know it.
+const char *charsetOfCodePage(UINT codePage);
+
 // Whether `byte` begins a double-byte character in `codePage` (CP_ACP: the ANSI code page).
 bool isLeadByte(UINT codePage, unsigned char byte);
 

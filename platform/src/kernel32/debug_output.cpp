@@ -1,7 +1,8 @@
 // The debugger's output: a sink the host chooses, else standard error on request.
 #include <cstring>
-#include <mutex>
 
+#include "kernel32/host_hook.h"
+#include "kernel32/no_destructor.h"
 #include "posix/debug_output_posix.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -11,27 +12,12 @@ namespace vks::detail {
 
 namespace {
 
-struct DebugSink {
-    void (*sink)(const char *text, void *context) = nullptr;
-    void *context = nullptr;
-};
+using DebugSink = HostHook<void(const char *)>;
 
-std::mutex &sinkLock()
+DebugSink &debugSink()
 {
-    static std::mutex lock;
-    return lock;
-}
-
-DebugSink &chosenSink()
-{
-    static DebugSink sink;
-    return sink;
-}
-
-DebugSink currentSink()
-{
-    std::lock_guard guard(sinkLock());
-    return chosenSink();
+    static NoDestructor<DebugSink> sink;
+    return *sink;
 }
 
 }  // namespace
@@ -40,10 +26,7 @@ DebugSink currentSink()
 
 void VksHostSetDebugOutput(void (*sink)(const char *text, void *context), void *context)
 {
-    vks::atWin32BoundaryVoid([&] {
-        std::lock_guard guard(vks::detail::sinkLock());
-        vks::detail::chosenSink() = {sink, context};
-    });
+    vks::atWin32BoundaryVoid([&] { vks::detail::debugSink().set(sink, context); });
 }
 
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString)
@@ -52,11 +35,10 @@ void WINAPI OutputDebugStringA(LPCSTR lpOutputString)
         // Windows catches the fault of a bad pointer here; one it never maps is not even read.
         if (IsBadStringPtrA(lpOutputString, 1))
             return;
-        // The sink is called outside the lock, so it may itself write debugger output.
-        const vks::detail::DebugSink sink = vks::detail::currentSink();
-        if (sink.sink)
-            sink.sink(lpOutputString, sink.context);
-        else if (vks::detail::posix::debugOutputRequested())
+        // The sink may itself write debugger output: it is called without the hook's lock.
+        if (vks::detail::debugSink().call(lpOutputString))
+            return;
+        if (vks::detail::posix::debugOutputRequested())
             vks::detail::posix::writeStandardError(lpOutputString, std::strlen(lpOutputString));
     });
 }

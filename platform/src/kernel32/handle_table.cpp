@@ -1,5 +1,6 @@
 // The kernel-object handle table and CloseHandle.
 #include "kernel32/handle_table.h"
+#include "kernel32/no_destructor.h"
 #include "vksboundary.h"
 
 #include <cstdint>
@@ -23,8 +24,8 @@ struct HandleTable {
 
 HandleTable &handleTable()
 {
-    static HandleTable &table = *new HandleTable;
-    return table;
+    static NoDestructor<HandleTable> table;
+    return *table;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Internal: an INI file parsed into lines, sections and keys, over its raw bytes.
+// Internal: an INI file parsed into sections and keys, over its raw bytes.
 //
 // Parsing rules:
 // - Lines end at CR LF, LF or CR alone. A UTF-8 byte order mark at the start of the file is
@@ -14,72 +14,139 @@
 // - Lines before the first section header belong to no section and are never read; "[]" is a
 //   section named "".
 // - Duplicate sections and keys stay in the document; lookups return the first.
+//
+// The document keeps one copy of the text and, besides it, only an index of where sections and
+// keys begin, found by their names without regard to case: 6 to 12 bytes per key line and 14 to
+// 20 per section. Everything else is read from the text when asked for. The index is made at the
+// first lookup that needs it; an edit finds its lines by reading the text, since it copies the
+// text anyway, so a file written again and again is never indexed in between.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "kernel32/ini_encoding.h"
+#include "kernel32/ini_index.h"
 
 namespace vks::detail {
 
-struct IniLine {
-    enum class Kind { Other, Section, Key };
-    Kind kind = Kind::Other;
-    size_t begin = 0;      // first byte of the line
-    size_t end = 0;        // one past the last byte before the line ending
-    size_t next = 0;       // first byte of the next line
-    std::string_view name;   // section or key name, blanks removed
-    std::string_view value;  // key value as read: blanks and one pair of quotes removed
-    size_t valueBegin = 0;   // key: where the written value starts (after '=' and its blanks)
-    bool comment = false;    // key: its name starts with ';', so it is never listed
+// The largest text a document holds; larger files are refused before they are read.
+constexpr std::size_t kMaxIniTextBytes = IniIndex::kMaxOffset;
+
+// A key line as read.
+struct IniKey {
+    std::string_view name;      // blanks removed
+    std::string_view rawValue;  // the value with the blanks around it removed, quotes kept
+    std::string_view value;     // as read: blanks and one pair of quotes removed
+    std::size_t begin = 0;      // first byte of the line
+    std::size_t end = 0;        // one past the last byte before the line ending
+    std::size_t next = 0;       // first byte of the next line
+    std::size_t valueBegin = 0; // where the written value starts (after '=' and its blanks)
+    bool comment = false;       // its name starts with ';', so it is never listed
 };
 
+// A section: its header line and the lines up to the next header.
 struct IniSection {
-    size_t header = 0;          // index of the header line
-    size_t end = 0;             // index one past the section's last line
-    std::vector<size_t> keys;   // indexes of its key lines, comments included, in file order
+    std::size_t index = 0;        // its place among the file's sections
+    std::string_view name;        // blanks removed
+    std::size_t headerBegin = 0;  // first byte of the header line
+    std::size_t headerEnd = 0;    // one past the header's last byte before its line ending
+    std::size_t bodyBegin = 0;    // first byte of the line after the header
+    std::size_t bodyEnd = 0;      // one past its last line: the next header, or the text's end
 };
 
 class IniDocument {
 public:
+    // Throws std::length_error when the text is larger than kMaxIniTextBytes.
     explicit IniDocument(std::string fileBytes);
     IniDocument(const IniDocument &) = delete;
     IniDocument &operator=(const IniDocument &) = delete;
 
-    // The text that was parsed, in the ANSI code page; every offset of a line refers to it.
+    // The text that was parsed, in the ANSI code page; every offset refers to it.
     const std::string &bytes() const { return bytes_; }
     // The file's own bytes: the text itself, unless the file is UTF-16.
     const std::string &fileBytes() const { return encoding_ == IniEncoding::Ansi ? bytes_ : file_; }
     IniEncoding encoding() const { return encoding_; }
-    // The file offset of the character at `textOffset` of the text (its size: the file's end).
-    size_t fileOffset(size_t textOffset) const;
+    // The file offsets of ascending text offsets (the text's size: the file's end).
+    std::vector<std::size_t> fileOffsets(const std::vector<std::size_t> &textOffsets) const;
     // ANSI text in the file's own encoding.
     std::string encoded(std::string_view text) const;
-    const std::vector<IniLine> &lines() const { return lines_; }
-    const std::vector<IniSection> &sections() const { return sections_; }
 
-    // The first section named `name` (case-insensitive, blanks around it ignored), or null.
-    const IniSection *findSection(std::string_view name) const;
-    // The first key line named `name` in `section`, or null.
-    const IniLine *findKey(const IniSection &section, std::string_view name) const;
-    std::string_view sectionName(const IniSection &section) const;
+    std::size_t sectionCount() const { return index().sections.size(); }
+    IniSection section(std::size_t index) const;
+    // The first section named `name` (case-insensitive, blanks around it ignored).
+    std::optional<IniSection> findSection(std::string_view name) const;
+    // The first key line named `name` in `section`.
+    std::optional<IniKey> findKey(const IniSection &section, std::string_view name) const;
+
+    // The same found by reading the text from the top instead of through the index, and every
+    // section of a name: for edits.
+    std::optional<IniSection> scanForSection(std::string_view name) const;
+    std::optional<IniKey> scanForKey(const IniSection &section, std::string_view name) const;
+    std::vector<IniSection> sectionsNamed(std::string_view name) const;
+    // Every key line of `section`, comments included, in file order.
+    std::vector<IniKey> keys(const IniSection &section) const;
+    // Whether `section` holds a key that is no comment (an empty name counts).
+    bool hasKeys(const IniSection &section) const;
+
+    // The names a key list shows, each followed by a NUL: keys of the section in file order,
+    // without comments and empty names (which would end the list early). Kept for the next call
+    // while the kept lists take little room beside the text; otherwise made in `scratch`.
+    std::string_view keyList(const IniSection &section, std::string &scratch) const;
+    // The section names, each followed by a NUL, in file order; kept as the key lists are.
+    std::string_view sectionList(std::string &scratch) const;
 
     // The file's own line ending: that of its first line, CRLF when it has none.
     std::string_view lineEnding() const;
 
+    // The memory the document holds: text, index (once made) and kept lists.
+    std::size_t heapBytes() const;
+
 private:
-    void parse();
-    IniLine parseLine(size_t begin, size_t end, size_t next) const;
+    struct SectionSpan {
+        std::uint32_t headerBegin;
+        std::uint32_t bodyEnd;
+    };
+    struct Index {
+        std::vector<SectionSpan> sections;
+        IniIndex sectionNames;  // section ordinals
+        IniIndex keyNames;      // key line offsets
+    };
+
+    const Index &index() const;
+    void buildIndex(Index &index) const;
+    template <class Visit>
+    void forEachSection(Visit visit) const;
+    IniSection sectionAt(std::size_t ordinal, std::size_t headerBegin, std::size_t bodyEnd) const;
+    std::optional<IniKey> keyAt(std::size_t begin) const;
+    std::string_view sectionNameAt(std::size_t headerBegin) const;
+    static std::uint64_t keyHash(std::size_t sectionIndex, std::string_view name);
+    std::uint64_t keyHashAt(const Index &index, std::size_t offset) const;
+    bool mayKeep(std::size_t bytes) const;
 
     IniEncoding encoding_ = IniEncoding::Ansi;
-    std::string file_;                // a UTF-16 file's bytes
-    std::vector<size_t> fileOffsets_;  // a UTF-16 file: text offset to file offset
+    std::string file_;  // a UTF-16 file's bytes
     std::string bytes_;
-    std::vector<IniLine> lines_;
-    std::vector<IniSection> sections_;
+    std::size_t start_ = 0;  // after a UTF-8 byte order mark
+    char lineEnding_ = 0;    // 0: CRLF, else the lone '\r' or '\n' of the first line
+
+    mutable std::once_flag indexed_;
+    mutable std::atomic<bool> indexReady_{false};
+    mutable Index index_;
+
+    // Lists made for a caller, kept while they take little room beside the text.
+    mutable std::mutex listsMutex_;
+    mutable std::unordered_map<std::size_t, std::string> keyLists_;
+    mutable std::string sectionList_;
+    mutable bool sectionListKept_ = false;
+    mutable std::size_t keptListBytes_ = 0;
 };
 
 }  // namespace vks::detail

@@ -23,36 +23,42 @@ std::string applySplices(const IniDocument &doc, std::vector<Splice> splices)
 {
     std::stable_sort(splices.begin(), splices.end(),
                      [](const Splice &a, const Splice &b) { return a.begin < b.begin; });
+    std::vector<size_t> textOffsets;
+    for (const Splice &splice : splices) {
+        textOffsets.push_back(splice.begin);
+        textOffsets.push_back(splice.end);
+    }
+    std::vector<size_t> fileOffsets = doc.fileOffsets(textOffsets);
     const std::string &bytes = doc.fileBytes();
     std::string out;
     out.reserve(bytes.size() + 64);
     size_t pos = 0;
-    for (const Splice &splice : splices) {
-        size_t begin = doc.fileOffset(splice.begin);
+    for (size_t i = 0; i < splices.size(); ++i) {
+        size_t begin = fileOffsets[2 * i];
         out.append(bytes, pos, begin - pos);
-        out += doc.encoded(splice.text);
-        pos = doc.fileOffset(splice.end);
+        out += doc.encoded(splices[i].text);
+        pos = fileOffsets[2 * i + 1];
     }
     out.append(bytes, pos, std::string::npos);
     return out;
 }
 
-// The line after which a new key of `section` goes: its last key that is no comment, else its
-// header.
-size_t lastKeyLine(const IniDocument &doc, const IniSection &section)
+// Where a new key of `section` goes: after its last key that is no comment, else after its
+// header. A line without an ending (the file's last) gets one first.
+Splice insertKeyLine(const IniDocument &doc, const IniSection &section, std::string text)
 {
-    for (auto it = section.keys.rbegin(); it != section.keys.rend(); ++it)
-        if (!doc.lines()[*it].comment)
-            return *it;
-    return section.header;
-}
-
-// Text inserted after `line`: a line without an ending (the file's last) gets one first.
-Splice insertAfter(const IniDocument &doc, const IniLine &line, std::string text)
-{
-    if (line.next == line.end)
+    size_t end = section.headerEnd;
+    size_t next = section.bodyBegin;
+    std::vector<IniKey> keys = doc.keys(section);
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        if (!it->comment) {
+            end = it->end;
+            next = it->next;
+            break;
+        }
+    if (next == end)
         text.insert(0, doc.lineEnding());
-    return {line.next, line.next, std::move(text)};
+    return {next, next, std::move(text)};
 }
 
 std::string keyLine(const IniDocument &doc, std::string_view key, std::string_view value)
@@ -79,45 +85,34 @@ Splice appendSection(const IniDocument &doc, std::string_view section, std::stri
     return {bytes.size(), bytes.size(), std::move(text)};
 }
 
-Splice rewriteValue(const IniLine &line, std::string_view value)
-{
-    return {line.valueBegin, line.end, std::string(value)};
-}
-
-Splice removeLines(const IniDocument &doc, size_t first, size_t last)
-{
-    return {doc.lines()[first].begin, doc.lines()[last].next, {}};
-}
-
 }  // namespace
 
 std::optional<std::string> setIniValue(const IniDocument &doc, std::string_view section,
                                        std::string_view key, std::string_view value)
 {
-    const IniSection *found = doc.findSection(section);
+    std::optional<IniSection> found = doc.scanForSection(section);
     if (!found)
         return applySplices(doc, {appendSection(doc, section, key, value)});
-    if (const IniLine *line = doc.findKey(*found, key)) {
-        std::string_view written(doc.bytes().data() + line->valueBegin, line->end - line->valueBegin);
+    if (std::optional<IniKey> line = doc.scanForKey(*found, key)) {
+        std::string_view written(doc.bytes().data() + line->valueBegin,
+                                 line->end - line->valueBegin);
         if (written == value)
             return std::nullopt;
-        return applySplices(doc, {rewriteValue(*line, value)});
+        return applySplices(doc, {{line->valueBegin, line->end, std::string(value)}});
     }
-    size_t after = lastKeyLine(doc, *found);
-    return applySplices(doc,
-                        {insertAfter(doc, doc.lines()[after], keyLine(doc, key, value))});
+    return applySplices(doc, {insertKeyLine(doc, *found, keyLine(doc, key, value))});
 }
 
 std::optional<std::string> removeIniKey(const IniDocument &doc, std::string_view section,
                                         std::string_view key)
 {
-    const IniSection *found = doc.findSection(section);
+    std::optional<IniSection> found = doc.scanForSection(section);
     if (!found)
         return std::nullopt;
     std::vector<Splice> splices;
-    for (size_t index : found->keys)
-        if (iniNamesEqual(doc.lines()[index].name, trimIniBlanks(key)))
-            splices.push_back(removeLines(doc, index, index));
+    for (const IniKey &line : doc.keys(*found))
+        if (iniNamesEqual(line.name, trimIniBlanks(key)))
+            splices.push_back({line.begin, line.next, {}});
     if (splices.empty())
         return std::nullopt;
     return applySplices(doc, std::move(splices));
@@ -126,9 +121,8 @@ std::optional<std::string> removeIniKey(const IniDocument &doc, std::string_view
 std::optional<std::string> removeIniSection(const IniDocument &doc, std::string_view section)
 {
     std::vector<Splice> splices;
-    for (const IniSection &candidate : doc.sections())
-        if (iniNamesEqual(doc.sectionName(candidate), trimIniBlanks(section)))
-            splices.push_back(removeLines(doc, candidate.header, candidate.end - 1));
+    for (const IniSection &named : doc.sectionsNamed(section))
+        splices.push_back({named.headerBegin, named.bodyEnd, {}});
     if (splices.empty())
         return std::nullopt;
     return applySplices(doc, std::move(splices));

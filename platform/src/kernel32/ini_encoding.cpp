@@ -54,12 +54,15 @@ IniEncoding detectIniEncoding(std::string_view fileBytes)
     return IniEncoding::Ansi;
 }
 
-std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding,
-                        std::vector<std::size_t> &offsets)
+namespace {
+
+// Calls `visit(fileOffset, ansi)` for each character of a UTF-16 file after its mark, with the
+// character in the ANSI code page; returns where the last whole unit ends.
+template <class Visit>
+std::size_t forEachCharacter(std::string_view fileBytes, IniEncoding encoding, Visit visit)
 {
-    std::string text;
-    offsets.clear();
     std::size_t pos = kMarkSize;
+    std::string ansi;
     while (pos + 2 <= fileBytes.size()) {
         std::size_t start = pos;
         char32_t c = unitAt(fileBytes, pos, encoding);
@@ -73,20 +76,48 @@ std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding,
         }
         if (c >= 0xD800 && c < 0xE000)
             c = U'?';  // a lone surrogate is no character
-        std::string ansi;
         if (c < 0x80) {
-            ansi = static_cast<char>(c);
+            ansi.assign(1, static_cast<char>(c));
         } else {
             std::string utf8;
             appendUtf8(utf8, c);
             ansi = utf8ToAnsi(utf8);
         }
-        text += ansi;
-        offsets.insert(offsets.end(), ansi.size(), start);
+        visit(start, std::string_view(ansi));
     }
-    // An odd last byte is no character; it stays in the file after everything the text covers.
-    offsets.push_back(pos);
+    return pos;
+}
+
+}  // namespace
+
+std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding)
+{
+    std::string text;
+    text.reserve(fileBytes.size() / 2);
+    forEachCharacter(fileBytes, encoding,
+                     [&](std::size_t, std::string_view ansi) { text += ansi; });
     return text;
+}
+
+std::vector<std::size_t> utf16FileOffsets(std::string_view fileBytes, IniEncoding encoding,
+                                          const std::vector<std::size_t> &textOffsets)
+{
+    std::vector<std::size_t> offsets;
+    offsets.reserve(textOffsets.size());
+    std::size_t textPos = 0;
+    auto wanted = textOffsets.begin();
+    std::size_t end = forEachCharacter(fileBytes, encoding, [&](std::size_t start,
+                                                                std::string_view ansi) {
+        textPos += ansi.size();
+        while (wanted != textOffsets.end() && *wanted < textPos) {
+            offsets.push_back(start);
+            ++wanted;
+        }
+    });
+    // An odd last byte is no character; it stays in the file after everything the text covers.
+    for (; wanted != textOffsets.end(); ++wanted)
+        offsets.push_back(end);
+    return offsets;
 }
 
 std::string encodeUtf16(std::string_view ansi, IniEncoding encoding)
@@ -100,9 +131,8 @@ std::string encodeUtf16(std::string_view ansi, IniEncoding encoding)
 
 bool survivesUtf16(std::string_view ansi)
 {
-    std::vector<std::size_t> offsets;
     std::string file = "\xFF\xFE" + encodeUtf16(ansi, IniEncoding::Utf16Le);
-    return decodeUtf16(file, IniEncoding::Utf16Le, offsets) == ansi;
+    return decodeUtf16(file, IniEncoding::Utf16Le) == ansi;
 }
 
 }  // namespace vks::detail

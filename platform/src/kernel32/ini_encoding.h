@@ -14,10 +14,15 @@ enum class IniEncoding { Ansi, Utf16Le, Utf16Be };
 IniEncoding detectIniEncoding(std::string_view fileBytes);
 
 // The text of a UTF-16 file (mark excluded) in the ANSI code page; characters without a mapping
-// become '?'. `offsets` receives, for each text byte and one past the end, the file offset of
-// the character it came from, so that edits of the text can be made to the file's own bytes.
-std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding,
-                        std::vector<std::size_t> &offsets);
+// become '?'.
+std::string decodeUtf16(std::string_view fileBytes, IniEncoding encoding);
+
+// For each of the ascending offsets into that text, the offset in the file of the character
+// the text byte came from (the text's size: where the text ends in the file), so that edits of
+// the text can be made to the file's own bytes. Found by decoding again rather than kept, since
+// only writes need them.
+std::vector<std::size_t> utf16FileOffsets(std::string_view fileBytes, IniEncoding encoding,
+                                          const std::vector<std::size_t> &textOffsets);
 
 // ANSI text as UTF-16 in `encoding`, without a mark.
 std::string encodeUtf16(std::string_view ansi, IniEncoding encoding);

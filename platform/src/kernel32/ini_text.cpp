@@ -21,25 +21,6 @@ bool isLeadByte(char c)
 
 }  // namespace
 
-bool isIniBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trimTrailingIniBlanks(std::string_view text)
-{
-    while (!text.empty() && isIniBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string_view trimIniBlanks(std::string_view text)
-{
-    while (!text.empty() && isIniBlank(text.front()))
-        text.remove_prefix(1);
-    return trimTrailingIniBlanks(text);
-}
-
 std::string_view unquoteIniValue(std::string_view rawValue)
 {
     std::string_view value = trimIniBlanks(rawValue);
@@ -52,6 +33,8 @@ bool iniNamesEqual(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
+    if (a == b)
+        return true;
     for (size_t i = 0; i < a.size(); ++i) {
         if (isLeadByte(a[i])) {
             if (a[i] != b[i] || (i + 1 < a.size() && a[i + 1] != b[i + 1]))

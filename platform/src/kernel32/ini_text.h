@@ -6,9 +6,24 @@
 namespace vks::detail {
 
 // Blanks that surround names and values: space, tab, CR, vertical tab and form feed.
-bool isIniBlank(char c);
-std::string_view trimIniBlanks(std::string_view text);
-std::string_view trimTrailingIniBlanks(std::string_view text);
+inline bool isIniBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+inline std::string_view trimTrailingIniBlanks(std::string_view text)
+{
+    while (!text.empty() && isIniBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+inline std::string_view trimIniBlanks(std::string_view text)
+{
+    while (!text.empty() && isIniBlank(text.front()))
+        text.remove_prefix(1);
+    return trimTrailingIniBlanks(text);
+}
 
 // The value as read: blanks removed, then one matching pair of "..." or '...' around it.
 std::string_view unquoteIniValue(std::string_view rawValue);

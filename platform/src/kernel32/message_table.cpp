@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "kernel32/module.h"
+#include "kernel32/resource_table.h"
 #include "vksboundary.h"
 #include "vksresource.h"
 
@@ -36,6 +37,60 @@ const Messages *tableFor(const LanguageTables &tables, LANGID language)
             return &found->second;
     }
     return nullptr;
+}
+
+// The table as its RT_MESSAGETABLE resource lays it out: a count of blocks, each a run of
+// consecutive identifiers {low, high, offset of its entries}, then the entries, each a length
+// (with its 4-byte header, rounded up to 4), the flag 1 (UTF-16) and the text with its NUL.
+std::vector<unsigned char> tableBytes(const Messages &messages)
+{
+    std::vector<std::pair<DWORD, DWORD>> runs;
+    for (const auto &[id, text] : messages) {
+        if (!runs.empty() && runs.back().second + 1 == id)
+            runs.back().second = id;
+        else
+            runs.emplace_back(id, id);
+    }
+    std::vector<unsigned char> header, entries;
+    auto put = [](std::vector<unsigned char> &out, DWORD value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<unsigned char>(value >> (8 * i)));
+    };
+    const std::size_t entriesStart = 4 + 12 * runs.size();
+    put(header, static_cast<DWORD>(runs.size()), 4);
+    auto message = messages.begin();
+    for (const auto &[low, high] : runs) {
+        put(header, low, 4);
+        put(header, high, 4);
+        put(header, static_cast<DWORD>(entriesStart + entries.size()), 4);
+        for (DWORD id = low; id <= high && message != messages.end(); ++id, ++message) {
+            const std::string &utf8 = message->second;
+            std::vector<unsigned char> text;
+            for (std::size_t at = 0; at < utf8.size();) {
+                const auto lead = static_cast<unsigned char>(utf8[at]);
+                const std::size_t extra = lead < 0xC0 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+                char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+                for (std::size_t i = 1; i <= extra && at + i < utf8.size(); ++i)
+                    code = (code << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+                at += extra + 1;
+                if (code >= 0x10000) {
+                    code -= 0x10000;
+                    put(text, 0xD800 + (code >> 10), 2);
+                    put(text, 0xDC00 + (code & 0x3FF), 2);
+                } else {
+                    put(text, code, 2);
+                }
+            }
+            put(text, 0, 2);
+            while ((text.size() + 4) % 4)
+                text.push_back(0);
+            put(entries, static_cast<DWORD>(text.size() + 4), 2);
+            put(entries, 1, 2);
+            entries.insert(entries.end(), text.begin(), text.end());
+        }
+    }
+    header.insert(header.end(), entries.begin(), entries.end());
+    return header;
 }
 
 const Messages *chooseTable(const LanguageTables &tables, LANGID language)
@@ -104,6 +159,8 @@ BOOL VksRegisterMessageTable(const void *addressInModule, WORD languageId,
         Messages &messages = tables.modules[module][languageId];
         for (size_t i = 0; i < count; ++i)
             messages[entries[i].id] = entries[i].utf8 ? entries[i].utf8 : "";
+        putResource(module, ResourceId{11, {}}, ResourceId{1, {}}, languageId, tableBytes(messages),
+                    ResourceOrigin::MessageTable);
         return TRUE;
     });
 }
@@ -114,6 +171,7 @@ BOOL VksUnregisterMessageTables(const void *addressInModule)
         HMODULE module = moduleContaining(addressInModule);
         MessageTables &tables = messageTables();
         std::lock_guard lock(tables.mutex);
+        removeResources(module, ResourceOrigin::MessageTable);
         return module && tables.modules.erase(module) ? TRUE : FALSE;
     });
 }

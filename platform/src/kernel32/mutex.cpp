@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kernel32/handle_table.h"
+#include "kernel32/no_destructor.h"
 #include "kernel32/object_folder.h"
 #include "posix/named_object_posix.h"
 #include "vksboundary.h"
@@ -35,8 +36,8 @@ struct NamedMutexes {
 
 NamedMutexes &namedMutexes()
 {
-    static NamedMutexes &table = *new NamedMutexes;
-    return table;
+    static NoDestructor<NamedMutexes> table;
+    return *table;
 }
 
 class Mutex : public KernelObject {

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <optional>
 
+#include "kernel32/no_destructor.h"
 #include "posix/environment_posix.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -20,8 +21,8 @@ struct ChosenFolder {
 
 ChosenFolder &chosenFolder()
 {
-    static ChosenFolder &chosen = *new ChosenFolder;
-    return chosen;
+    static NoDestructor<ChosenFolder> chosen;
+    return *chosen;
 }
 
 bool keptAsIs(unsigned char c)

@@ -2,6 +2,7 @@
 #include "kernel32/paths.h"
 
 #include <array>
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
@@ -207,17 +208,14 @@ public:
         ++generation_;
     }
 
-    unsigned generation()
-    {
-        std::lock_guard lock(mutex_);
-        return generation_;
-    }
+    // Read without the lock: callers that keep a resolution compare it on every call.
+    unsigned generation() { return generation_.load(std::memory_order_acquire); }
 
 private:
     std::mutex mutex_;
     std::array<std::optional<Drive>, 26> drives_;
     bool foldersPending_ = false;
-    unsigned generation_ = 0;
+    std::atomic<unsigned> generation_{0};
 };
 
 // Never destroyed, so that paths still resolve in other modules' static destructors.

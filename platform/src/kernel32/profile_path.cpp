@@ -65,6 +65,12 @@ ProfilePathCache &pathCache()
 
 }  // namespace
 
+bool profilePathIsRelative(LPCSTR fileName)
+{
+    std::string_view name = fileName ? fileName : "win.ini";
+    return !name.empty() && !isBareFileName(name) && isRelativePath(name);
+}
+
 bool profileHostPath(LPCSTR fileName, bool fresh, std::string &hostPath, DWORD &error,
                      bool &fromCache)
 {

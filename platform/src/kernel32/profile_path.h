@@ -18,4 +18,8 @@ namespace vks::detail {
 bool profileHostPath(LPCSTR fileName, bool fresh, std::string &hostPath, DWORD &error,
                      bool &fromCache);
 
+// Whether the file `fileName` names depends on the current folder: a relative path that is not a
+// bare file name.
+bool profilePathIsRelative(LPCSTR fileName);
+
 }  // namespace vks::detail

@@ -172,17 +172,17 @@ std::shared_ptr<const RegionalKeys> regionalIntlKeys()
     return s.keys;
 }
 
-bool isRegionalSection(const char *section, const std::string &hostPath)
+bool isRegionalSection(const char *section, std::string_view hostPath)
 {
     if (!section || !iniNamesEqual(section, "intl"))
         return false;
     size_t slash = hostPath.rfind('/');
-    if (!iniNamesEqual(std::string_view(hostPath).substr(slash + 1), "win.ini"))
+    if (!iniNamesEqual(hostPath.substr(slash + 1), "win.ini"))
         return false;
     std::string windows;
     DWORD error = 0;
     return resolveDosPath(windowsDirectory(), windows, error) &&
-           std::string_view(hostPath).substr(0, slash) == windows;
+           hostPath.substr(0, slash) == windows;
 }
 
 bool regionalIntlValue(std::string_view key, std::string &value)

@@ -18,7 +18,7 @@ std::shared_ptr<const RegionalKeys> regionalIntlKeys();
 
 // Whether a read of `section` in the file at `hostPath` answers from the regional settings for
 // keys the file lacks: the "intl" section of win.ini in the Windows directory.
-bool isRegionalSection(const char *section, const std::string &hostPath);
+bool isRegionalSection(const char *section, std::string_view hostPath);
 
 // The derived value of `key` (case-insensitive); false when the locale gives none.
 bool regionalIntlValue(std::string_view key, std::string &value);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "vksboundary.h"
+#include "kernel32/no_destructor.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -26,8 +27,8 @@ struct HostSystem {
 
 HostSystem &host()
 {
-    static HostSystem system;
-    return system;
+    static vks::detail::NoDestructor<HostSystem> system;
+    return *system;
 }
 
 // Windows XP without a service pack.

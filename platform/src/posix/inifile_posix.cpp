@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <limits>
 #include <cstdlib>
 #include <csignal>
 #include <ctime>
@@ -60,12 +61,18 @@ FileSnapshot snapshotOf(int fd, bool &ok)
 }
 
 
-// Reads to the end of the file, whatever its size was when stat() looked.
-bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
+// Reads to the end of the file, whatever its size was when stat() looked; false once it holds
+// more than `maxBytes`. A read that leaves room in the buffer once the size stat() gave is in
+// needs no second one to see the end; a short read before that (a signal, a network file
+// system) is read on from.
+bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint,
+              std::uint64_t maxBytes = std::numeric_limits<std::uint64_t>::max())
 {
     size_t filled = 0;
     bytes.resize(static_cast<size_t>(std::min<std::uint64_t>(sizeHint, 64u << 20)) + 1);
     for (;;) {
+        if (filled > maxBytes)
+            return false;
         if (filled == bytes.size())
             bytes.resize(filled * 2);
         ssize_t got = pread(fd, bytes.data() + filled, bytes.size() - filled,
@@ -77,6 +84,10 @@ bool readFrom(int fd, std::string &bytes, std::uint64_t sizeHint)
             return got == 0;
         }
         filled += static_cast<size_t>(got);
+        if (filled < bytes.size() && filled >= sizeHint && filled <= maxBytes) {
+            bytes.resize(filled);
+            return true;
+        }
     }
 }
 
@@ -266,14 +277,15 @@ bool statRegularFile(const std::string &path, FileStamp &stamp)
     return true;
 }
 
-bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot)
+bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot,
+                     std::uint64_t maxBytes)
 {
     int fd = openNoFollowFifo(path, O_RDONLY);
     if (fd < 0)
         return false;
     bool ok = false;
     snapshot = snapshotOf(fd, ok);
-    ok = ok && readFrom(fd, bytes, snapshot.stamp.size);
+    ok = ok && snapshot.stamp.size <= maxBytes && readFrom(fd, bytes, snapshot.stamp.size, maxBytes);
     close(fd);
     return ok;
 }
@@ -314,14 +326,26 @@ IniFileLock::Result IniFileLock::acquire(const std::string &path, bool create, D
 {
     release();
     struct stat current {};
-    std::string target = replacedPath(path, current);
+    // The path is first opened without following a symbolic link, so that only a link costs a
+    // look at where it leads: a rename must replace the file it leads to, under the lock of that
+    // file's folder.
+    std::string target = path;
+    int followLink = O_NOFOLLOW;
     if (folderLocks().lock(folderOf(target)))
         lockedFolder_ = folderOf(target);
     // Under a folder lock no other writer replaces the file: the first open is the file. Under a
     // lock of the file itself, a writer that replaced it while we waited leaves us holding the
     // old one: try again.
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        int fd = openNoFollowFifo(target, O_RDWR);
+        int fd = openNoFollowFifo(target, O_RDWR | followLink);
+        if (fd < 0 && errno == ELOOP && followLink) {
+            release();
+            target = replacedPath(path, current);
+            followLink = 0;
+            if (folderLocks().lock(folderOf(target)))
+                lockedFolder_ = folderOf(target);
+            fd = openNoFollowFifo(target, O_RDWR);
+        }
         created_ = false;
         if (fd < 0 && errno == ENOENT && create) {
             fd = openNoFollowFifo(target, O_RDWR | O_CREAT | O_EXCL, 0666);

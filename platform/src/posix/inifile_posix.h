@@ -36,8 +36,10 @@ bool isStampSettled(const FileStamp &stamp, std::int64_t nowNs);
 // The stamp of the regular file at `path`; false when it is missing, unreachable or no file.
 bool statRegularFile(const std::string &path, FileStamp &stamp);
 
-// The whole content of the regular file at `path` and the stamp of what was read.
-bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot);
+// The whole content of the regular file at `path` and the stamp of what was read. False, with
+// the stamp of the file, when it holds more than `maxBytes`.
+bool readRegularFile(const std::string &path, std::string &bytes, FileSnapshot &snapshot,
+                     std::uint64_t maxBytes = UINT64_MAX);
 
 // Why the file at `path` cannot be read, as Windows would say when opening it: 2 when it is
 // missing, 3 when its folder is, 5 for a folder or a file without read permission.
@@ -61,7 +63,7 @@ public:
     Result acquire(const std::string &path, bool create, DWORD &error);
 
     const FileSnapshot &snapshot() const { return snapshot_; }
-    // The locked file's whole content.
+    // The locked file's whole content (at most the size of the snapshot plus what grew since).
     bool read(std::string &bytes, DWORD &error) const;
     // Replaces the locked file by `bytes` through a temporary file in the same folder
     // (".NAME.writing.tmp", one per file, which a killed writer may leave and the next writer

@@ -1,8 +1,8 @@
 // The active window of each thread, the foreground window, and DefWindowProcA's focus on
 // activation.
 #include <atomic>
+#include <utility>
 
-#include "user32/thread_input.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 #include "user32/window_table.h"
@@ -12,10 +12,20 @@ using namespace vks::detail;
 
 namespace {
 
-ThreadWindowSlot &activeWindows()
+// The thread's active window, when it is still a window.
+HWND activeOfThread(DWORD threadId)
 {
-    static ThreadWindowSlot &windows = *new ThreadWindowSlot;
-    return windows;
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    const ThreadWindows *thread = table.threadWindows(threadId);
+    return thread && thread->active && table.find(thread->active) ? thread->active : nullptr;
+}
+
+void storeActive(DWORD threadId, HWND hwnd)
+{
+    WindowLock guard;
+    if (ThreadWindows *thread = windowTable().threadWindows(threadId))
+        thread->active = hwnd;
 }
 
 // The headless desktop has one foreground window: the one activated last, on any thread.
@@ -51,7 +61,7 @@ void tellActivated(HWND to, HWND from, WORD state)
 // that window (or to none when no window is active).
 void settleFocus(DWORD threadId, HWND active)
 {
-    if (aliveOrNull(activeWindows().of(threadId)) != active)
+    if (activeOfThread(threadId) != active)
         return;
     const HWND focus = focusOfThread(threadId);
     if (!focus || !active || rootOf(focus) != active)
@@ -60,7 +70,7 @@ void settleFocus(DWORD threadId, HWND active)
 
 void changeActivation(DWORD threadId, HWND from, HWND to, WORD state = WA_ACTIVE)
 {
-    activeWindows().exchange(threadId, to);
+    storeActive(threadId, to);
     if (to)
         foregroundWindow = to;
     else if (from)
@@ -86,16 +96,16 @@ void activateWindow(HWND hwnd, WORD state)
     const std::optional<DWORD> threadId = threadOfWindow(hwnd);
     if (!threadId)
         return;
-    const HWND previous = activeWindows().of(*threadId);
+    const HWND previous = activeOfThread(*threadId);
     if (previous == hwnd)
         return;
-    changeActivation(*threadId, aliveOrNull(previous), hwnd, state);
+    changeActivation(*threadId, previous, hwnd, state);
 }
 
 void passActivationFrom(HWND hwnd)
 {
     const std::optional<DWORD> threadId = threadOfWindow(hwnd);
-    if (!threadId || activeWindows().of(*threadId) != hwnd)
+    if (!threadId || activeOfThread(*threadId) != hwnd)
         return;
     const HWND owner = GetWindow(hwnd, GW_OWNER);
     changeActivation(*threadId, hwnd, canTakeActivation(owner) ? owner : nullptr);
@@ -115,7 +125,7 @@ LRESULT defaultActivate(HWND hwnd, WPARAM wParam)
 HWND WINAPI GetActiveWindow(void)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
-        return aliveOrNull(activeWindows().of(GetCurrentThreadId()));
+        return activeOfThread(GetCurrentThreadId());
     });
 }
 
@@ -123,7 +133,7 @@ HWND WINAPI SetActiveWindow(HWND hWnd)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         const DWORD thread = GetCurrentThreadId();
-        const HWND previous = aliveOrNull(activeWindows().of(thread));
+        const HWND previous = activeOfThread(thread);
         if (!hWnd) {
             if (previous)
                 changeActivation(thread, previous, nullptr);

@@ -1,50 +1,31 @@
 // MessageBeep and the host's listener that hears it.
-#include <mutex>
-
+#include "kernel32/host_hook.h"
+#include "kernel32/no_destructor.h"
 #include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
 
+using namespace vks::detail;
+
 namespace {
 
-struct BeepListener {
-    std::mutex lock;
-    void (*beep)(UINT, void *) = nullptr;
-    void *context = nullptr;
-};
-
-BeepListener &beepListener()
+HostHook<void(UINT)> &beepListener()
 {
-    static BeepListener &listener = *new BeepListener;
-    return listener;
+    static NoDestructor<HostHook<void(UINT)>> listener;
+    return *listener;
 }
 
 }  // namespace
 
 void VksHostSetBeepListener(void (*beep)(UINT type, void *context), void *context)
 {
-    vks::atWin32BoundaryVoid([&] {
-        BeepListener &listener = beepListener();
-        std::lock_guard guard(listener.lock);
-        listener.beep = beep;
-        listener.context = beep ? context : nullptr;
-    });
+    vks::atWin32BoundaryVoid([&] { beepListener().set(beep, context); });
 }
 
 BOOL WINAPI MessageBeep(UINT uType)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
-        void (*beep)(UINT, void *);
-        void *context;
-        {
-            BeepListener &listener = beepListener();
-            std::lock_guard guard(listener.lock);
-            beep = listener.beep;
-            context = listener.context;
-        }
-        // Called without the lock, so a listener may set another listener.
-        if (beep)
-            beep(uType, context);
+        beepListener().call(uType);
         return TRUE;
     });
 }

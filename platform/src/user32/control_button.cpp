@@ -1,5 +1,6 @@
 // The "Button" control: push buttons, their default look and their click.
 #include "user32/control_classes.h"
+#include "user32/window_font.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -56,6 +57,8 @@ void release(HWND button)
 LRESULT CALLBACK buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        if (LRESULT answer = 0; answerFontMessage(hwnd, message, wParam, lParam, answer))
+            return answer;
         switch (message) {
         case WM_GETDLGCODE:
             return dialogCode(hwnd);

@@ -1,6 +1,7 @@
 // The "ComboBox" control: a list of items whose selected one the box shows, in its edit child
 // (CBS_DROPDOWN) or as its own text (CBS_DROPDOWNLIST).
 #include "user32/control_classes.h"
+#include "user32/window_font.h"
 #include "user32/list_items.h"
 #include "vksboundary.h"
 
@@ -191,6 +192,9 @@ LRESULT comboBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return s.items.find(wParam, reinterpret_cast<const char *>(lParam), false);
     case CB_FINDSTRINGEXACT:
         return s.items.find(wParam, reinterpret_cast<const char *>(lParam), true);
+    case CB_GETITEMHEIGHT:
+        // -1 asks for the selection field, which has a pixel of space above and below its text.
+        return static_cast<int>(wParam) == -1 ? listItemHeight(hwnd) + 2 : listItemHeight(hwnd);
     case CB_SELECTSTRING:
         return selectString(hwnd, wParam, lParam);
     case CB_GETCURSEL:
@@ -217,6 +221,8 @@ const ListItems *comboBoxItems(HWND box)
 LRESULT CALLBACK comboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return vks::atWin32Boundary<LRESULT>(CB_ERRSPACE, [&]() -> LRESULT {
+        if (LRESULT answer = 0; answerFontMessage(hwnd, message, wParam, lParam, answer))
+            return answer;
         switch (message) {
         case WM_NCCREATE:
             attachControlState<ComboBoxState>(hwnd);

@@ -1,5 +1,6 @@
 // The "Edit" control: its text, selection, limit, typed characters and notifications.
 #include "user32/control_classes.h"
+#include "user32/window_font.h"
 #include "vksboundary.h"
 
 #include <algorithm>
@@ -160,6 +161,8 @@ LRESULT setText(HWND edit, LPARAM text)
 LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        if (LRESULT answer = 0; answerFontMessage(hwnd, message, wParam, lParam, answer))
+            return answer;
         switch (message) {
         case WM_NCCREATE:
             // The text given at creation is set without notifications.

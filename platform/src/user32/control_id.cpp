@@ -10,7 +10,7 @@ int WINAPI GetDlgCtrlID(HWND hWnd)
 {
     return vks::atWin32Boundary<int>(0, [&]() -> int {
         vks::detail::WindowTable &table = vks::detail::windowTable();
-        std::lock_guard guard(table.lock);
+        vks::detail::WindowLock guard;
         const vks::detail::WindowRecord *record = table.find(hWnd);
         if (!record) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);

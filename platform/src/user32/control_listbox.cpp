@@ -1,6 +1,7 @@
 // The "ListBox" control: its items, single or multiple selection, searches, and the
 // notifications a user's click or arrow key sends.
 #include "user32/control_classes.h"
+#include "user32/window_font.h"
 #include "user32/list_items.h"
 #include "vksboundary.h"
 
@@ -235,7 +236,7 @@ void click(HWND box, LPARAM point)
     const int y = static_cast<short>(HIWORD(point));
     if (y < 0)
         return;
-    userChoose(box, state(box).top + y / kListItemHeight);
+    userChoose(box, state(box).top + y / listItemHeight(box));
 }
 
 void arrowKey(HWND box, WPARAM key)
@@ -289,6 +290,8 @@ LRESULT listBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return selectedCount(hwnd);
     case LB_GETSELITEMS:
         return selectedItems(hwnd, wParam, lParam);
+    case LB_GETITEMHEIGHT:
+        return listItemHeight(hwnd);
     case LB_GETTOPINDEX:
         return s.top;
     case LB_SETTOPINDEX:
@@ -314,6 +317,8 @@ bool listBoxItemSelected(HWND box, int index)
 LRESULT CALLBACK listBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return vks::atWin32Boundary<LRESULT>(LB_ERRSPACE, [&]() -> LRESULT {
+        if (LRESULT answer = 0; answerFontMessage(hwnd, message, wParam, lParam, answer))
+            return answer;
         switch (message) {
         case WM_NCCREATE:
             attachControlState<ListBoxState>(hwnd);

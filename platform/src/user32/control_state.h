@@ -1,7 +1,11 @@
 // Internal: where a control keeps its own state: on the heap, its address in the window's first
-// extra bytes, from WM_NCCREATE to WM_NCDESTROY.
+// extra bytes, from WM_NCCREATE to WM_NCDESTROY; the window owns it, so that it goes with a
+// window whose thread ended before WM_NCDESTROY.
 #pragma once
 
+#include <memory>
+
+#include "user32/window_attached.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -15,14 +19,16 @@ State *controlState(HWND control)
 template <typename State>
 void attachControlState(HWND control)
 {
-    SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(new State));
+    auto state = std::make_shared<State>();
+    SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(state.get()));
+    attachToWindow(control, &attachedKey<State>, std::move(state));
 }
 
 template <typename State>
 void detachControlState(HWND control)
 {
-    delete controlState<State>(control);
     SetWindowLongPtrA(control, 0, 0);
+    detachFromWindow(control, &attachedKey<State>);
 }
 
 }  // namespace vks::detail

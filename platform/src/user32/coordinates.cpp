@@ -19,7 +19,7 @@ std::optional<POINT> originOf(HWND hwnd)
     if (!hwnd)
         return POINT{0, 0};
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     if (!record) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -51,20 +51,20 @@ bool contains(const RECT &rect, POINT point)
            point.y < rect.bottom;
 }
 
-bool isVisible(const WindowRecord &record)
+bool isVisible(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     return (record.style & WS_VISIBLE) != 0;
 }
 
 // Like Windows: a disabled child lets the point fall to its parent; a disabled top-level window
 // is still found.
-bool takesPoint(const WindowRecord &record)
+bool takesPoint(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     return isVisible(record) && !(record.parent && (record.style & WS_DISABLED));
 }
 
 // The deepest child of `record` under the point, given in record's client coordinates.
-HWND deepestUnder(WindowTable &table, const WindowRecord &record, POINT point)
+HWND deepestUnder(WindowTable &table, const WindowRecord &record, POINT point) VKS_REQUIRES(windowLock)
 {
     for (HWND child : record.children) {
         const WindowRecord *inner = table.find(child);
@@ -81,7 +81,7 @@ BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = table.find(hWnd);
         if (!record) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -127,7 +127,7 @@ HWND WINAPI WindowFromPoint(POINT Point)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         for (HWND top : table.topLevel()) {
             const WindowRecord *record = table.find(top);
             if (record && isVisible(*record) && contains(record->rect, Point))
@@ -142,7 +142,7 @@ HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *parent = table.find(hWndParent);
         if (!parent) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <utility>
 
+#include "kernel32/no_destructor.h"
 #include "user32/mouse_state.h"
 #include "vksboundary.h"
 #include "windows.h"
@@ -35,8 +36,8 @@ struct CurrentCursor {
 
 CurrentCursor &currentCursor()
 {
-    static CurrentCursor &current = *new CurrentCursor;
-    return current;
+    static NoDestructor<CurrentCursor> current;
+    return *current;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "user32/dialog_state.h"
 #include "user32/dialog_template.h"
 #include "user32/dialog_units.h"
+#include "user32/window_font.h"
 #include "vksboundary.h"
 
 using namespace vks::detail;
@@ -51,7 +52,7 @@ bool isDefaultPushButton(const DialogItem &item)
 
 // The controls in template order, each sent the dialog's font; false when one cannot be made.
 bool createControls(HWND dialog, HINSTANCE instance, const DialogTemplate &dialogTemplate,
-                    const BaseUnits &units)
+                    const BaseUnits &units, HFONT font)
 {
     int defaultId = 0;
     for (const DialogItem &item : dialogTemplate.items) {
@@ -63,7 +64,7 @@ bool createControls(HWND dialog, HINSTANCE instance, const DialogTemplate &dialo
         if (!control)
             return false;
         if (dialogTemplate.hasFont)
-            SendMessageA(control, WM_SETFONT, 0, FALSE);
+            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (!defaultId && isDefaultPushButton(item))
             defaultId = static_cast<int>(item.id);
     }
@@ -103,15 +104,22 @@ HWND createFromParsed(HINSTANCE instance, const DialogTemplate &dialogTemplate, 
         return nullptr;
     }
     registerDialogClass();
-    const BaseUnits units = baseUnitsFor(dialogTemplate);
+    // The template's font sets the dialog units, and the dialog owns it from here on.
+    const HFONT font = createTemplateFont(dialogTemplate);
+    const BaseUnits units = baseUnitsOf(font);
     const HWND dialog = createDialogWindow(instance, dialogTemplate, owner, units);
-    if (!dialog)
+    if (!dialog) {
+        if (font)
+            DeleteObject(font);
         return nullptr;
+    }
+    if (font)
+        adoptWindowFont(dialog, font);
     // The procedure sees the dialog from WM_SETFONT on, not its creation messages.
     attachDialog(dialog, proc, units);
     if (dialogTemplate.hasFont)
-        SendMessageA(dialog, WM_SETFONT, 0, FALSE);
-    if (!createControls(dialog, instance, dialogTemplate, units)) {
+        SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!createControls(dialog, instance, dialogTemplate, units, font)) {
         DestroyWindow(dialog);
         forgetDialog(dialog);
         return nullptr;

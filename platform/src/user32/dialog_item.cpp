@@ -11,7 +11,7 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *dialog = table.find(hDlg);
         if (!dialog) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);

@@ -1,10 +1,12 @@
 // The dialog window class: each dialog's procedure first, then the defaults of DefDlgProc.
 #include "user32/dialog_state.h"
 
+#include <memory>
 #include <mutex>
-#include <unordered_map>
 
 #include "user32/dialog_focus.h"
+#include "user32/window_font.h"
+#include "user32/window_table.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -20,47 +22,36 @@ struct DialogRecord {
     INT_PTR result = 0;
 };
 
+// Each dialog's record hangs off its window, so that it goes with the window.
 class OpenDialogs {
 public:
     void add(HWND dialog, DialogRecord record)
     {
-        std::lock_guard guard(lock_);
-        dialogs_[dialog] = record;
+        attachToWindow(dialog, &attachedKey<DialogRecord>, std::make_shared<DialogRecord>(record));
     }
-    void remove(HWND dialog)
-    {
-        std::lock_guard guard(lock_);
-        dialogs_.erase(dialog);
-    }
+    void remove(HWND dialog) { detachFromWindow(dialog, &attachedKey<DialogRecord>); }
     // A copy, so that no lock is held while a procedure runs.
     bool find(HWND dialog, DialogRecord &record)
     {
-        std::lock_guard guard(lock_);
-        const auto found = dialogs_.find(dialog);
-        if (found == dialogs_.end())
-            return false;
-        record = found->second;
-        return true;
+        return change(dialog, [&record](const DialogRecord &held) { record = held; });
     }
     template <typename Change>
     bool change(HWND dialog, Change apply)
     {
-        std::lock_guard guard(lock_);
-        const auto found = dialogs_.find(dialog);
-        if (found == dialogs_.end())
+        WindowTable &table = windowTable();
+        WindowLock guard;
+        const WindowRecord *window = table.find(dialog);
+        void *held = window ? attachedTo(*window, &attachedKey<DialogRecord>) : nullptr;
+        if (!held)
             return false;
-        apply(found->second);
+        apply(*static_cast<DialogRecord *>(held));
         return true;
     }
-
-private:
-    std::mutex lock_;
-    std::unordered_map<HWND, DialogRecord> dialogs_;
 };
 
 OpenDialogs &openDialogs()
 {
-    static OpenDialogs &dialogs = *new OpenDialogs;
+    static OpenDialogs dialogs;
     return dialogs;
 }
 
@@ -87,6 +78,12 @@ LRESULT defaultDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return dialogFocused(dialog);
     case WM_NEXTDLGCTL:
         return nextDialogControl(dialog, wParam, lParam);
+    case WM_SETFONT:
+    case WM_GETFONT: {
+        LRESULT answer = 0;
+        answerFontMessage(dialog, message, wParam, lParam, answer);
+        return answer;
+    }
     case WM_CLOSE:
         // As the Cancel button would, so that the dialog procedure decides.
         SendMessageA(dialog, WM_COMMAND, MAKELONG(IDCANCEL, 0),

@@ -1,4 +1,5 @@
-// Internal: a DLGTEMPLATEEX read into its fields, and written from them.
+// Internal: a dialog template (DLGTEMPLATEEX or the classic DLGTEMPLATE) read into its fields,
+// and a DLGTEMPLATEEX written from them.
 #pragma once
 
 #include <cstddef>
@@ -35,12 +36,15 @@ struct DialogTemplate {
     std::string caption;
     bool hasFont = false;
     WORD pointSize = 0;
+    WORD weight = 0;
+    BYTE italic = 0;
+    BYTE charSet = 0;
     std::string typeface;
     std::vector<DialogItem> items;
 };
 
-// The template at `bytes`, reading no further than `size` bytes; nothing when it is not an
-// extended template or runs past its end.
+// The template at `bytes`, extended or classic, reading no further than `size` bytes; nothing
+// when it runs past its end.
 std::optional<DialogTemplate> readDialogTemplate(const void *bytes, std::size_t size);
 
 // The DLGTEMPLATEEX bytes of `dialog`, for a dialog made from a template in memory (a property

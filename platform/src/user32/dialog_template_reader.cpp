@@ -1,4 +1,5 @@
-// Reading the binary DLGTEMPLATEEX layout: a header, the optional font, then DWORD-aligned items.
+// Reading the binary dialog templates: DLGTEMPLATEEX (DIALOGEX) and the classic DLGTEMPLATE
+// (DIALOG), each a header, the optional font, then DWORD-aligned items.
 #include "user32/dialog_template.h"
 
 #include <cstdint>
@@ -90,11 +91,23 @@ std::string predefinedClass(WORD number)
                : std::string();
 }
 
-void readHeader(Reader &in, DialogTemplate &dialog, WORD &count)
+// The extended header: help identifier, extended style and style, then what both layouts share.
+void readExtendedHeader(Reader &in, DialogTemplate &dialog)
 {
     dialog.helpId = in.dword();
     dialog.exStyle = in.dword();
     dialog.style = in.dword();
+}
+
+// The classic header: style first, then extended style.
+void readClassicHeader(Reader &in, DialogTemplate &dialog)
+{
+    dialog.style = in.dword();
+    dialog.exStyle = in.dword();
+}
+
+void readSharedHeader(Reader &in, DialogTemplate &dialog, WORD &count, bool extended)
+{
     count = in.word();
     dialog.x = in.coordinate();
     dialog.y = in.coordinate();
@@ -104,29 +117,38 @@ void readHeader(Reader &in, DialogTemplate &dialog, WORD &count)
     in.textOrNumber(number);  // the menu: dialogs here have none
     dialog.className = in.textOrNumber(number);
     dialog.caption = in.text();
-    // DS_SETFONT (DS_SHELLFONT includes it) says the font follows.
+    // DS_SETFONT (DS_SHELLFONT includes it) says the font follows; the classic layout has only
+    // its size and typeface.
     if (dialog.style & DS_SETFONT) {
         dialog.hasFont = true;
         dialog.pointSize = in.word();
-        in.word();  // weight
-        in.byte();  // italic
-        in.byte();  // character set
+        if (extended) {
+            dialog.weight = in.word();
+            dialog.italic = in.byte();
+            dialog.charSet = in.byte();
+        }
         dialog.typeface = in.text();
     }
 }
 
-DialogItem readItem(Reader &in)
+DialogItem readItem(Reader &in, bool extended)
 {
     DialogItem item;
     in.alignTo4();
-    item.helpId = in.dword();
-    item.exStyle = in.dword();
-    item.style = in.dword();
+    if (extended) {
+        item.helpId = in.dword();
+        item.exStyle = in.dword();
+        item.style = in.dword();
+    } else {
+        item.style = in.dword();
+        item.exStyle = in.dword();
+    }
     item.x = in.coordinate();
     item.y = in.coordinate();
     item.cx = in.coordinate();
     item.cy = in.coordinate();
-    item.id = in.dword();
+    // The classic item's identifier is a WORD; -1 (IDC_STATIC) stays -1 as Windows widens it.
+    item.id = extended ? in.dword() : static_cast<DWORD>(static_cast<short>(in.word()));
     WORD number = 0;
     item.className = in.textOrNumber(number);
     if (number)
@@ -146,13 +168,20 @@ std::optional<DialogTemplate> readDialogTemplate(const void *bytes, std::size_t 
     if (!bytes)
         return std::nullopt;
     Reader in(static_cast<const unsigned char *>(bytes), size);
-    if (in.word() != 1 || in.word() != 0xFFFF)
-        return std::nullopt;
+    // dlgVer 1 and the signature 0xFFFF mark the extended layout; anything else starts a
+    // classic template's style.
+    const bool extended = in.word() == 1 && in.word() == 0xFFFF;
+    if (!extended)
+        in = Reader(static_cast<const unsigned char *>(bytes), size);
     DialogTemplate dialog;
     WORD count = 0;
-    readHeader(in, dialog, count);
+    if (extended)
+        readExtendedHeader(in, dialog);
+    else
+        readClassicHeader(in, dialog);
+    readSharedHeader(in, dialog, count, extended);
     for (WORD i = 0; i < count && in.ok(); ++i)
-        dialog.items.push_back(readItem(in));
+        dialog.items.push_back(readItem(in, extended));
     if (!in.ok())
         return std::nullopt;
     return dialog;

@@ -1,25 +1,43 @@
-// Dialog units: the fixed base units of the headless fonts and MapDialogRect.
+// Dialog units: base units measured from the dialog's font, GetDialogBaseUnits and
+// MapDialogRect.
 #include "user32/dialog_state.h"
 #include "user32/dialog_units.h"
+#include "user32/window_font.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
 
 namespace {
 
+constexpr int kDotsPerInch = 96;
+constexpr int kPointsPerInch = 72;
+// The system font's units, taken only when its font file is missing (which has been reported).
 constexpr BaseUnits kSystemFontUnits{8, 16};
-// 8-point "MS Shell Dlg" at 96 DPI: 6 x 13 pixels; other sizes scale from it.
-constexpr int kReferencePoints = 8;
-constexpr BaseUnits kReferenceFontUnits{6, 13};
 
 }  // namespace
 
+HFONT createTemplateFont(const DialogTemplate &dialog)
+{
+    if (!dialog.hasFont)
+        return nullptr;
+    return CreateFontA(-MulDiv(dialog.pointSize, kDotsPerInch, kPointsPerInch), 0, 0, 0,
+                       dialog.weight, dialog.italic, FALSE, FALSE, dialog.charSet,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       dialog.typeface.c_str());
+}
+
+BaseUnits baseUnitsOf(HFONT font)
+{
+    return measureBaseUnits(font).value_or(kSystemFontUnits);
+}
+
 BaseUnits baseUnitsFor(const DialogTemplate &dialog)
 {
-    if (!dialog.hasFont || dialog.pointSize == 0)
-        return kSystemFontUnits;
-    return {MulDiv(kReferenceFontUnits.x, dialog.pointSize, kReferencePoints),
-            MulDiv(kReferenceFontUnits.y, dialog.pointSize, kReferencePoints)};
+    const HFONT font = createTemplateFont(dialog);
+    const BaseUnits units = baseUnitsOf(font);
+    if (font)
+        DeleteObject(font);
+    return units;
 }
 
 RECT toPixels(const BaseUnits &units, short x, short y, short cx, short cy)
@@ -34,7 +52,8 @@ RECT toPixels(const BaseUnits &units, short x, short y, short cx, short cy)
 LONG WINAPI GetDialogBaseUnits(void)
 {
     return vks::atWin32Boundary<LONG>(0, [&]() -> LONG {
-        return MAKELONG(vks::detail::kSystemFontUnits.x, vks::detail::kSystemFontUnits.y);
+        const vks::detail::BaseUnits units = vks::detail::baseUnitsOf(nullptr);
+        return MAKELONG(units.x, units.y);
     });
 }
 

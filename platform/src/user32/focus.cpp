@@ -1,7 +1,6 @@
 // SetFocus and GetFocus: the keyboard focus of each thread.
-#include <mutex>
+#include <utility>
 
-#include "user32/thread_input.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 #include "user32/window_table.h"
@@ -11,15 +10,16 @@ using namespace vks::detail;
 
 namespace {
 
-ThreadWindowSlot &focusWindows()
+// Stores the thread's new focus; the previous one, when it is still a window.
+HWND exchangeFocus(DWORD threadId, HWND hwnd)
 {
-    static ThreadWindowSlot &windows = *new ThreadWindowSlot;
-    return windows;
-}
-
-HWND aliveOrNull(HWND hwnd)
-{
-    return hwnd && IsWindow(hwnd) ? hwnd : nullptr;
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    ThreadWindows *thread = table.threadWindows(threadId);
+    if (!thread)
+        return nullptr;
+    const HWND previous = std::exchange(thread->focus, hwnd);
+    return previous && table.find(previous) ? previous : nullptr;
 }
 
 enum class FocusCheck { Ok, NoWindow, OtherThread, Refused };
@@ -28,7 +28,7 @@ enum class FocusCheck { Ok, NoWindow, OtherThread, Refused };
 FocusCheck checkFocusable(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     if (!record)
         return FocusCheck::NoWindow;
@@ -51,18 +51,21 @@ namespace vks::detail {
 
 HWND focusOfThread(DWORD threadId)
 {
-    return aliveOrNull(focusWindows().of(threadId));
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    const ThreadWindows *thread = table.threadWindows(threadId);
+    return thread && thread->focus && table.find(thread->focus) ? thread->focus : nullptr;
 }
 
 HWND moveFocus(DWORD threadId, HWND hwnd)
 {
-    const HWND previous = aliveOrNull(focusWindows().exchange(threadId, hwnd));
+    const HWND previous = exchangeFocus(threadId, hwnd);
     if (previous == hwnd)
         return previous;
     if (previous)
         SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
     // The old window's WM_KILLFOCUS may have moved the focus on; then the new one hears nothing.
-    if (hwnd && focusWindows().of(threadId) == hwnd && IsWindow(hwnd))
+    if (hwnd && focusOfThread(threadId) == hwnd)
         SendMessageA(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     return previous;
 }

@@ -1,4 +1,5 @@
 // The menu table: handles, lookups by position and by command, and submenu trees.
+#include "kernel32/no_destructor.h"
 #include "menu_table.h"
 
 #include <algorithm>
@@ -13,8 +14,8 @@ constexpr std::uintptr_t kHandleStep = 4;
 
 MenuTable &menuTable()
 {
-    static MenuTable &table = *new MenuTable;
-    return table;
+    static NoDestructor<MenuTable> table;
+    return *table;
 }
 
 HMENU MenuTable::add(bool popup)

@@ -214,6 +214,7 @@ LRESULT WINAPI DispatchMessageA(const MSG *lpMsg)
             return 0;
         }
         if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
+            assertNoLockHeld("a timer procedure");
             reinterpret_cast<TIMERPROC>(lpMsg->lParam)(lpMsg->hwnd, WM_TIMER, lpMsg->wParam,
                                                        tickCountNow());
             return 0;
@@ -225,7 +226,7 @@ LRESULT WINAPI DispatchMessageA(const MSG *lpMsg)
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
             return 0;
         }
-        return proc(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+        return callProcedure(proc, lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
     });
 }
 

@@ -1,44 +1,31 @@
 // MessageBoxA: modality, the host's answerer and the box's modal loop.
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "kernel32/host_hook.h"
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_modal.h"
 #include "user32/message_box_dialog.h"
+#include "user32/window_table.h"
 #include "vksboundary.h"
 #include "vkshost.h"
-#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;
 
 namespace {
 
-using Answerer = int (*)(HWND, const char *, const char *, UINT, void *);
+using Answerer = HostHook<int(HWND, const char *, const char *, UINT)>;
 
-struct AnswererSetting {
-    std::mutex lock;
-    Answerer answer = nullptr;
-    void *context = nullptr;
-};
-
-AnswererSetting &answererSetting()
+Answerer &answerer()
 {
-    static AnswererSetting &setting = *new AnswererSetting;
-    return setting;
+    static NoDestructor<Answerer> answerer;
+    return *answerer;
 }
 
 int askAnswerer(HWND owner, const std::string &text, const std::string &caption, UINT type)
 {
-    AnswererSetting &setting = answererSetting();
-    Answerer answer = nullptr;
-    void *context = nullptr;
-    {
-        std::lock_guard guard(setting.lock);
-        answer = setting.answer;
-        context = setting.context;
-    }
-    return answer ? answer(owner, text.c_str(), caption.c_str(), type, context) : 0;
+    return answerer().call(owner, text.c_str(), caption.c_str(), type).value_or(0);
 }
 
 // The windows the box disables: its owner, or with MB_TASKMODAL and no owner the thread's
@@ -62,12 +49,7 @@ void VksHostSetMessageBoxAnswerer(int (*answer)(HWND owner, const char *text, co
                                                 UINT style, void *context),
                                   void *context)
 {
-    vks::atWin32BoundaryVoid([&] {
-        AnswererSetting &setting = answererSetting();
-        std::lock_guard guard(setting.lock);
-        setting.answer = answer;
-        setting.context = answer ? context : nullptr;
-    });
+    vks::atWin32BoundaryVoid([&] { answerer().set(answer, context); });
 }
 
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)

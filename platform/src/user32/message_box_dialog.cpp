@@ -1,7 +1,10 @@
 // The message box's window: its class, its children and its dialog procedure.
 #include "user32/message_box_dialog.h"
 
+#include "kernel32/no_destructor.h"
 #include "user32/dialog_state.h"
+#include "user32/dialog_units.h"
+#include "user32/window_font.h"
 #include "user32/window_state.h"
 #include "vksboundary.h"
 
@@ -14,10 +17,18 @@ namespace vks::detail {
 namespace {
 
 constexpr int kTextId = 0xFFFF;
-constexpr int kBoxWidth = 320;
-constexpr int kBoxHeight = 140;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 23;
+constexpr int kIconId = 0x0014;
+constexpr int kIconSide = 32;
+// The layout in dialog units of the message font: margins, the gap between the icon and the
+// text and between buttons, and a button's least size.
+constexpr int kMarginX = 7, kMarginY = 7;
+constexpr int kIconGapX = 7;
+constexpr int kButtonGapX = 4;
+constexpr int kButtonWidth = 50, kButtonHeight = 14;
+// Room around a button's text.
+constexpr int kButtonPaddingX = 8;
+// The text wraps before it takes more than this share of the screen's width.
+constexpr int kMaxTextShare = 3, kMaxTextShareOf = 4;
 
 struct BoxState {
     std::vector<int> buttons;
@@ -49,8 +60,8 @@ private:
 
 OpenBoxes &openBoxes()
 {
-    static OpenBoxes &boxes = *new OpenBoxes;
-    return boxes;
+    static NoDestructor<OpenBoxes> boxes;
+    return *boxes;
 }
 
 const char *buttonText(int id)
@@ -114,33 +125,93 @@ INT_PTR CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
 }
 
 // Centred on the owner, or on the screen when there is none.
-POINT boxOrigin(HWND owner)
+POINT boxOrigin(HWND owner, SIZE box)
 {
     RECT area = kScreenRect;
     if (owner)
         GetWindowRect(owner, &area);
-    return {area.left + ((area.right - area.left) - kBoxWidth) / 2,
-            area.top + ((area.bottom - area.top) - kBoxHeight) / 2};
+    return {area.left + ((area.right - area.left) - box.cx) / 2,
+            area.top + ((area.bottom - area.top) - box.cy) / 2};
 }
 
-HWND createChild(const char *className, const char *text, DWORD style, int x, int y, int width,
-                 int height, HWND box, int id)
+// Where the box's parts go, in its client coordinates.
+struct BoxLayout {
+    SIZE box{};
+    RECT icon{};
+    RECT text{};
+    std::vector<RECT> buttons;
+};
+
+int unitsX(const BaseUnits &units, int value)
 {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                           box, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr,
-                           nullptr);
+    return MulDiv(value, units.x, 4);
 }
 
-void createButtons(HWND box, const std::vector<int> &buttons, int defaultId)
+int unitsY(const BaseUnits &units, int value)
 {
-    const int count = static_cast<int>(buttons.size());
-    int x = (kBoxWidth - count * kButtonWidth - (count - 1) * 8) / 2;
-    for (int id : buttons) {
-        const DWORD type = id == defaultId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-        createChild("Button", buttonText(id), WS_TABSTOP | type, x, kBoxHeight - kButtonHeight - 12,
-                    kButtonWidth, kButtonHeight, box, id);
-        x += kButtonWidth + 8;
+    return MulDiv(value, units.y, 8);
+}
+
+// The text measured with the message font as the static control draws it, wrapped at three
+// quarters of the screen; the buttons as wide as the widest caption needs, at least the
+// standard width, centred in a row below the icon and the text; the box as large as that.
+BoxLayout layOut(HFONT font, const BaseUnits &units, const std::string &text,
+                 const std::vector<int> &buttons, bool withIcon)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, font);
+    BoxLayout layout;
+    const int marginX = unitsX(units, kMarginX);
+    const int marginY = unitsY(units, kMarginY);
+    const int textLeft = withIcon ? marginX + kIconSide + unitsX(units, kIconGapX) : marginX;
+    const int widest = (kScreenRect.right - kScreenRect.left) * kMaxTextShare / kMaxTextShareOf;
+    RECT measured{0, 0, widest - textLeft - marginX, 0};
+    DrawTextA(dc, text.c_str(), -1, &measured,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    const int textHeight = measured.bottom;
+    // A text shorter than the icon sits in the middle of the icon's height.
+    const int textTop = withIcon && textHeight < kIconSide ? marginY + (kIconSide - textHeight) / 2
+                                                           : marginY;
+    layout.text = {textLeft, textTop, textLeft + measured.right, textTop + textHeight};
+    if (withIcon)
+        layout.icon = {marginX, marginY, marginX + kIconSide, marginY + kIconSide};
+
+    int buttonWidth = unitsX(units, kButtonWidth);
+    for (const int id : buttons) {
+        RECT caption{0, 0, 0, 0};
+        DrawTextA(dc, buttonText(id), -1, &caption, DT_CALCRECT | DT_SINGLELINE);
+        buttonWidth = std::max<int>(buttonWidth, caption.right + 2 * unitsX(units, kButtonPaddingX));
     }
+    DeleteDC(dc);
+    const int buttonHeight = unitsY(units, kButtonHeight);
+    const int gap = unitsX(units, kButtonGapX);
+    const int count = static_cast<int>(buttons.size());
+    const int rowWidth = count * buttonWidth + (count - 1) * gap;
+    const int contentBottom = std::max(layout.text.bottom, withIcon ? layout.icon.bottom : 0);
+    const int buttonTop = contentBottom + marginY;
+    layout.box.cx = std::max<int>(layout.text.right + marginX, rowWidth + 2 * marginX);
+    layout.box.cy = buttonTop + buttonHeight + marginY;
+    int x = (layout.box.cx - rowWidth) / 2;
+    for (int i = 0; i < count; ++i, x += buttonWidth + gap)
+        layout.buttons.push_back({x, buttonTop, x + buttonWidth, buttonTop + buttonHeight});
+    return layout;
+}
+
+bool hasIcon(UINT type)
+{
+    return (type & MB_ICONMASK) != 0;
+}
+
+HWND createChild(const char *className, const char *text, DWORD style, const RECT &r, HWND box,
+                 int id, HFONT font)
+{
+    const HWND child = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left,
+                                       r.top, r.right - r.left, r.bottom - r.top, box,
+                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                       nullptr, nullptr);
+    if (child)
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
 }
 
 int defaultButton(const std::vector<int> &buttons, UINT type)
@@ -176,19 +247,34 @@ HWND createMessageBoxWindow(HWND owner, const std::string &text, const std::stri
 {
     registerDialogClass();
     const std::vector<int> buttons = messageBoxButtons(type);
-    const POINT origin = boxOrigin(owner);
+    // The message font: 8-point "MS Shell Dlg".
+    const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH, "MS Shell Dlg");
+    const BaseUnits units = baseUnitsOf(font);
+    const BoxLayout layout = layOut(font, units, text, buttons, hasIcon(type));
+    const POINT origin = boxOrigin(owner, layout.box);
     const HWND box = CreateWindowExA(0, "#32770", caption.c_str(),
                                      WS_POPUP | WS_CAPTION | WS_SYSMENU, origin.x, origin.y,
-                                     kBoxWidth, kBoxHeight, owner, nullptr, nullptr, nullptr);
-    if (!box)
+                                     layout.box.cx, layout.box.cy, owner, nullptr, nullptr, nullptr);
+    if (!box) {
+        DeleteObject(font);
         return nullptr;
+    }
+    adoptWindowFont(box, font);
     const int defaultId = defaultButton(buttons, type);
-    attachDialog(box, messageBoxProc, BaseUnits{});
+    attachDialog(box, messageBoxProc, units);
     openBoxes().add(box, BoxState{buttons});
+    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(box, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
-    createChild("Static", text.c_str(), 0, 12, 12, kBoxWidth - 24,
-                kBoxHeight - kButtonHeight - 36, box, kTextId);
-    createButtons(box, buttons, defaultId);
+    if (hasIcon(type))
+        createChild("Static", "", SS_ICON, layout.icon, box, kIconId, font);
+    createChild("Static", text.c_str(), SS_NOPREFIX, layout.text, box, kTextId, font);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const DWORD style = buttons[i] == defaultId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        createChild("Button", buttonText(buttons[i]), WS_TABSTOP | style, layout.buttons[i], box,
+                    buttons[i], font);
+    }
     return box;
 }
 

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <mutex>
-#include <unordered_map>
+#include <utility>
 
+#include "kernel32/no_destructor.h"
+#include "user32/thread_queue.h"
 #include "user32/window_state.h"
 #include "user32/window_table.h"
 
@@ -22,8 +24,8 @@ struct MouseState {
 
 MouseState &mouseState()
 {
-    static MouseState &state = *new MouseState;
-    return state;
+    static NoDestructor<MouseState> state;
+    return *state;
 }
 
 bool contains(const RECT &r, POINT p)
@@ -31,7 +33,7 @@ bool contains(const RECT &r, POINT p)
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-POINT clientOrigin(WindowTable &table, const WindowRecord *record)
+POINT clientOrigin(WindowTable &table, const WindowRecord *record) VKS_REQUIRES(windowLock)
 {
     POINT origin{0, 0};
     for (; record; record = record->parent ? table.find(record->parent) : nullptr) {
@@ -41,7 +43,7 @@ POINT clientOrigin(WindowTable &table, const WindowRecord *record)
     return origin;
 }
 
-HWND topLevelAt(WindowTable &table, POINT screen)
+HWND topLevelAt(WindowTable &table, POINT screen) VKS_REQUIRES(windowLock)
 {
     for (HWND top : table.topLevel()) {
         const WindowRecord *record = table.find(top);
@@ -53,7 +55,7 @@ HWND topLevelAt(WindowTable &table, POINT screen)
 
 // Descends from `from` to the deepest visible child at the point; a disabled child leaves the
 // point to its parent unless asked to take it.
-HWND deepestAt(WindowTable &table, HWND from, POINT screen, bool takeDisabled)
+HWND deepestAt(WindowTable &table, HWND from, POINT screen, bool takeDisabled) VKS_REQUIRES(windowLock)
 {
     const WindowRecord *record = table.find(from);
     const POINT origin = clientOrigin(table, record);
@@ -79,7 +81,7 @@ struct Hit {
 std::optional<Hit> hitAt(POINT screen)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const HWND top = topLevelAt(table, screen);
     if (!top)
         return std::nullopt;
@@ -92,17 +94,11 @@ std::optional<Hit> hitAt(POINT screen)
 HWND topLevelOf(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     while (record && record->parent)
         record = table.find(record->parent);
     return record ? record->handle : nullptr;
-}
-
-std::unordered_map<DWORD, HWND> &captures()
-{
-    static std::unordered_map<DWORD, HWND> &byThread = *new std::unordered_map<DWORD, HWND>;
-    return byThread;
 }
 
 }  // namespace
@@ -126,26 +122,20 @@ POINT placeCursor(POINT screen)
 
 HWND captureWindow()
 {
-    MouseState &state = mouseState();
-    HWND capture = nullptr;
-    {
-        std::lock_guard guard(state.lock);
-        const auto found = captures().find(GetCurrentThreadId());
-        capture = found == captures().end() ? nullptr : found->second;
-    }
-    return IsWindow(capture) ? capture : nullptr;
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    const ThreadWindows *thread = table.threadWindows(GetCurrentThreadId());
+    return thread && thread->capture && table.find(thread->capture) ? thread->capture : nullptr;
 }
 
 HWND exchangeCapture(HWND hwnd)
 {
-    const HWND previous = captureWindow();
-    MouseState &state = mouseState();
-    std::lock_guard guard(state.lock);
-    if (hwnd)
-        captures()[GetCurrentThreadId()] = hwnd;
-    else
-        captures().erase(GetCurrentThreadId());
-    return previous;
+    currentQueue();  // the thread's state comes with its queue
+    WindowTable &table = windowTable();
+    WindowLock guard;
+    ThreadWindows *thread = table.threadWindows(GetCurrentThreadId());
+    const HWND previous = std::exchange(thread->capture, hwnd);
+    return previous && table.find(previous) ? previous : nullptr;
 }
 
 std::optional<MouseTarget> mouseTargetAt(POINT screen)
@@ -171,7 +161,7 @@ std::optional<MouseTarget> mouseTargetAt(POINT screen)
 HWND windowAtForHelp(HWND top, POINT screen)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(top);
     if (!record || !contains(record->rect, screen))
         return nullptr;
@@ -181,7 +171,7 @@ HWND windowAtForHelp(HWND top, POINT screen)
 POINT screenToClientPoint(HWND hwnd, POINT screen)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const POINT origin = clientOrigin(table, table.find(hwnd));
     return {screen.x - origin.x, screen.y - origin.y};
 }

@@ -19,7 +19,7 @@ void redrawEverything(const RECT *screenRect, UINT flags)
     std::vector<std::pair<HWND, RECT>> tops;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         for (HWND top : table.topLevel())
             tops.emplace_back(top, table.find(top)->rect);
     }
@@ -136,7 +136,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint)
         *lpPaint = PAINTSTRUCT{};
         if (coversClientArea(hWnd, start->update))
             forgetDrawn(hWnd);
-        lpPaint->hdc = openPaintDc(hWnd);
+        lpPaint->hdc = openPaintDc(hWnd, &start->update);
         lpPaint->rcPaint = start->update;
         // The window has erased when its WM_ERASEBKGND answers non-zero; otherwise the painter
         // is told to.

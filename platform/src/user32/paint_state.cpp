@@ -2,6 +2,7 @@
 #include "user32/paint_state.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -47,7 +48,7 @@ bool sameRect(const RECT &a, const RECT &b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-RECT clientRectOf(const WindowRecord &record)
+RECT clientRectOf(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     return {0, 0, record.rect.right - record.rect.left, record.rect.bottom - record.rect.top};
 }
@@ -77,7 +78,7 @@ RECT subtract(const RECT &update, const RECT &valid)
     return update;
 }
 
-bool shownWithAncestors(WindowTable &table, const WindowRecord *record)
+bool shownWithAncestors(WindowTable &table, const WindowRecord *record) VKS_REQUIRES(windowLock)
 {
     for (; record; record = record->parent ? table.find(record->parent) : nullptr)
         if (!(record->style & WS_VISIBLE))
@@ -85,9 +86,18 @@ bool shownWithAncestors(WindowTable &table, const WindowRecord *record)
     return true;
 }
 
-bool needsPaint(const WindowRecord &record)
+bool needsPaint(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     return !isEmpty(record.update) || record.internalPaint;
+}
+
+// Keeps the thread's set of windows to paint in step with the record.
+void notePaintPending(WindowRecord &record) VKS_REQUIRES(windowLock)
+{
+    if (needsPaint(record))
+        record.thread->toPaint.insert(record.handle);
+    else
+        record.thread->toPaint.erase(record.handle);
 }
 
 using Queues = std::vector<std::shared_ptr<MessageQueue>>;
@@ -96,7 +106,7 @@ using Queues = std::vector<std::shared_ptr<MessageQueue>>;
 // children under the area unless RDW_NOCHILDREN says otherwise, with or without
 // RDW_ALLCHILDREN.
 void applyRedraw(WindowTable &table, WindowRecord &record, const RECT &area, UINT flags,
-                 bool isRoot, Queues &touched)
+                 bool isRoot, Queues &touched) VKS_REQUIRES(windowLock)
 {
     if (!(record.style & WS_VISIBLE))
         return;
@@ -118,6 +128,7 @@ void applyRedraw(WindowTable &table, WindowRecord &record, const RECT &area, UIN
     } else if (isRoot && (flags & RDW_NOINTERNALPAINT)) {
         record.internalPaint = false;
     }
+    notePaintPending(record);
     if (flags & RDW_NOCHILDREN)
         return;
     for (HWND child : record.children) {
@@ -140,7 +151,7 @@ void wakeOthers(const Queues &touched)
 bool windowNeedsPaint(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record && shownWithAncestors(table, record) && needsPaint(*record);
 }
@@ -148,7 +159,7 @@ bool windowNeedsPaint(HWND hwnd)
 bool takeEraseDue(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record || !record->eraseDue)
         return false;
@@ -178,8 +189,10 @@ void paintNow(HWND hwnd, UINT flags)
     }
 }
 
+// The first window to paint in the whole tree: top-level windows in Z-order, each before its
+// children.
 HWND findToPaint(WindowTable &table, const std::vector<HWND> &level, DWORD threadId,
-                 const MessageFilter &filter)
+                 const MessageFilter &filter) VKS_REQUIRES(windowLock)
 {
     for (HWND hwnd : level) {
         const WindowRecord *record = table.find(hwnd);
@@ -194,17 +207,63 @@ HWND findToPaint(WindowTable &table, const std::vector<HWND> &level, DWORD threa
     return nullptr;
 }
 
+// Where the window comes in that order: its and its ancestors' places among their siblings,
+// from the top-level window down (a parent's path is a prefix of its children's).
+std::vector<std::size_t> paintOrderOf(WindowTable &table, const WindowRecord *record)
+    VKS_REQUIRES(windowLock)
+{
+    std::vector<std::size_t> path;
+    for (; record; record = record->parent ? table.find(record->parent) : nullptr) {
+        const std::vector<HWND> &siblings = table.siblingsOf(*record);
+        path.push_back(static_cast<std::size_t>(
+            std::find(siblings.begin(), siblings.end(), record->handle) - siblings.begin()));
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+// Beyond this many candidates, one walk of the tree costs less than placing each.
+constexpr std::size_t kPlacedCandidates = 16;
+
+// The same window as findToPaint, looked for among the thread's windows to paint.
+HWND firstToPaint(WindowTable &table, const ThreadWindows &thread, const MessageFilter &filter)
+    VKS_REQUIRES(windowLock)
+{
+    std::vector<const WindowRecord *> candidates;
+    for (HWND hwnd : thread.toPaint) {
+        const WindowRecord *record = table.find(hwnd);
+        if (record && shownWithAncestors(table, record) &&
+            filter.accepts(MSG{hwnd, WM_PAINT, 0, 0, 0, {}}))
+            candidates.push_back(record);
+    }
+    if (candidates.size() > kPlacedCandidates)
+        return findToPaint(table, table.topLevel(), thread.threadId, filter);
+    HWND first = nullptr;
+    std::vector<std::size_t> firstPlace;
+    for (const WindowRecord *record : candidates) {
+        std::vector<std::size_t> place = paintOrderOf(table, record);
+        if (!first || place < firstPlace) {
+            first = record->handle;
+            firstPlace = std::move(place);
+        }
+    }
+    return first;
+}
+
 void exposeScreenArea(HWND hidden, const RECT &screenArea)
 {
     std::vector<std::pair<HWND, RECT>> under;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
-        for (HWND top : table.topLevel()) {
-            const WindowRecord *record = table.find(top);
-            if (top != hidden && (record->style & WS_VISIBLE) &&
-                !isEmpty(intersect(record->rect, screenArea)))
-                under.emplace_back(top, offset(screenArea, -record->rect.left, -record->rect.top));
+        WindowLock guard;
+        // Only the windows below it were covered; from the bottom up to it.
+        const std::vector<HWND> &topLevel = table.topLevel();
+        for (auto below = topLevel.rbegin(); below != topLevel.rend() && *below != hidden;
+             ++below) {
+            const WindowRecord *record = table.find(*below);
+            if ((record->style & WS_VISIBLE) && !isEmpty(intersect(record->rect, screenArea)))
+                under.emplace_back(*below,
+                                   offset(screenArea, -record->rect.left, -record->rect.top));
         }
     }
     for (const auto &[top, area] : under)
@@ -218,7 +277,7 @@ void redrawWindow(HWND hwnd, const RECT *rect, UINT flags)
     Queues touched;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         WindowRecord *record = table.find(hwnd);
         if (!record || !shownWithAncestors(table, record))
             return;
@@ -233,7 +292,7 @@ void redrawWindow(HWND hwnd, const RECT *rect, UINT flags)
 std::optional<PaintStart> takeUpdate(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record)
         return std::nullopt;
@@ -241,13 +300,14 @@ std::optional<PaintStart> takeUpdate(HWND hwnd)
     record->update = {};
     record->eraseDue = false;
     record->internalPaint = false;
+    notePaintPending(*record);
     return start;
 }
 
 std::optional<RECT> updateRectOf(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? std::optional<RECT>(record->update) : std::nullopt;
 }
@@ -255,8 +315,9 @@ std::optional<RECT> updateRectOf(HWND hwnd)
 HWND windowToPaint(DWORD threadId, const MessageFilter &filter)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
-    return findToPaint(table, table.topLevel(), threadId, filter);
+    WindowLock guard;
+    const ThreadWindows *thread = table.threadWindows(threadId);
+    return thread && !thread->toPaint.empty() ? firstToPaint(table, *thread, filter) : nullptr;
 }
 
 void exposeShownWindow(HWND hwnd)
@@ -270,7 +331,7 @@ void exposeHiddenWindow(HWND hwnd)
     RECT area{};
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = table.find(hwnd);
         if (!record)
             return;

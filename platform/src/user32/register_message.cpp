@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "kernel32/no_destructor.h"
 #include "vksboundary.h"
 #include "user32/window_class.h"
 #include "windows.h"
@@ -20,8 +21,8 @@ struct MessageNames {
 
 MessageNames &messageNames()
 {
-    static MessageNames &names = *new MessageNames;
-    return names;
+    static vks::detail::NoDestructor<MessageNames> names;
+    return *names;
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ bool isSet(POINT point)
 }
 
 // The area a maximised window covers, in the coordinates of its rectangle.
-RECT maximizedArea(WindowTable &table, const WindowRecord &record)
+RECT maximizedArea(WindowTable &table, const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     if (const WindowRecord *parent = record.parent ? table.find(record.parent) : nullptr)
         return {0, 0, parent->rect.right - parent->rect.left,
@@ -30,7 +30,7 @@ RECT at(POINT origin, LONG width, LONG height)
 
 }  // namespace
 
-SizeState sizeStateOf(const WindowRecord &record)
+SizeState sizeStateOf(const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     if (record.style & WS_MINIMIZE)
         return SizeState::Minimized;
@@ -39,7 +39,7 @@ SizeState sizeStateOf(const WindowRecord &record)
     return SizeState::Normal;
 }
 
-bool changeSizeState(WindowTable &table, WindowRecord &record, SizeState state)
+bool changeSizeState(WindowTable &table, WindowRecord &record, SizeState state) VKS_REQUIRES(windowLock)
 {
     const SizeState current = sizeStateOf(record);
     if (current == state)
@@ -63,7 +63,7 @@ bool changeSizeState(WindowTable &table, WindowRecord &record, SizeState state)
     return true;
 }
 
-void placeForSizeState(WindowTable &table, WindowRecord &record)
+void placeForSizeState(WindowTable &table, WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     const RECT area = maximizedArea(table, record);
     switch (sizeStateOf(record)) {

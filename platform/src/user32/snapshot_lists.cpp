@@ -1,5 +1,6 @@
 // The pictures of list and combo boxes in a window snapshot.
 #include <string>
+#include <tuple>
 
 #include "user32/control_classes.h"
 #include "user32/list_items.h"
@@ -23,10 +24,16 @@ void downArrow(SvgCanvas &canvas, const RECT &button, std::string_view colour)
 {
     const int cx = (button.left + button.right) / 2;
     const int cy = (button.top + button.bottom) / 2;
-    const auto at = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
-    canvas.path("M" + at(cx - 3, cy - 2) + " L" + at(cx + 4, cy - 2) + " L" + at(cx, cy + 2) +
-                    " Z",
-                colour);
+    std::string path;
+    for (const auto &[command, x, y] :
+         {std::tuple{"M", cx - 3, cy - 2}, {" L", cx + 4, cy - 2}, {" L", cx, cy + 2}}) {
+        path += command;
+        path += std::to_string(x);
+        path += ' ';
+        path += std::to_string(y);
+    }
+    path += " Z";
+    canvas.path(path, colour);
 }
 
 }  // namespace

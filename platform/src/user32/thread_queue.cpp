@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "kernel32/clock.h"
+#include "kernel32/no_destructor.h"
 #include "user32/window_table.h"
 
 namespace vks::detail {
@@ -16,27 +17,29 @@ namespace {
 std::atomic<std::uint64_t> tickGeneration{0};
 
 struct QueueRegistry {
-    std::mutex lock;
-    std::unordered_map<DWORD, std::weak_ptr<MessageQueue>> byThread;
+    Mutex lock{LockLevel::Leaf};
+    std::unordered_map<DWORD, std::weak_ptr<MessageQueue>> byThread VKS_GUARDED_BY(lock);
 };
 
 // Never destroyed: threads may end, and post, during static destruction.
 QueueRegistry &registry()
 {
-    static QueueRegistry &queues = *new QueueRegistry;
-    return queues;
+    static NoDestructor<QueueRegistry> queues;
+    return *queues;
 }
 
-// Owns the thread's queue; at thread exit the thread's windows go and waiting senders get 0.
+// Owns the thread's queue and window-manager state; at thread exit the thread's windows and
+// state go, and senders still waiting get 0.
 struct ThreadQueue {
     std::shared_ptr<MessageQueue> queue;
+    std::unique_ptr<ThreadWindows> windows;
 
     ~ThreadQueue()
     {
         if (!queue)
             return;
         {
-            std::lock_guard guard(registry().lock);
+            MutexLock guard(registry().lock);
             registry().byThread.erase(queue->threadId());
         }
         forgetThreadWindows(queue->threadId());
@@ -53,9 +56,11 @@ MessageQueue &makeThreadQueue()
     static std::once_flag listening;
     std::call_once(listening, [] { setTickCountListener(&MessageQueue::tickCountChanged); });
     const DWORD self = GetCurrentThreadId();
+    threadQueue.windows = std::make_unique<ThreadWindows>(self);
+    registerThreadWindows(*threadQueue.windows);
     threadQueue.queue = std::make_shared<MessageQueue>(self);
     {
-        std::lock_guard guard(registry().lock);
+        MutexLock guard(registry().lock);
         registry().byThread[self] = threadQueue.queue;
     }
     threadQueueFast = threadQueue.queue.get();
@@ -77,7 +82,7 @@ std::shared_ptr<MessageQueue> currentQueueShared()
 
 std::shared_ptr<MessageQueue> queueOfThread(DWORD threadId)
 {
-    std::lock_guard guard(registry().lock);
+    MutexLock guard(registry().lock);
     const auto found = registry().byThread.find(threadId);
     return found == registry().byThread.end() ? nullptr : found->second.lock();
 }
@@ -90,7 +95,7 @@ void MessageQueue::changed()
 
 DWORD MessageQueue::post(const MSG &msg)
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     if (posted_.size() >= kMaxPosted)
         return ERROR_NOT_ENOUGH_QUOTA;
     posted_.push_back(msg);
@@ -100,7 +105,7 @@ DWORD MessageQueue::post(const MSG &msg)
 
 void MessageQueue::postQuit(int exitCode)
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     quit_ = true;
     exitCode_ = exitCode;
     changed();
@@ -108,7 +113,7 @@ void MessageQueue::postQuit(int exitCode)
 
 bool MessageQueue::queueSent(const std::shared_ptr<SentMessage> &sent)
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     if (closed_)
         return false;
     sent_.push_back(sent);
@@ -118,7 +123,7 @@ bool MessageQueue::queueSent(const std::shared_ptr<SentMessage> &sent)
 
 void MessageQueue::discardWindow(HWND hwnd)
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     std::erase_if(posted_, [hwnd](const MSG &msg) { return msg.hwnd == hwnd; });
     timers_.killWindow(hwnd);
 }
@@ -126,26 +131,26 @@ void MessageQueue::discardWindow(HWND hwnd)
 void MessageQueue::setTimer(HWND hwnd, UINT_PTR id, UINT interval, TIMERPROC proc)
 {
     const DWORD now = tickCountNow();
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     timers_.set(hwnd, id, interval, proc, now);
     changed();
 }
 
 bool MessageQueue::killTimer(HWND hwnd, UINT_PTR id)
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     return timers_.kill(hwnd, id);
 }
 
 bool MessageQueue::hasTimer(HWND hwnd, UINT_PTR id)
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     return timers_.has(hwnd, id);
 }
 
 std::shared_ptr<SentMessage> MessageQueue::takeSent()
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     if (sent_.empty())
         return nullptr;
     std::shared_ptr<SentMessage> sent = std::move(sent_.front());
@@ -155,7 +160,7 @@ std::shared_ptr<SentMessage> MessageQueue::takeSent()
 
 void MessageQueue::wake()
 {
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     changed();
 }
 
@@ -164,7 +169,7 @@ bool MessageQueue::retrievePosted(MSG &out, const MessageFilter &filter, bool re
 {
     seen.tickGeneration = tickGeneration.load();
     const DWORD now = tickCountNow();
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     seen.version = version_;
     const auto found = std::find_if(posted_.begin(), posted_.end(),
                                     [&filter](const MSG &msg) { return filter.accepts(msg); });
@@ -189,7 +194,7 @@ bool MessageQueue::retrievePosted(MSG &out, const MessageFilter &filter, bool re
 bool MessageQueue::retrieveTimer(MSG &out, const MessageFilter &filter, bool remove)
 {
     const DWORD now = tickCountNow();
-    std::lock_guard guard(lock_);
+    MutexLock guard(lock_);
     if (std::optional<MSG> timer = timers_.due(now, filter, remove)) {
         out = *timer;
         return true;
@@ -199,23 +204,24 @@ bool MessageQueue::retrieveTimer(MSG &out, const MessageFilter &filter, bool rem
 
 void MessageQueue::waitForChange(const QueueSnapshot &seen)
 {
-    std::unique_lock guard(lock_);
-    const auto somethingNew = [&] {
+    const DWORD now = tickCountNow();
+    MutexLock guard(lock_);
+    const auto somethingNew = [&]() VKS_REQUIRES(lock_) {
         return version_ != seen.version || tickGeneration.load() != seen.tickGeneration;
     };
     if (somethingNew())
         return;
-    const std::optional<DWORD> untilDue = timers_.untilNextDue(tickCountNow());
+    const std::optional<DWORD> untilDue = timers_.untilNextDue(now);
     if (!untilDue)
-        wake_.wait(guard, somethingNew);
+        lock_.wait(wake_, somethingNew);
     else if (*untilDue > 0)
-        wake_.wait_for(guard, std::chrono::milliseconds(*untilDue), somethingNew);
+        lock_.waitFor(wake_, std::chrono::milliseconds(*untilDue), somethingNew);
 }
 
 bool MessageQueue::waitForReply(const SentMessage &sent)
 {
-    std::unique_lock guard(lock_);
-    wake_.wait(guard, [&] { return sent.done || !sent_.empty(); });
+    MutexLock guard(lock_);
+    lock_.wait(wake_, [&]() VKS_REQUIRES(lock_) { return sent.done || !sent_.empty(); });
     return sent.done;
 }
 
@@ -223,7 +229,7 @@ void MessageQueue::close()
 {
     std::deque<std::shared_ptr<SentMessage>> waiting;
     {
-        std::lock_guard guard(lock_);
+        MutexLock guard(lock_);
         closed_ = true;
         waiting.swap(sent_);
         posted_.clear();
@@ -235,7 +241,7 @@ void MessageQueue::close()
 void MessageQueue::answer(SentMessage &sent, LRESULT result)
 {
     MessageQueue &sender = *sent.replyTo;
-    std::lock_guard guard(sender.lock_);
+    MutexLock guard(sender.lock_);
     sent.result = result;
     sent.done = true;
     sender.wake_.notify_all();
@@ -246,14 +252,14 @@ void MessageQueue::tickCountChanged()
     ++tickGeneration;
     std::vector<std::shared_ptr<MessageQueue>> live;
     {
-        std::lock_guard guard(registry().lock);
+        MutexLock guard(registry().lock);
         for (const auto &[thread, queue] : registry().byThread)
             if (std::shared_ptr<MessageQueue> alive = queue.lock())
                 live.push_back(std::move(alive));
     }
     // Taking each lock orders the wake-up after any check made before the new generation.
     for (const std::shared_ptr<MessageQueue> &queue : live) {
-        std::lock_guard guard(queue->lock_);
+        MutexLock guard(queue->lock_);
         queue->wake_.notify_all();
     }
 }

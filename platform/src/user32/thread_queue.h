@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
-#include <mutex>
 
+#include "kernel32/locking.h"
 #include "user32/message_filter.h"
 #include "user32/timer.h"
 #include "windows.h"
@@ -20,8 +20,8 @@ class MessageQueue;
 struct SentMessage {
     MSG msg{};
     std::shared_ptr<MessageQueue> replyTo;
-    LRESULT result = 0;
-    bool done = false;  // guarded by replyTo's lock
+    LRESULT result = 0;   // guarded by replyTo's lock
+    bool done = false;    // guarded by replyTo's lock
 };
 
 // What a retrieval saw, so that a wait returns as soon as anything changes after it.
@@ -71,18 +71,18 @@ public:
     static void tickCountChanged();
 
 private:
-    void changed();  // with the lock held
+    void changed() VKS_REQUIRES(lock_);
 
     const DWORD threadId_;
-    std::mutex lock_;
+    Mutex lock_{LockLevel::Queue};
     std::condition_variable wake_;
-    std::uint64_t version_ = 0;
-    std::deque<MSG> posted_;
-    std::deque<std::shared_ptr<SentMessage>> sent_;
-    TimerList timers_;
-    bool quit_ = false;
-    int exitCode_ = 0;
-    bool closed_ = false;
+    std::uint64_t version_ VKS_GUARDED_BY(lock_) = 0;
+    std::deque<MSG> posted_ VKS_GUARDED_BY(lock_);
+    std::deque<std::shared_ptr<SentMessage>> sent_ VKS_GUARDED_BY(lock_);
+    TimerList timers_ VKS_GUARDED_BY(lock_);
+    bool quit_ VKS_GUARDED_BY(lock_) = false;
+    int exitCode_ VKS_GUARDED_BY(lock_) = 0;
+    bool closed_ VKS_GUARDED_BY(lock_) = false;
 };
 
 // The calling thread's queue, made on first use.

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "gdi32/display_list.h"
+#include "user32/paint_dc.h"
+#include "user32/window_font.h"
 #include "user32/thread_queue.h"
 #include "vksboundary.h"
 #include "user32/window_class.h"
@@ -24,7 +26,7 @@ bool isChildStyle(DWORD style)
 }
 
 // The top-level window that owns hwnd's top-level ancestor: Windows' owner is never a child.
-HWND topLevelAncestor(WindowTable &table, HWND hwnd)
+HWND topLevelAncestor(WindowTable &table, HWND hwnd) VKS_REQUIRES(windowLock)
 {
     WindowRecord *record = table.find(hwnd);
     while (record && record->parent)
@@ -35,6 +37,7 @@ HWND topLevelAncestor(WindowTable &table, HWND hwnd)
 std::unique_ptr<WindowRecord> newRecord(const WindowClassInfo &wndClass, DWORD exStyle,
                                         DWORD style, int x, int y, int width, int height,
                                         HMENU menu, HINSTANCE instance)
+    VKS_NO_THREAD_SAFETY_ANALYSIS  // the record is the caller's alone until it joins the table
 {
     auto record = std::make_unique<WindowRecord>();
     record->classAtom = wndClass.atom;
@@ -62,7 +65,7 @@ std::unique_ptr<WindowRecord> newRecord(const WindowClassInfo &wndClass, DWORD e
 HWND addWindow(std::unique_ptr<WindowRecord> record, HWND parentOrOwner)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     if (parentOrOwner && !table.find(parentOrOwner)) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
@@ -74,34 +77,32 @@ HWND addWindow(std::unique_ptr<WindowRecord> record, HWND parentOrOwner)
     return table.add(std::move(record));
 }
 
-// Discards what remains of a window that is already out of the table.
-void discardRemains(const WindowRecord &record)
-{
-    if (record.queue)
-        record.queue->discardWindow(record.handle);
-}
-
 // WM_NCDESTROY to the children first, then the window leaves the table with its posted
 // messages and timers.
 void finishDestroy(HWND hwnd)
 {
     for (HWND child : [&] {
              WindowTable &table = windowTable();
-             std::lock_guard guard(table.lock);
+             WindowLock guard;
              const WindowRecord *record = table.find(hwnd);
              return record ? record->children : std::vector<HWND>{};
          }())
         finishDestroy(child);
     SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
-    std::unique_ptr<WindowRecord> record;
+    std::unique_ptr<WindowRecord> record;  // goes once the lock is released
+    std::shared_ptr<MessageQueue> queue;
     {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         record = table.remove(hwnd);
+        if (record)
+            queue = record->queue;
     }
-    if (record)
-        discardRemains(*record);
+    if (queue)
+        queue->discardWindow(hwnd);
     forgetDrawn(hwnd);
+    closeWindowDcs(hwnd);
+    forgetWindowFont(hwnd);
 }
 
 void sendDestroy(const std::vector<HWND> &windows)
@@ -119,7 +120,7 @@ enum class DestroyStart { Go, AlreadyGoing, Refused };
 DestroyStart beginDestroy(HWND hwnd, std::vector<HWND> &windows, std::vector<HWND> &owned)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -134,18 +135,21 @@ DestroyStart beginDestroy(HWND hwnd, std::vector<HWND> &windows, std::vector<HWN
     table.descendants(hwnd, windows);
     for (HWND each : windows)
         table.find(each)->destroying = true;
-    if (!record->parent)
+    if (!record->parent && record->ownedCount > 0)
         for (HWND top : table.topLevel())
             if (WindowRecord *other = table.find(top); other->owner == hwnd) {
-                if (other->threadId == record->threadId)
+                if (other->threadId == record->threadId) {
                     owned.push_back(top);
-                else
+                } else {
                     other->owner = nullptr;
+                    --record->ownedCount;
+                }
             }
     return DestroyStart::Go;
 }
 
 bool matchesFind(const WindowRecord &record, LPCSTR className, LPCSTR windowName)
+    VKS_REQUIRES(windowLock)
 {
     if (className && !namesWindowClass(className, record.classAtom))
         return false;
@@ -219,7 +223,7 @@ BOOL WINAPI IsWindow(HWND hWnd)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         return table.find(hWnd) ? TRUE : FALSE;
     });
 }
@@ -228,7 +232,7 @@ HWND WINAPI GetParent(HWND hWnd)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = table.find(hWnd);
         if (!record) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -245,7 +249,7 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd)
 {
     return vks::atWin32Boundary<HWND>(nullptr, [&]() -> HWND {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = table.find(hWnd);
         if (!record) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -289,7 +293,7 @@ HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName)
             return nullptr;
         }
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         for (HWND top : table.topLevel())
             if (matchesFind(*table.find(top), lpClassName, lpWindowName))
                 return top;
@@ -303,7 +307,7 @@ int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount)
         ATOM atom = 0;
         {
             WindowTable &table = windowTable();
-            std::lock_guard guard(table.lock);
+            WindowLock guard;
             const WindowRecord *record = table.find(hWnd);
             if (!record) {
                 SetLastError(ERROR_INVALID_WINDOW_HANDLE);

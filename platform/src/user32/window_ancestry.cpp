@@ -13,7 +13,7 @@ namespace vks::detail {
 HWND rootOf(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     while (record && record->parent)
         record = table.find(record->parent);
@@ -26,7 +26,7 @@ BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         // Only the parent chain counts: an owned window is no child of its owner.
         const WindowRecord *record = table.find(hWnd);
         while (record && record->parent) {

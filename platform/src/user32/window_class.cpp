@@ -1,5 +1,6 @@
 // Window classes: RegisterClassA and its lookups. Classes are process-wide.
 #include "vksboundary.h"
+#include "kernel32/no_destructor.h"
 #include "user32/window_class.h"
 
 #include <mutex>
@@ -18,29 +19,28 @@ constexpr ATOM kFirstClassAtom = 0xC000;
 constexpr std::size_t kMaxClassName = 255;
 
 struct ClassRegistry {
+    // The system's controls exist before any program code asks for a class, as on Windows.
+    ClassRegistry()
+    {
+        for (const WNDCLASSA &wc : systemControlClasses()) {
+            WindowClassInfo info;
+            info.atom = nextAtom++;
+            info.name = wc.lpszClassName;
+            info.wc = wc;
+            info.wc.lpszClassName = nullptr;
+            classes.push_back(std::move(info));
+        }
+    }
+
     std::mutex lock;
     std::vector<WindowClassInfo> classes;
     ATOM nextAtom = kFirstClassAtom;
 };
 
-// The system's controls exist before any program code asks for a class, as on Windows.
-ClassRegistry *withSystemClasses(ClassRegistry *classes)
-{
-    for (const WNDCLASSA &wc : systemControlClasses()) {
-        WindowClassInfo info;
-        info.atom = classes->nextAtom++;
-        info.name = wc.lpszClassName;
-        info.wc = wc;
-        info.wc.lpszClassName = nullptr;
-        classes->classes.push_back(std::move(info));
-    }
-    return classes;
-}
-
 ClassRegistry &registry()
 {
-    static ClassRegistry &classes = *withSystemClasses(new ClassRegistry);
-    return classes;
+    static NoDestructor<ClassRegistry> classes;
+    return *classes;
 }
 
 // With the registry's lock held.

@@ -14,7 +14,7 @@ namespace {
 std::optional<bool> setDisabled(HWND hwnd, bool disabled)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -50,7 +50,7 @@ BOOL WINAPI IsWindowEnabled(HWND hWnd)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = table.find(hWnd);
         if (!record) {
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);

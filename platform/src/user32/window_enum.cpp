@@ -14,7 +14,7 @@ namespace {
 std::vector<HWND> windowsToVisit(HWND parent)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     if (!parent)
         return table.topLevel();
     std::vector<HWND> windows;

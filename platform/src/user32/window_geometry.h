@@ -7,8 +7,8 @@
 
 namespace vks::detail {
 
-// With the table's lock held: the screen point of the client area's top-left corner.
-inline POINT clientOriginOnScreen(WindowTable &table, const WindowRecord &record)
+// The screen point of the client area's top-left corner.
+inline POINT clientOriginOnScreen(WindowTable &table, const WindowRecord &record) VKS_REQUIRES(windowLock)
 {
     POINT origin{record.rect.left, record.rect.top};
     for (const WindowRecord *parent = record.parent ? table.find(record.parent) : nullptr; parent;

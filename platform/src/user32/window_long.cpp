@@ -18,7 +18,7 @@ struct WindowLong {
     int index;
     std::size_t size;
 
-    std::optional<LONG_PTR> read() const
+    std::optional<LONG_PTR> read() const VKS_REQUIRES(windowLock)
     {
         switch (index) {
         case GWL_STYLE:
@@ -41,7 +41,7 @@ struct WindowLong {
     }
 
     // The previous value, or empty when the index names nothing writable.
-    std::optional<LONG_PTR> write(LONG_PTR value) const
+    std::optional<LONG_PTR> write(LONG_PTR value) const VKS_REQUIRES(windowLock)
     {
         const std::optional<LONG_PTR> previous = read();
         if (!previous)
@@ -75,7 +75,7 @@ struct WindowLong {
     // On 64-bit Windows the 32-bit calls refuse the pointer-sized fields.
     bool pointerSized() const { return size == sizeof(LONG_PTR); }
 
-    std::optional<LONG_PTR> readExtra() const
+    std::optional<LONG_PTR> readExtra() const VKS_REQUIRES(windowLock)
     {
         if (index < 0 || static_cast<std::size_t>(index) + size > record.extraBytes.size())
             return std::nullopt;
@@ -90,17 +90,19 @@ struct WindowLong {
     }
 };
 
-template <typename Access>
-LONG_PTR withWindowLong(HWND hwnd, int index, std::size_t size, Access access)
+// Reads the field, or writes `newValue` into it and answers the previous value.
+LONG_PTR accessWindowLong(HWND hwnd, int index, std::size_t size,
+                          std::optional<LONG_PTR> newValue = std::nullopt)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
-    const std::optional<LONG_PTR> value = access(WindowLong{*record, index, size});
+    const WindowLong field{*record, index, size};
+    const std::optional<LONG_PTR> value = newValue ? field.write(*newValue) : field.read();
     if (!value) {
         SetLastError(ERROR_INVALID_INDEX);
         return 0;
@@ -113,33 +115,28 @@ LONG_PTR withWindowLong(HWND hwnd, int index, std::size_t size, Access access)
 LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex)
 {
     return vks::atWin32Boundary<LONG>(0, [&]() -> LONG {
-        return static_cast<LONG>(withWindowLong(hWnd, nIndex, sizeof(LONG),
-                                                [](const WindowLong &field) { return field.read(); }));
+        return static_cast<LONG>(accessWindowLong(hWnd, nIndex, sizeof(LONG)));
     });
 }
 
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong)
 {
     return vks::atWin32Boundary<LONG>(0, [&]() -> LONG {
-        return static_cast<LONG>(withWindowLong(
-            hWnd, nIndex, sizeof(LONG),
-            [dwNewLong](const WindowLong &field) { return field.write(dwNewLong); }));
+        return static_cast<LONG>(accessWindowLong(hWnd, nIndex, sizeof(LONG), dwNewLong));
     });
 }
 
 LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex)
 {
     return vks::atWin32Boundary<LONG_PTR>(0, [&]() -> LONG_PTR {
-        return withWindowLong(hWnd, nIndex, sizeof(LONG_PTR),
-                              [](const WindowLong &field) { return field.read(); });
+        return accessWindowLong(hWnd, nIndex, sizeof(LONG_PTR));
     });
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
 {
     return vks::atWin32Boundary<LONG_PTR>(0, [&]() -> LONG_PTR {
-        return withWindowLong(hWnd, nIndex, sizeof(LONG_PTR),
-                              [dwNewLong](const WindowLong &field) { return field.write(dwNewLong); });
+        return accessWindowLong(hWnd, nIndex, sizeof(LONG_PTR), dwNewLong);
     });
 }
 

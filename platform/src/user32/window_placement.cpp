@@ -23,7 +23,7 @@ UINT showCommandOf(SizeState state)
     return SW_SHOWNORMAL;
 }
 
-WindowRecord *findOrFail(WindowTable &table, HWND hwnd)
+WindowRecord *findOrFail(WindowTable &table, HWND hwnd) VKS_REQUIRES(windowLock)
 {
     WindowRecord *record = table.find(hwnd);
     if (!record)
@@ -36,7 +36,7 @@ WindowRecord *findOrFail(WindowTable &table, HWND hwnd)
 bool storePlacement(HWND hwnd, const WINDOWPLACEMENT &placement)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = findOrFail(table, hwnd);
     if (!record)
         return false;
@@ -55,7 +55,7 @@ BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = findOrFail(table, hWnd);
         if (!record)
             return FALSE;
@@ -81,7 +81,7 @@ BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT *lpwndpl)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         const WindowRecord *record = findOrFail(table, hWnd);
         if (!record)
             return FALSE;

@@ -29,8 +29,8 @@ bool isSpecialInsertAfter(HWND after)
            after == HWND_NOTOPMOST;
 }
 
-// With the lock held: the window right below `sibling` in Z-order, or null.
-HWND nextSibling(WindowTable &table, const WindowRecord &sibling)
+// The window right below `sibling` in Z-order, or null.
+HWND nextSibling(WindowTable &table, const WindowRecord &sibling) VKS_REQUIRES(windowLock)
 {
     const std::vector<HWND> &siblings = table.siblingsOf(sibling);
     const auto self = std::find(siblings.begin(), siblings.end(), sibling.handle);
@@ -42,7 +42,7 @@ HWND nextSibling(WindowTable &table, const WindowRecord &sibling)
 std::optional<WINDOWPOS> prepare(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     if (!record) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -74,7 +74,7 @@ std::optional<WINDOWPOS> prepare(HWND hwnd, HWND after, int x, int y, int cx, in
     return pos;
 }
 
-void applyZOrder(WindowTable &table, const WindowRecord &record, HWND after)
+void applyZOrder(WindowTable &table, const WindowRecord &record, HWND after) VKS_REQUIRES(windowLock)
 {
     if (after == HWND_BOTTOM) {
         table.sendToBottom(record.handle);
@@ -92,7 +92,7 @@ void applyZOrder(WindowTable &table, const WindowRecord &record, HWND after)
 std::optional<WINDOWPOS> apply(WINDOWPOS pos)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(pos.hwnd);
     if (!record)
         return std::nullopt;

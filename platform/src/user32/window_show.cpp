@@ -59,7 +59,7 @@ struct ShowStart {
 std::optional<ShowStart> beginShow(HWND hwnd, int command, const ShowCommand &show)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -77,7 +77,7 @@ std::optional<ShowStart> beginShow(HWND hwnd, int command, const ShowCommand &sh
 void setVisibleBit(HWND hwnd, bool visible)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     if (WindowRecord *record = table.find(hwnd)) {
         if (visible)
             record->style |= WS_VISIBLE;
@@ -89,7 +89,7 @@ void setVisibleBit(HWND hwnd, bool visible)
 void raise(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     table.bringToTop(hwnd);
 }
 
@@ -135,7 +135,7 @@ BOOL WINAPI IsWindowVisible(HWND hWnd)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
         WindowTable &table = windowTable();
-        std::lock_guard guard(table.lock);
+        WindowLock guard;
         for (const WindowRecord *record = table.find(hWnd); record;
              record = record->parent ? table.find(record->parent) : nullptr)
             if (!(record->style & WS_VISIBLE))

@@ -2,7 +2,12 @@
 #include "user32/window_table.h"
 
 #include <algorithm>
+#include <iterator>
+#include <type_traits>
+#include <utility>
 
+#include "gdi32/display_list.h"
+#include "kernel32/no_destructor.h"
 #include "user32/thread_queue.h"
 
 namespace vks::detail {
@@ -13,17 +18,25 @@ namespace {
 // are never reused, so a stale handle stays invalid.
 constexpr std::uintptr_t kHandleStep = 4;
 
+// Looks from the bottom up: a window is listed once, and windows mostly go bottom first (a
+// list of top-level windows in creation order, the last child).
 void unlink(std::vector<HWND> &list, HWND hwnd)
 {
-    std::erase(list, hwnd);
+    const auto found = std::find(list.rbegin(), list.rend(), hwnd);
+    if (found != list.rend())
+        list.erase(std::next(found).base());
 }
 
 }  // namespace
 
+// Never destroyed, so that threads that end after main() still find it.
+static_assert(std::is_trivially_destructible_v<Mutex>);
+constinit Mutex windowLock{LockLevel::Window};
+
 WindowTable &windowTable()
 {
-    static WindowTable &table = *new WindowTable;
-    return table;
+    static NoDestructor<WindowTable> table;
+    return *table;
 }
 
 WindowRecord *WindowTable::find(HWND hwnd)
@@ -37,12 +50,16 @@ HWND WindowTable::add(std::unique_ptr<WindowRecord> record)
     const HWND hwnd = reinterpret_cast<HWND>(nextHandle_);
     nextHandle_ += kHandleStep;
     record->handle = hwnd;
+    record->thread = threadWindows(record->threadId);
+    record->thread->windows.insert(hwnd);
     // A new child goes below its siblings (creation order is tab order); a new top-level window
     // goes on top.
     if (WindowRecord *parent = record->parent ? find(record->parent) : nullptr)
         parent->children.push_back(hwnd);
     else
         topLevel_.insert(topLevel_.begin(), hwnd);
+    if (WindowRecord *owner = record->owner ? find(record->owner) : nullptr)
+        ++owner->ownedCount;
     records_.emplace(hwnd, std::move(record));
     return hwnd;
 }
@@ -58,9 +75,19 @@ std::unique_ptr<WindowRecord> WindowTable::remove(HWND hwnd)
         unlink(parent->children, hwnd);
     else
         unlink(topLevel_, hwnd);
-    for (auto &[handle, other] : records_)
-        if (other->owner == hwnd)
-            other->owner = nullptr;
+    if (WindowRecord *owner = record->owner ? find(record->owner) : nullptr)
+        --owner->ownedCount;
+    // Owned windows are top-level windows.
+    if (record->ownedCount > 0)
+        for (HWND top : topLevel_)
+            if (WindowRecord *other = find(top); other->owner == hwnd)
+                other->owner = nullptr;
+    ThreadWindows &thread = *record->thread;
+    thread.windows.erase(hwnd);
+    thread.toPaint.erase(hwnd);
+    for (HWND *slot : {&thread.focus, &thread.active, &thread.capture})
+        if (*slot == hwnd)
+            *slot = nullptr;
     return record;
 }
 
@@ -81,13 +108,28 @@ void WindowTable::descendants(HWND hwnd, std::vector<HWND> &out)
         descendants(child, out);
 }
 
-std::vector<HWND> WindowTable::windowsOfThread(DWORD threadId) const
+ThreadWindows *WindowTable::threadWindows(DWORD threadId)
 {
-    std::vector<HWND> windows;
-    for (const auto &[handle, record] : records_)
-        if (record->threadId == threadId)
-            windows.push_back(handle);
-    return windows;
+    const auto found = threads_.find(threadId);
+    return found == threads_.end() ? nullptr : found->second;
+}
+
+void WindowTable::addThread(ThreadWindows &thread)
+{
+    threads_[thread.threadId] = &thread;
+}
+
+std::vector<std::unique_ptr<WindowRecord>> WindowTable::removeThread(DWORD threadId)
+{
+    std::vector<std::unique_ptr<WindowRecord>> gone;
+    if (ThreadWindows *thread = threadWindows(threadId)) {
+        // A copy: remove() takes each window out of the set.
+        const std::vector<HWND> windows(thread->windows.begin(), thread->windows.end());
+        for (HWND hwnd : windows)
+            gone.push_back(remove(hwnd));
+        threads_.erase(threadId);
+    }
+    return gone;
 }
 
 void WindowTable::bringToTop(HWND hwnd)
@@ -124,7 +166,7 @@ void WindowTable::placeAfter(HWND hwnd, HWND sibling)
 std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? record->queue : nullptr;
 }
@@ -132,7 +174,7 @@ std::shared_ptr<MessageQueue> queueOfWindow(HWND hwnd)
 WNDPROC procOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? record->proc : nullptr;
 }
@@ -140,7 +182,7 @@ WNDPROC procOfWindow(HWND hwnd)
 std::optional<DWORD> threadOfWindow(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? std::optional<DWORD>(record->threadId) : std::nullopt;
 }
@@ -149,24 +191,83 @@ std::vector<HWND> windowAndDescendants(HWND hwnd)
 {
     WindowTable &table = windowTable();
     std::vector<HWND> windows;
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     table.descendants(hwnd, windows);
     return windows;
 }
 
-void forgetThreadWindows(DWORD threadId)
+void *attachedTo(const WindowRecord &record, const void *key)
+{
+    for (const auto &[stateKey, state] : record.attached)
+        if (stateKey == key)
+            return state.get();
+    return nullptr;
+}
+
+bool attachToWindow(HWND hwnd, const void *key, std::shared_ptr<void> state)
 {
     WindowTable &table = windowTable();
-    std::vector<std::unique_ptr<WindowRecord>> gone;
-    std::lock_guard guard(table.lock);
-    for (HWND hwnd : table.windowsOfThread(threadId))
-        gone.push_back(table.remove(hwnd));
+    std::shared_ptr<void> replaced;  // freed once the lock is released
+    WindowLock guard;
+    WindowRecord *record = table.find(hwnd);
+    if (!record)
+        return false;
+    for (auto &[stateKey, held] : record->attached)
+        if (stateKey == key) {
+            replaced = std::exchange(held, std::move(state));
+            return true;
+        }
+    record->attached.emplace_back(key, std::move(state));
+    return true;
+}
+
+void detachFromWindow(HWND hwnd, const void *key)
+{
+    WindowTable &table = windowTable();
+    std::shared_ptr<void> gone;  // freed once the lock is released
+    WindowLock guard;
+    WindowRecord *record = table.find(hwnd);
+    if (!record)
+        return;
+    auto &attached = record->attached;
+    const auto found = std::find_if(attached.begin(), attached.end(),
+                                    [key](const auto &entry) { return entry.first == key; });
+    if (found == attached.end())
+        return;
+    gone = std::move(found->second);
+    attached.erase(found);
+}
+
+void registerThreadWindows(ThreadWindows &thread)
+{
+    WindowLock guard;
+    windowTable().addThread(thread);
+}
+
+void forgetThreadWindows(DWORD threadId)
+{
+    std::vector<std::unique_ptr<WindowRecord>> gone;  // freed once the lock is released
+    std::vector<HWND> handles;
+    {
+        WindowLock guard;
+        gone = windowTable().removeThread(threadId);
+        for (const std::unique_ptr<WindowRecord> &record : gone)
+            handles.push_back(record->handle);
+    }
+    for (HWND hwnd : handles)
+        forgetDrawn(hwnd);
 }
 
 LRESULT callWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const WNDPROC proc = procOfWindow(hwnd);
-    return proc ? proc(hwnd, message, wParam, lParam) : 0;
+    return proc ? callProcedure(proc, hwnd, message, wParam, lParam) : 0;
+}
+
+LRESULT callProcedure(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    assertNoLockHeld("a window procedure");
+    return proc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vks::detail

@@ -16,7 +16,7 @@ namespace vks::detail {
 std::optional<std::string> storedText(HWND hwnd)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     const WindowRecord *record = table.find(hwnd);
     return record ? std::optional<std::string>(record->text) : std::nullopt;
 }
@@ -24,7 +24,7 @@ std::optional<std::string> storedText(HWND hwnd)
 bool storeText(HWND hwnd, LPCSTR text)
 {
     WindowTable &table = windowTable();
-    std::lock_guard guard(table.lock);
+    WindowLock guard;
     WindowRecord *record = table.find(hwnd);
     if (!record)
         return false;

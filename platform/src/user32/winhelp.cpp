@@ -1,6 +1,6 @@
 // WinHelpA and VksHostSetHelpViewer.
-#include <mutex>
-
+#include "kernel32/host_hook.h"
+#include "kernel32/no_destructor.h"
 #include "user32/help_log.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -8,16 +8,12 @@
 
 namespace {
 
-struct HelpViewer {
-    std::mutex lock;
-    BOOL (*view)(HWND, const char *, UINT, ULONG_PTR, void *) = nullptr;
-    void *context = nullptr;
-};
+using HelpViewer = vks::detail::HostHook<BOOL(HWND, const char *, UINT, ULONG_PTR)>;
 
 HelpViewer &helpViewer()
 {
-    static HelpViewer &viewer = *new HelpViewer;
-    return viewer;
+    static vks::detail::NoDestructor<HelpViewer> viewer;
+    return *viewer;
 }
 
 }  // namespace
@@ -26,28 +22,15 @@ void VksHostSetHelpViewer(BOOL (*view)(HWND owner, const char *file, UINT comman
                                        void *context),
                           void *context)
 {
-    vks::atWin32BoundaryVoid([&] {
-        HelpViewer &viewer = helpViewer();
-        std::lock_guard guard(viewer.lock);
-        viewer.view = view;
-        viewer.context = view ? context : nullptr;
-    });
+    vks::atWin32BoundaryVoid([&] { helpViewer().set(view, context); });
 }
 
 BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData)
 {
     return vks::atWin32Boundary<BOOL>(FALSE, [&]() -> BOOL {
-        HelpViewer &viewer = helpViewer();
-        BOOL (*view)(HWND, const char *, UINT, ULONG_PTR, void *);
-        void *context;
-        {
-            std::lock_guard guard(viewer.lock);
-            view = viewer.view;
-            context = viewer.context;
-        }
         const char *file = lpszHelp ? lpszHelp : "";
-        if (view)
-            return view(hWndMain, file, uCommand, dwData, context);
+        if (const std::optional<BOOL> viewed = helpViewer().call(hWndMain, file, uCommand, dwData))
+            return *viewed;
         SYSTEMTIME now{};
         GetLocalTime(&now);
         return vks::detail::appendToHelpLog(

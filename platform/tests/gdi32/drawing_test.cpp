@@ -170,4 +170,46 @@ TEST_F(DrawingTest, HostCopiesNoMoreItemsThanItsBufferHolds)
     EXPECT_EQ(0xdeadu, items[2].kind);
 }
 
+TEST_F(DrawingTest, AChildDrawsAtItsPlaceInItsTopLevelWindowAndNoFurther)
+{
+    MoveWindow(window, 0, 0, 40, 30, FALSE);
+    const HWND child = CreateWindowExA(0, windowClass.name(), "", WS_CHILD | WS_VISIBLE, 10, 5, 8, 6,
+                                       window, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, child);
+    const HDC childDc = GetDC(child);
+    ASSERT_NE(nullptr, childDc);
+    const RECT everything{-50, -50, 100, 100};
+    EXPECT_TRUE(FillRect(childDc, &everything, GetSysColorBrush(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(RGB(10, 36, 106), GetPixel(childDc, 0, 0));
+    EXPECT_EQ(CLR_INVALID, GetPixel(childDc, 8, 0));  // outside the child
+    ReleaseDC(child, childDc);
+
+    const HDC parentDc = GetWindowDC(window);
+    EXPECT_EQ(RGB(10, 36, 106), GetPixel(parentDc, 10, 5));
+    EXPECT_EQ(RGB(10, 36, 106), GetPixel(parentDc, 17, 10));
+    EXPECT_NE(RGB(10, 36, 106), GetPixel(parentDc, 18, 10));
+    EXPECT_NE(RGB(10, 36, 106), GetPixel(parentDc, 9, 5));
+    ReleaseDC(window, parentDc);
+    DestroyWindow(child);
+}
+
+TEST_F(DrawingTest, ADcOfADestroyedWindowFailsEveryCall)
+{
+    const HWND gone = windowClass.create("gone", WS_POPUP | WS_VISIBLE);
+    const HDC dc = GetDC(gone);
+    ASSERT_NE(nullptr, dc);
+    ASSERT_TRUE(DestroyWindow(gone));
+    const RECT r{0, 0, 2, 2};
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(CLR_INVALID, GetPixel(dc, 0, 0));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_HANDLE), GetLastError());
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(0, FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW)));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_HANDLE), GetLastError());
+    EXPECT_FALSE(TextOutA(dc, 0, 0, "x", 1));
+    EXPECT_EQ(0, DrawTextA(dc, "x", -1, const_cast<RECT *>(&r), 0));
+    EXPECT_EQ(0, GetObjectType(dc));
+    EXPECT_EQ(0, ReleaseDC(gone, dc));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,33 @@ TEST(MessageTable, PicksTheLanguageInTheWindowsOrder)
         EXPECT_EQ(row.expected, message(row.id, row.requested, error));
         EXPECT_EQ(row.error, error);
     }
+}
+
+// The table is also the module's RT_MESSAGETABLE resource 1, laid out as Windows lays it out:
+// a count of blocks, each {low, high, offset of its entries}, then the entries, each a length
+// with its 4-byte header rounded up to 4, the flag 1 (UTF-16) and the text with its NUL.
+TEST(MessageTable, IsTheModulesMessageTableResource)
+{
+    ASSERT_TRUE(kTablesRegistered);
+    HRSRC found = nullptr;
+    {
+        ScopedUserLanguage germanUser(MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT));
+        found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_MESSAGETABLE);
+    }
+    ASSERT_NE(nullptr, found);
+    const auto *bytes = static_cast<const unsigned char *>(LockResource(LoadResource(nullptr, found)));
+    ASSERT_NE(nullptr, bytes);
+    const std::vector<unsigned char> table(bytes, bytes + SizeofResource(nullptr, found));
+    std::vector<unsigned char> expected = {1, 0, 0, 0,                  // one block
+                                           1, 0, 0, 0x40, 1, 0, 0, 0x40,  // 0x40000001 to 0x40000001
+                                           16, 0, 0, 0,                 // its entries at 16
+                                           36, 0, 1, 0};                // 4 + 15 units + the NUL
+    for (char16_t unit : std::u16string(u"Grüß dich, %1\r\n")) {
+        expected.push_back(static_cast<unsigned char>(unit));
+        expected.push_back(static_cast<unsigned char>(unit >> 8));
+    }
+    expected.insert(expected.end(), {0, 0});  // the NUL, already at a multiple of 4
+    EXPECT_EQ(expected, table);
 }
 
 TEST(MessageTable, TextComesInTheAnsiCodePage)

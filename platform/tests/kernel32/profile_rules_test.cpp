@@ -128,10 +128,12 @@ TEST_F(ProfileRules, StringReadsFillTheBufferAsWindowsDoes)
          "\0"s},
         {"null key, no file: the default with one NUL", "", "s", nullptr, "default", 100, 7,
          "default\0"s},
-        // Neither Windows' documentation nor its recorded answers say how a quoted value is cut;
-        // the quotes go first and the rest is cut like any value.
-        {"quoted value cut by a small buffer", kQuoted, "s", "q", "default", 4, 3, "val\0"s},
-        {"quoted value in a buffer that just fits", kQuoted, "s", "q", "default", 5, 4,
+        // Like Windows, a quoted value is cut before its quotes come off: the opening quote
+        // takes a place in the buffer, and a cut closing quote is simply not there to drop.
+        {"quoted value cut by a small buffer", kQuoted, "s", "q", "default", 4, 2, "va\0"s},
+        {"quoted value whose text alone would just fit", kQuoted, "s", "q", "default", 5, 3,
+         "val\0"s},
+        {"quoted value cut right before its closing quote", kQuoted, "s", "q", "default", 6, 4,
          "val2\0"s},
         {"UTF-16LE: a value in the code page, '?' for no mapping", kUtf16Le, "s", "k", "default",
          100, 3, "\x82\xA0?\0"s},
@@ -183,6 +185,101 @@ TEST_F(ProfileRules, IntegersComeFromTheValueOrTheFirstNameOfAList)
             writeIni(row.file);
         EXPECT_EQ(row.expected,
                   GetPrivateProfileIntA(row.section, row.key, row.def, "test.ini"));
+    }
+}
+
+TEST_F(ProfileRules, IntegersConvertThirtyCharactersAsWindowsDoes)
+{
+    // The conversion's rules are those recorded for RtlCharToInteger with base 0: one sign,
+    // then "0x", "0o" or "0b" in lower case, digits up to the first other character, modulo
+    // 2^32. Only the first 29 characters of a value are read.
+    const std::string zeros28(28, '0');
+    struct Row {
+        const char *name;
+        std::string stored;
+        UINT expected;
+    } rows[] = {
+        {"binary", "0b101", 5},
+        {"octal", "0o17", 15},
+        {"hexadecimal", "0x1f", 31},
+        {"an upper-case X is no prefix", "0X1f", 0},
+        {"an upper-case B is no prefix", "0B1", 0},
+        {"the sign applies after the prefix", "-0x10", 0xFFFFFFF0u},
+        {"a plus sign before the prefix", "+0b11", 3},
+        {"binary stops at a 2", "0b1012", 5},
+        {"octal stops at an 8", "0o778", 63},
+        {"hexadecimal stops at a g", "0xabcdefgh", 0xABCDEFu},
+        {"a prefix without digits", "0x", 0},
+        {"a second zero before the x", "00x12", 0},
+        {"an x after a digit ends the number", "1x34", 1},
+        {"control characters before the number are skipped", "\x01\x1f" "42", 42},
+        {"29 characters are read", zeros28 + "7", 7},
+        {"the 30th character is not", "0" + zeros28 + "7", 0},
+        {"quotes are cut with the value", "\"" + zeros28 + "7\"", 0},
+        {"a quoted value within the 29", "\"" + zeros28.substr(1) + "7\"", 7},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeIni("[s]\r\nk=" + row.stored + "\r\n");
+        EXPECT_EQ(row.expected, GetPrivateProfileIntA("s", "k", 99, "test.ini"));
+    }
+}
+
+TEST_F(ProfileRules, NullKeysAndNullSectionsAsWindowsAnswersThem)
+{
+    struct Row {
+        const char *name;
+        std::string file;
+        const char *section;
+        DWORD size;
+        DWORD returned;
+        std::string buffer;
+    } rows[] = {
+        {"keys before the first section are no section of their own",
+         "k=1\r\n=2\r\n[s]\r\nk=3\r\n", nullptr, 100, 2, "s\0\0"s},
+        {"a file of keys and no section lists none", "k=1\r\n", nullptr, 100, 0, "\0"s},
+        {"a null key on a section without keys gives the default", "[s]\r\n[t]\r\nk=1\r\n",
+         "s", 100, 7, "default\0"s},
+        {"comments are no keys", "[s]\r\n;k=1\r\n", "s", 100, 7, "default\0"s},
+        {"the default is cut as any text", "[s]\r\n", "s", 4, 3, "def\0"s},
+        {"a line without '=' is no key", "[s]\r\nword\r\n", "s", 100, 7, "default\0"s},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeIni(row.file);
+        std::string buffer(128, kUntouched);
+        EXPECT_EQ(row.returned, GetPrivateProfileStringA(row.section, nullptr, "default",
+                                                         buffer.data(), row.size, "test.ini"));
+        EXPECT_EQ(row.buffer + kUntouched, buffer.substr(0, row.buffer.size() + 1));
+    }
+    writeIni("5=x\r\n[7]\r\n");
+    EXPECT_EQ(7u, GetPrivateProfileIntA(nullptr, nullptr, 9, "test.ini"));
+    writeIni("[s]\r\n");
+    EXPECT_EQ(9u, GetPrivateProfileIntA("s", nullptr, 9, "test.ini"));
+}
+
+TEST_F(ProfileRules, QuotedValuesAreCutBeforeTheirQuotesComeOff)
+{
+    writeIni("[s]\r\nd=\"double\"\r\ns=  'single'  \r\n");
+    struct Row {
+        const char *key;
+        DWORD size;
+        DWORD returned;
+        std::string buffer;
+    } rows[] = {
+        {"d", 7, 5, "doubl\0"s},
+        {"d", 8, 6, "double\0"s},
+        {"d", 9, 6, "double\0"s},
+        {"d", 2, 0, "\0"s},
+        {"s", 7, 5, "singl\0"s},
+        {"s", 100, 6, "single\0"s},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.key) + " into " + std::to_string(row.size));
+        std::string buffer(128, kUntouched);
+        EXPECT_EQ(row.returned, GetPrivateProfileStringA("s", row.key, "default", buffer.data(),
+                                                         row.size, "test.ini"));
+        EXPECT_EQ(row.buffer + kUntouched, buffer.substr(0, row.buffer.size() + 1));
     }
 }
 
@@ -389,6 +486,38 @@ TEST_F(ProfileRules, AFileWithoutReadPermissionSaysAccessDenied)
     EXPECT_EQ(3u, GetPrivateProfileStringA("s", "k", "def", buffer, sizeof buffer, "locked.ini"));
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), GetLastError());
     fs::permissions(drive.host("WINDOWS\\locked.ini"), fs::perms::owner_all);
+}
+
+TEST_F(ProfileRules, AProfileTooLargeToHoldIsRefusedBeforeItIsRead)
+{
+    // Sparse files: they take no room on disk, and nothing of them may be read into memory.
+    struct Row {
+        const char *name;
+        std::uintmax_t size;
+    } rows[] = {
+        {"2 GB", std::uintmax_t(2) << 30},
+        {"one byte past 128 MiB", (std::uintmax_t(128) << 20) + 1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeIni("[s]\r\nk=1\r\n");
+        fs::resize_file(drive.host("WINDOWS\\test.ini"), row.size);
+        char buffer[16];
+        SetLastError(0xdeadbeef);
+        EXPECT_EQ(3u, GetPrivateProfileStringA("s", "k", "def", buffer, sizeof buffer, "test.ini"));
+        EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY), GetLastError());
+        SetLastError(0xdeadbeef);
+        EXPECT_EQ(0u, GetPrivateProfileStringA(nullptr, nullptr, "", buffer, sizeof buffer,
+                                               "test.ini"));
+        EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY), GetLastError());
+        EXPECT_EQ(4u, GetPrivateProfileIntA("s", "k", 4, "test.ini"));
+        SetLastError(0xdeadbeef);
+        EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "2", "test.ini"));
+        EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY), GetLastError());
+        EXPECT_EQ(row.size, fs::file_size(drive.host("WINDOWS\\test.ini")));
+    }
+    writeIni("[s]\r\nk=1\r\n");
+    EXPECT_EQ(1u, GetPrivateProfileIntA("s", "k", 4, "test.ini")) << "a file cut back is read";
 }
 
 // A drive C that is an empty folder.

@@ -294,6 +294,52 @@ TEST_F(ProfileRead, IntegersReadLikeWindowsNT)
     }
 }
 
+TEST_F(ProfileRead, EachSectionOfAManySectionFileAnswersWithItsOwnKeys)
+{
+    // Every section holds the same key names; a lookup must never answer from a neighbour, nor
+    // from the later copy of a section or key.
+    std::string file = "k0=before any section\r\n";
+    for (int s = 0; s < 3000; ++s) {
+        file += "[Section" + std::to_string(s) + "]\r\n";
+        for (int k = 0; k < 4; ++k)
+            file += "k" + std::to_string(k) + "=" + std::to_string(s) + "." + std::to_string(k) +
+                    "\r\n";
+        file += "k0=later copy\r\n";
+    }
+    file += "[section7]\r\nk9=in the second section7\r\n";
+    writeIni(file);
+    const struct {
+        const char *section;
+        const char *key;
+        const char *expected;
+    } rows[] = {
+        {"Section0", "K0", "0.0"},
+        {"SECTION1234", "k3", "1234.3"},
+        {"section2999", "k0", "2999.0"},
+        {"Section2999", "k2", "2999.2"},
+        {"Section7", "k9", "def"},
+        {"Section3000", "k0", "def"},
+        {"Section12", "k4", "def"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.section) + "/" + row.key);
+        EXPECT_EQ(row.expected, readString(row.section, row.key, "def"));
+    }
+    std::vector<std::string> keys = {"k0", "k1", "k2", "k3", "k0"};
+    EXPECT_EQ(keys, readList("Section2998")) << "the later copy of k0 is listed too";
+    EXPECT_EQ(3001u, readList(nullptr, 1 << 16).size());
+}
+
+TEST_F(ProfileRead, DoubleByteNamesMatchTheirTrailBytesExactly)
+{
+    // In code page 932 the trail byte 0x61 is no letter 'a': these two names differ.
+    writeIni("[\x82\x61]\r\nk=lower\r\n[\x82\x41]\r\nk=upper\r\n[ab]\r\n\x82\x61=x\r\n");
+    EXPECT_EQ("lower", readString("\x82\x61", "k", "def"));
+    EXPECT_EQ("upper", readString("\x82\x41", "k", "def"));
+    EXPECT_EQ("x", readString("AB", "\x82\x61", "def"));
+    EXPECT_EQ("def", readString("AB", "\x82\x41", "def"));
+}
+
 TEST_F(ProfileRead, ProfileFunctionsReadWinIni)
 {
     drive.write("WINDOWS\\win.ini", "[intl]\r\nsCountry=Japan\r\niCountry=81\r\n");

@@ -193,6 +193,32 @@ TEST_F(ProfileWrite, FailedWritesReportTheWindowsError)
     EXPECT_TRUE(fs::is_directory(drive.host("WINDOWS\\folder.ini")));
 }
 
+TEST_F(ProfileWrite, AWriteThroughASymbolicLinkReplacesTheFileItLeadsTo)
+{
+    drive.write("data\\real.ini", "[s]\r\nk=1\r\n");
+    fs::create_symlink(drive.host("data\\real.ini"), drive.host("WINDOWS") / "link.ini");
+    for (const char *value : {"2", "3"}) {
+        SCOPED_TRACE(value);
+        SetLastError(0xdeadbeef);
+        ASSERT_TRUE(WritePrivateProfileStringA("s", "k", value, "link.ini"));
+        EXPECT_TRUE(fs::is_symlink(drive.host("WINDOWS") / "link.ini"));
+        EXPECT_EQ("[s]\r\nk="s + value + "\r\n", drive.read("data\\real.ini"));
+        EXPECT_EQ(std::stoul(value), GetPrivateProfileIntA("s", "k", 0, "link.ini"));
+    }
+}
+
+TEST_F(ProfileWrite, AFileThatReappearsUnderAnotherSpellingIsWrittenThere)
+{
+    // The first write keeps where "moved.ini" led; the file then goes and comes back with its
+    // name in capitals, which Windows' names do not tell apart.
+    ASSERT_TRUE(WritePrivateProfileStringA("s", "k", "1", "moved.ini"));
+    fs::remove(drive.host("WINDOWS\\moved.ini"));
+    std::ofstream(drive.host("WINDOWS") / "MOVED.INI", std::ios::binary) << "[s]\r\nk=1\r\n";
+    ASSERT_TRUE(WritePrivateProfileStringA("s", "j", "2", "moved.ini"));
+    EXPECT_EQ((std::vector<std::string>{"MOVED.INI", "SYSTEM"}), windowsFolder());
+    EXPECT_EQ("[s]\r\nk=1\r\nj=2\r\n", drive.read("WINDOWS\\MOVED.INI"));
+}
+
 TEST_F(ProfileWrite, ReplacesTheFileAtomically)
 {
     drive.write("WINDOWS\\test.ini", "[s]\r\nk=old\r\n");

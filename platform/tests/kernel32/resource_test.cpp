@@ -1,6 +1,8 @@
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,8 @@ const VksStringResource kProgramStrings[] = {
     {2, "日本語"},
     {3, ""},
     {20, "ｱｲｳ"},
+    {21, "ab\xE0"},                   // a lead byte without its trail
+    {22, "\xED\xED" "L\xFF" "a $"},  // bad bytes before ASCII
 };
 
 const bool kProgramStringsRegistered = VksRegisterStringTable(
@@ -50,6 +54,8 @@ TEST(LoadString, CutsAtTheBufferWithoutSplittingACharacter)
         {"kanji, one character", 2, 3, "\x93\xFA"},
         {"kanji, no whole character fits", 2, 2, ""},
         {"half-width katakana are single bytes", 20, 3, "\xB1\xB2"},
+        {"a lead byte without its trail is one unknown character, not a NUL", 21, 100, "ab?"},
+        {"bad bytes never swallow the characters after them", 22, 100, "??L?a $"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -125,7 +131,8 @@ TEST(FindResource, AnswersForStringBlocks)
         {"block without strings", nullptr, MAKEINTRESOURCEA(3), RT_STRING, ERROR_RESOURCE_NAME_NOT_FOUND},
         {"block 0 is no block", nullptr, MAKEINTRESOURCEA(0), RT_STRING, ERROR_RESOURCE_NAME_NOT_FOUND},
         {"named block", nullptr, "STRINGS", RT_STRING, ERROR_RESOURCE_NAME_NOT_FOUND},
-        {"message table", nullptr, MAKEINTRESOURCEA(1), RT_MESSAGETABLE, ERROR_RESOURCE_TYPE_NOT_FOUND},
+        {"a type the program lacks (RT_HTML)", nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(23),
+         ERROR_RESOURCE_TYPE_NOT_FOUND},
         {"module without strings", platformModule(), MAKEINTRESOURCEA(1), RT_STRING,
          ERROR_RESOURCE_TYPE_NOT_FOUND},
     };
@@ -175,3 +182,105 @@ TEST(ModuleStrings, LiveAsLongAsTheModule)
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<unsigned char> resourceBytes(HMODULE module, LPCSTR name, LPCSTR type)
+{
+    HRSRC found = FindResourceA(module, name, type);
+    EXPECT_NE(nullptr, found);
+    const auto *bytes = static_cast<const unsigned char *>(LockResource(LoadResource(module, found)));
+    return bytes ? std::vector<unsigned char>(bytes, bytes + SizeofResource(module, found))
+                 : std::vector<unsigned char>();
+}
+
+std::vector<unsigned char> words(std::initializer_list<unsigned> values)
+{
+    std::vector<unsigned char> bytes;
+    for (unsigned value : values) {
+        bytes.push_back(static_cast<unsigned char>(value));
+        bytes.push_back(static_cast<unsigned char>(value >> 8));
+    }
+    return bytes;
+}
+
+// The caption of a dialog template, which tells the languages of resource_kinds.rc apart.
+std::string captionOf(HMODULE module, int id)
+{
+    const std::vector<unsigned char> bytes = resourceBytes(module, MAKEINTRESOURCEA(id), RT_DIALOG);
+    std::string caption;
+    for (std::size_t at = 30; at + 1 < bytes.size() && bytes[at]; at += 2)
+        caption += static_cast<char>(bytes[at]);
+    return caption;
+}
+
+}  // namespace
+
+// A string table reads back as Windows lays it out: block id / 16 + 1 of 16 counted UTF-16
+// strings, whether the module registered it from a list or a script compiled it.
+TEST(FindResource, GivesAStringBlockAsSixteenCountedStrings)
+{
+    ASSERT_TRUE(kProgramStringsRegistered);
+    std::vector<unsigned char> expected = words({0, 5, 'H', 'e', 'l', 'l', 'o', 3, 0x65E5, 0x672C, 0x8A9E, 0});
+    for (int i = 4; i < 16; ++i)
+        expected.insert(expected.end(), {0, 0});
+    EXPECT_EQ(expected, resourceBytes(nullptr, MAKEINTRESOURCEA(1), RT_STRING));
+
+    // Strings 900 and 917 of resource_kinds.rc: index 4 of block 57 and index 5 of block 58.
+    const std::vector<unsigned char> block = resourceBytes(nullptr, MAKEINTRESOURCEA(58), RT_STRING);
+    std::vector<unsigned char> wide = words({0, 0, 0, 0, 0, 5, 'w', 'i', 'd', 'e', 0x263A});
+    for (int i = 6; i < 16; ++i)
+        wide.insert(wide.end(), {0, 0});
+    EXPECT_EQ(wide, block);
+    char buffer[32];
+    EXPECT_EQ(13, LoadStringA(nullptr, 900, buffer, sizeof buffer));
+    EXPECT_STREQ("from a script", buffer);
+}
+
+TEST(FindResource, GivesVersionIconAndMessageTableBytes)
+{
+    const std::vector<unsigned char> version = resourceBytes(nullptr, MAKEINTRESOURCEA(1), RT_VERSION);
+    ASSERT_GE(version.size(), 92u);
+    EXPECT_EQ(version.size(), static_cast<std::size_t>(version[0] | version[1] << 8)) << "wLength";
+    EXPECT_EQ(words({'V', 'S', '_', 'V', 'E', 'R', 'S', 'I', 'O', 'N', '_', 'I', 'N', 'F', 'O', 0}),
+              std::vector<unsigned char>(version.begin() + 6, version.begin() + 38));
+    // The fixed part: signature 0xFEEF04BD, then FILEVERSION 1,2,3,4.
+    EXPECT_EQ((std::vector<unsigned char>{0xBD, 0x04, 0xEF, 0xFE}),
+              std::vector<unsigned char>(version.begin() + 40, version.begin() + 44));
+    EXPECT_EQ(words({2, 1, 4, 3}), std::vector<unsigned char>(version.begin() + 48, version.begin() + 56));
+
+    // The group names each image, 16x16 of 32 bits and 32x32 of 4 bits, as RT_ICON 1 and 2.
+    const std::vector<unsigned char> group = resourceBytes(nullptr, MAKEINTRESOURCEA(502), RT_GROUP_ICON);
+    std::vector<unsigned char> expected = words({0, 1, 2});
+    expected.insert(expected.end(), {16, 16, 0, 0});
+    for (const auto &w : words({1, 32, 1128, 0, 1}))
+        expected.push_back(w);
+    expected.insert(expected.end(), {32, 32, 16, 0});
+    for (const auto &w : words({1, 4, 744, 0, 2}))
+        expected.push_back(w);
+    EXPECT_EQ(expected, group);
+    EXPECT_EQ(1128u, resourceBytes(nullptr, MAKEINTRESOURCEA(1), RT_ICON).size());
+    EXPECT_EQ(744u, resourceBytes(nullptr, MAKEINTRESOURCEA(2), RT_ICON).size());
+}
+
+TEST(FindResource, ChoosesTheLanguageAsWindowsDoes)
+{
+    const WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    const WORD german = MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT);
+    const struct {
+        const char *name;
+        WORD userLanguage;
+        int dialog;
+        const char *caption;
+    } rows[] = {
+        {"neutral first", japanese, 510, "Neutral"},
+        {"then the user's", japanese, 511, "Japanese"},
+        {"then the system's, US English", german, 511, "English"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        VksHostSetUserLanguage(&row.userLanguage);
+        EXPECT_EQ(row.caption, captionOf(nullptr, row.dialog));
+    }
+    VksHostSetUserLanguage(nullptr);
+}

@@ -147,4 +147,16 @@ TEST_F(ComboBoxControl, FullBoxAnswersErrSpace)
     EXPECT_EQ(1, send(control, CB_ADDSTRING, 0, "b"));
 }
 
+TEST_F(ComboBoxControl, ItemAndSelectionFieldHeightsFollowTheFont)
+{
+    const HWND control = combo(CBS_DROPDOWNLIST, {"one"});
+    const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                   "MS Shell Dlg");
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(13, SendMessageA(control, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(15, SendMessageA(control, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    DestroyWindow(control);
+    DeleteObject(font);
+}
+
 }  // namespace

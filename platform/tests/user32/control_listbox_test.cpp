@@ -192,6 +192,59 @@ TEST_F(ListBoxControl, FindsPrefixesOrWholeTextsAfterTheStartAndWraps)
     EXPECT_TRUE(takeNotes().empty());
 }
 
+TEST_F(ListBoxControl, ASortedBoxFindsAmongEqualTextsAndAfterItsOrderIsBroken)
+{
+    // Shown as ALPHA, Alpha, alphabet, Beta, beta, delta, gamma: an added text goes before the
+    // texts equal to it.
+    const HWND control =
+        box(LBS_SORT, {"delta", "Alpha", "beta", "alphabet", "Beta", "ALPHA", "gamma"});
+    ASSERT_EQ((Strings{"ALPHA", "Alpha", "alphabet", "Beta", "beta", "delta", "gamma"}),
+              texts(control));
+    const struct {
+        const char *what;
+        UINT message;
+        int start;
+        const char *text;
+        LRESULT want;
+    } kSorted[] = {
+        {"prefix from the top", LB_FINDSTRING, -1, "al", 0},
+        {"prefix after the first match", LB_FINDSTRING, 0, "al", 1},
+        {"prefix wraps past the last match", LB_FINDSTRING, 2, "al", 0},
+        {"a longer prefix", LB_FINDSTRING, -1, "ALPHAB", 2},
+        {"exact after an equal text", LB_FINDSTRINGEXACT, 0, "alpha", 1},
+        {"exact wraps to the first equal text", LB_FINDSTRINGEXACT, 1, "alpha", 0},
+        {"exact among two", LB_FINDSTRINGEXACT, 3, "BETA", 4},
+        {"prefix from the last item wraps", LB_FINDSTRING, 6, "be", 3},
+        {"start past the end searches all", LB_FINDSTRING, 9, "d", 5},
+        {"no text sorts there", LB_FINDSTRING, -1, "z", LB_ERR},
+        {"exact finds no prefix", LB_FINDSTRINGEXACT, -1, "alph", LB_ERR},
+    };
+    for (const auto &row : kSorted) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(row.want, send(control, row.message, static_cast<WPARAM>(row.start), row.text));
+    }
+    // An insertion at a chosen place does not sort, even in a sorted box.
+    EXPECT_EQ(0, send(control, LB_INSERTSTRING, 0, "zulu"));
+    const struct {
+        const char *what;
+        UINT message;
+        int start;
+        const char *text;
+        LRESULT want;
+    } kUnsorted[] = {
+        {"the text out of order", LB_FINDSTRING, -1, "zu", 0},
+        {"wrapping to it", LB_FINDSTRING, 0, "zu", 0},
+        {"the others moved on by one", LB_FINDSTRING, -1, "al", 1},
+        {"exact at the end", LB_FINDSTRINGEXACT, -1, "GAMMA", 7},
+    };
+    for (const auto &row : kUnsorted) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(row.want, send(control, row.message, static_cast<WPARAM>(row.start), row.text));
+    }
+    EXPECT_EQ(1, send(control, LB_SELECTSTRING, static_cast<WPARAM>(-1), "alphA"));
+    EXPECT_EQ(1, SendMessageA(control, LB_GETCURSEL, 0, 0));
+}
+
 TEST_F(ListBoxControl, SingleSelectionFollowsInsertionsAndDeletions)
 {
     const HWND control = box(0, {"a", "b", "c"});
@@ -305,6 +358,27 @@ TEST_F(ListBoxControl, TopIndexStaysWithinTheItems)
     EXPECT_EQ(2, SendMessageA(control, LB_GETTOPINDEX, 0, 0));
     SendMessageA(control, LB_DELETESTRING, 2, 0);
     EXPECT_EQ(1, SendMessageA(control, LB_GETTOPINDEX, 0, 0));
+}
+
+TEST_F(ListBoxControl, ItemsAreAsHighAsTheFontsCell)
+{
+    const HWND control = box(0, {"one", "two"});
+    // Without WM_SETFONT the box draws with the system font.
+    EXPECT_EQ(16, SendMessageA(control, LB_GETITEMHEIGHT, 0, 0));
+    const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                   "MS Shell Dlg");
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(font), SendMessageA(control, WM_GETFONT, 0, 0));
+    EXPECT_EQ(13, SendMessageA(control, LB_GETITEMHEIGHT, 0, 0));
+    // A click on the second line of 13 pixels chooses the second item.
+    RECT r{};
+    GetWindowRect(control, &r);
+    VksHostMouseButton(r.left + 5, r.top + 13 + 2, WM_LBUTTONDOWN);
+    VksHostMouseButton(r.left + 5, r.top + 13 + 2, WM_LBUTTONUP);
+    pump();
+    EXPECT_EQ(1, SendMessageA(control, LB_GETCURSEL, 0, 0));
+    DestroyWindow(control);
+    DeleteObject(font);
 }
 
 }  // namespace

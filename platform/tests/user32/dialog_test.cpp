@@ -1,4 +1,4 @@
-// Dialogs from templates: reading DLGTEMPLATEEX, the controls in dialog units, the creation
+// Dialogs from templates: reading DLGTEMPLATEEX and DLGTEMPLATE, the controls in dialog units, the creation
 // messages, the default button and the modal run.
 #include <functional>
 #include <string>
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "user32/dialog_template.h"
+#include "vksresource.h"
 #include "window_fixtures.h"
 #include "windows.h"
 
@@ -15,6 +16,9 @@ using vkstest::Seen;
 namespace {
 
 constexpr int kLayout = 200, kSystemFont = 201, kNinePoint = 202, kVisible = 203;
+constexpr int kShellNinePoint = 204, kShellTenPoint = 205, kClassic = 206;
+// A template cut short, registered by the test that needs it.
+constexpr int kCutShort = 998;
 constexpr int kLabel = 1000, kField = 1001, kOptions = 1002;
 
 std::string templateBytes(int id)
@@ -24,6 +28,8 @@ std::string templateBytes(int id)
     const char *data = static_cast<const char *>(LockResource(LoadResource(nullptr, found)));
     return data ? std::string(data, SizeofResource(nullptr, found)) : std::string();
 }
+
+const int kCutShortAnchor = 0;
 
 LPCDLGTEMPLATEA asTemplate(const std::string &bytes)
 {
@@ -217,9 +223,11 @@ TEST(DialogTemplateReader, RefusesEveryCutShortTemplateAndAForeignSignature)
         SCOPED_TRACE(size);
         EXPECT_FALSE(vks::detail::readDialogTemplate(bytes.data(), size));
     }
-    std::string plain = bytes;
-    plain[2] = 0;  // no 0xFFFF signature: the older DLGTEMPLATE, which is not read
-    EXPECT_FALSE(vks::detail::readDialogTemplate(plain.data(), plain.size()));
+    const std::string classic = templateBytes(kClassic);
+    for (std::size_t size = 0; size < classic.size(); ++size) {
+        SCOPED_TRACE("classic, " + std::to_string(size));
+        EXPECT_FALSE(vks::detail::readDialogTemplate(classic.data(), size));
+    }
     EXPECT_FALSE(vks::detail::readDialogTemplate(nullptr, 100));
 }
 
@@ -261,6 +269,35 @@ TEST(DialogTemplateWriter, WritesTheDocumentedLayoutThatTheReaderReadsBack)
     EXPECT_EQ(dialog.typeface, read->typeface);
     EXPECT_EQ("Own", read->items[1].className);
     EXPECT_EQ("Button", read->items[0].className);
+}
+
+// A DIALOG statement's template: style before extended style, 16-bit identifiers (IDC_STATIC
+// widened to -1), the font as its size and typeface only.
+TEST(DialogTemplateReader, ReadsAClassicTemplate)
+{
+    const std::string bytes = templateBytes(kClassic);
+    const auto dialog = vks::detail::readDialogTemplate(bytes.data(), bytes.size());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(0u, dialog->helpId);
+    EXPECT_EQ(static_cast<DWORD>(DS_SETFONT | WS_POPUP | WS_CAPTION), dialog->style);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_TOOLWINDOW), dialog->exStyle);
+    EXPECT_EQ((std::vector<short>{5, 6, 120, 60}),
+              (std::vector<short>{dialog->x, dialog->y, dialog->cx, dialog->cy}));
+    EXPECT_EQ("Classic", dialog->caption);
+    EXPECT_TRUE(dialog->hasFont);
+    EXPECT_EQ(9, dialog->pointSize);
+    EXPECT_EQ("Tahoma", dialog->typeface);
+    ASSERT_EQ(2u, dialog->items.size());
+    EXPECT_EQ(0xFFFFFFFFu, dialog->items[0].id);
+    EXPECT_EQ("Static", dialog->items[0].className);
+    EXPECT_EQ("Name", dialog->items[0].text);
+    EXPECT_EQ(static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_GROUP), dialog->items[0].style);
+    EXPECT_EQ(1001u, dialog->items[1].id);
+    EXPECT_EQ("Edit", dialog->items[1].className);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_CLIENTEDGE), dialog->items[1].exStyle);
+    EXPECT_EQ((std::vector<short>{40, 4, 70, 12}),
+              (std::vector<short>{dialog->items[1].x, dialog->items[1].y, dialog->items[1].cx,
+                                  dialog->items[1].cy}));
 }
 
 TEST(MulDivTest, RoundsHalfAwayFromZeroAndReportsFailureAsMinusOne)
@@ -314,8 +351,11 @@ TEST_F(DialogTest, BaseUnitsFollowTheTemplateFont)
     } rows[] = {
         // No font: the system font's 8 x 16.
         {"system font", kSystemFont, {6, 10, 40, 32}, {8, 16, 16, 32}},
-        // 9 points: MulDiv(6, 9, 8) x MulDiv(13, 9, 8) = 7 x 15.
-        {"nine points", kNinePoint, {7, 15, 21, 45}, {7, 15, 14, 30}},
+        // Measured from the font, as Windows measures it: 9-point Tahoma is 7 x 14 and 10-point
+        // "MS Shell Dlg" 7 x 16, not the 8-point figures scaled (7 x 15, 8 x 16).
+        {"nine points", kNinePoint, {7, 14, 21, 42}, {7, 14, 14, 28}},
+        {"nine points, shell font", kShellNinePoint, {7, 14, 21, 42}, {7, 14, 14, 28}},
+        {"ten points, shell font", kShellTenPoint, {7, 16, 21, 48}, {7, 16, 14, 32}},
         {"eight points", kLayout, {134, 128, 209, 151}, {6, 13, 12, 26}},
     };
     for (const auto &row : rows) {
@@ -349,8 +389,12 @@ TEST_F(DialogTest, FontThenControlsThenInitDialogWithTheFirstTabStop)
     const HWND dialog = createLayout(nullptr, 1234);
     ASSERT_NE(nullptr, dialog);
     ASSERT_GE(script_.seen.size(), 2u);
-    // The procedure sees nothing of the dialog's creation: WM_SETFONT comes first.
-    EXPECT_EQ((Seen{dialog, WM_SETFONT, 0}), script_.seen[0]);
+    // The procedure sees nothing of the dialog's creation: WM_SETFONT comes first, with the
+    // template's font.
+    const Seen first = script_.seen[0];
+    EXPECT_EQ(dialog, first.hwnd);
+    EXPECT_EQ(static_cast<UINT>(WM_SETFONT), first.message);
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(reinterpret_cast<HGDIOBJ>(first.wParam)));
     EXPECT_EQ((std::vector<UINT>{WM_SETFONT, WM_INITDIALOG}),
               seenOf({WM_CREATE, WM_NCCREATE, WM_SETFONT, WM_INITDIALOG}));
     const HWND field = GetDlgItem(dialog, kField);
@@ -490,8 +534,10 @@ TEST_F(DialogTest, ModalRunEndsThroughCloseQuitOrAnEarlyEndDialog)
 
 TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
 {
-    std::string broken = templateBytes(kLayout);
-    broken[2] = 0;
+    // The first 40 bytes of a template: it ends inside its first item.
+    const std::string layout = templateBytes(kLayout);
+    ASSERT_TRUE(VksRegisterResource(&kCutShortAnchor, RT_DIALOG, MAKEINTRESOURCEA(kCutShort),
+                                    layout.data(), 40));
     const struct {
         const char *name;
         std::function<INT_PTR()> call;
@@ -501,16 +547,13 @@ TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
         {"modal, missing resource",
          [] { return DialogBoxParamA(nullptr, MAKEINTRESOURCEA(999), nullptr, scriptedProc, 0); },
          -1, ERROR_RESOURCE_NAME_NOT_FOUND},
-        {"modal, foreign template",
-         [&] {
-             return DialogBoxIndirectParamA(nullptr, asTemplate(broken), nullptr, scriptedProc,
-                                            0);
-         },
+        {"modal, template cut short",
+         [] { return DialogBoxParamA(nullptr, MAKEINTRESOURCEA(kCutShort), nullptr, scriptedProc, 0); },
          -1, ERROR_INVALID_PARAMETER},
-        {"modeless, foreign template",
-         [&] {
-             return reinterpret_cast<INT_PTR>(CreateDialogIndirectParamA(
-                 nullptr, asTemplate(broken), nullptr, scriptedProc, 0));
+        {"modeless, template cut short",
+         [] {
+             return reinterpret_cast<INT_PTR>(CreateDialogParamA(
+                 nullptr, MAKEINTRESOURCEA(kCutShort), nullptr, scriptedProc, 0));
          },
          0, ERROR_INVALID_PARAMETER},
         {"modeless, owner gone",
@@ -530,7 +573,7 @@ TEST_F(DialogTest, BadTemplatesAndOwnersFailWithWindowsErrors)
     EXPECT_TRUE(script_.seen.empty());
 
     const HWND owner = vkstest::ScopedWindowClass().create("owner", WS_VISIBLE);
-    EXPECT_EQ(-1, DialogBoxIndirectParamA(nullptr, asTemplate(broken), owner, scriptedProc, 0));
+    EXPECT_EQ(-1, DialogBoxParamA(nullptr, MAKEINTRESOURCEA(kCutShort), owner, scriptedProc, 0));
     EXPECT_TRUE(IsWindowEnabled(owner)) << "a dialog that cannot be made leaves its owner enabled";
 }
 

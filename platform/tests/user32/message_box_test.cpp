@@ -49,11 +49,14 @@ BoxView viewBox(HWND owner, const char *text, const char *caption, UINT style)
     GetClassNameA(view.box, className, sizeof className);
     view.className = className;
     view.staticText = windowText(GetDlgItem(view.box, 0xFFFF));
-    for (HWND child = GetWindow(view.box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetWindowLongA(child, GWL_ID) != 0xFFFF) {
+    for (HWND child = GetWindow(view.box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char childClass[16] = "";
+        GetClassNameA(child, childClass, sizeof childClass);
+        if (std::string(childClass) == "Button") {
             view.buttonIds.push_back(GetWindowLongA(child, GWL_ID));
             view.buttonTexts.push_back(windowText(child));
         }
+    }
     view.parent = GetParent(view.box);
     view.ownerEnabled = owner && IsWindowEnabled(owner);
     view.active = GetActiveWindow();
@@ -123,6 +126,61 @@ TEST_F(MessageBox, IsADialogWithItsTextAndOneButtonPerResult)
         EXPECT_EQ(owner, GetActiveWindow());
     }
     DestroyWindow(owner);
+}
+
+// A child's rectangle in the box's client coordinates.
+RECT placeOf(HWND box, int id)
+{
+    RECT r{};
+    GetWindowRect(GetDlgItem(box, id), &r);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT *>(&r), 2);
+    return r;
+}
+
+TEST_F(MessageBox, IsLaidOutFromTheMessageFontAroundItsIconTextAndButtons)
+{
+    struct Placed {
+        RECT box, icon, text, yes, no;
+        LONG font;
+    };
+    Placed placed{};
+    ScopedAnswerer answerer([&placed](const BoxView &view) {
+        GetClientRect(view.box, &placed.box);
+        placed.icon = placeOf(view.box, 0x14);
+        placed.text = placeOf(view.box, 0xFFFF);
+        placed.yes = placeOf(view.box, IDYES);
+        placed.no = placeOf(view.box, IDNO);
+        placed.font = static_cast<LONG>(SendMessageA(view.box, WM_GETFONT, 0, 0) != 0);
+        return IDNO;
+    });
+    EXPECT_EQ(IDNO, MessageBoxA(nullptr, "Line one\nline two", "Question", MB_YESNO | MB_ICONQUESTION));
+    // 8-point "MS Shell Dlg" gives 6 x 13 base units, so the margins are 11 pixels. The lines
+    // measure 46 and 41 pixels and stand in the middle of the icon's 32 pixels; the buttons
+    // take the standard 75 x 23 pixels, 6 apart, centred below; the box ends 11 pixels below
+    // them, no taller than what it holds.
+    const auto expect = [](RECT expected, RECT actual) {
+        EXPECT_EQ(expected.left, actual.left);
+        EXPECT_EQ(expected.top, actual.top);
+        EXPECT_EQ(expected.right, actual.right);
+        EXPECT_EQ(expected.bottom, actual.bottom);
+    };
+    expect({0, 0, 178, 88}, placed.box);
+    expect({11, 11, 43, 43}, placed.icon);
+    expect({54, 14, 100, 40}, placed.text);
+    expect({11, 54, 86, 77}, placed.yes);
+    expect({92, 54, 167, 77}, placed.no);
+    EXPECT_EQ(1, placed.font);
+
+    // Without an icon the text starts at the margin, and a long text widens the box.
+    RECT plain{}, plainText{};
+    ScopedAnswerer again([&](const BoxView &view) {
+        GetClientRect(view.box, &plain);
+        plainText = placeOf(view.box, 0xFFFF);
+        return IDOK;
+    });
+    MessageBoxA(nullptr, "The quick brown fox jumps over the lazy dog", "Plain", MB_OK);
+    expect({11, 11, 242, 24}, plainText);
+    expect({0, 0, 253, 69}, plain);
 }
 
 TEST_F(MessageBox, AnswererIsAskedOnceWithTheBoxAsGiven)
