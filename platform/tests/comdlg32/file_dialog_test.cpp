@@ -13,6 +13,7 @@
 #include "vkshost.h"
 #include "vkspath.h"
 #include "vkstest.h"
+#include "vkstext.h"
 #include "window_fixtures.h"
 #include "windows.h"
 #include "commdlg.h"
@@ -207,13 +208,25 @@ TEST_F(FileDialogTest, ReturnsTheTypedNameAsAFullPathWithItsOffsets)
     }
 }
 
-// 0x95 0x5C is one character (a folder named with it ends in what looks like a backslash): the
-// folder keeps its name, whether the dialog starts there or in the folder of the file given.
+// The host's (UTF-8) name of a name in the code page.
+std::string hostName(const char *ansi)
+{
+    char utf8[MAX_PATH * 4] = {};
+    EXPECT_LT(0, VksAnsiToUtf8(ansi, utf8, sizeof utf8));
+    return utf8;
+}
+
+// In code page 932, 0x95 0x5C is one character (a folder named with it ends in what looks like a
+// backslash): the folder keeps its name, whether the dialog starts there or in the folder of the
+// file given.
 TEST_F(FileDialogTest, FolderEndingInADoubleByteCharacterKeepsItsName)
 {
+    vkstest::ScopedCodePage japanese(932);
     const std::string folder = "C:\\\x95\x5C";
-    std::filesystem::create_directories(drive.root() / "\x95\x5C");
-    std::ofstream(drive.root() / "\x95\x5C" / "a.ini") << "a";
+    const std::string hostFolder = hostName("\x95\x5C");
+    ASSERT_EQ("\xE8\xA1\xA8", hostFolder) << "U+8868 in UTF-8";
+    std::filesystem::create_directories(drive.root() / hostFolder);
+    std::ofstream(drive.root() / hostFolder / "a.ini") << "a";
     ofn.lpstrFilter = "Settings\0*.ini\0";
     const struct {
         const char *name;
