@@ -65,3 +65,55 @@ function(vks_sources_for_this_system var)
   endif()
   set(${var} ${sources} PARENT_SCOPE)
 endfunction()
+
+# vks_check_folders(target WHAT text FOLDERS ... [SOURCE_DIR dir] [INTERFACES ...]
+#                   [PUBLIC_HEADERS ...] [UMBRELLA file] [TEST_DIR dir]): before `target` builds,
+# its folders (below SOURCE_DIR, by default the current source folder) are checked against the uses they declare (cmake/VksFolderCheck.cmake
+# says how), so that a back-include fails the build.
+function(vks_check_folders target)
+  cmake_parse_arguments(ARG "" "WHAT;SOURCE_DIR;UMBRELLA;TEST_DIR"
+                        "FOLDERS;INTERFACES;PUBLIC_HEADERS" ${ARGN})
+  if(NOT ARG_SOURCE_DIR)
+    set(ARG_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${ARG_SOURCE_DIR}/*.h ${ARG_SOURCE_DIR}/*.cpp)
+  if(ARG_TEST_DIR)
+    file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${ARG_TEST_DIR}/*.h ${ARG_TEST_DIR}/*.cpp)
+    list(APPEND files ${tests})
+  endif()
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/folders.checked)
+  set(script ${PROJECT_SOURCE_DIR}/cmake/VksFolderCheck.cmake)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${ARG_SOURCE_DIR} "-DWHAT=${ARG_WHAT}"
+            "-DFOLDERS=${ARG_FOLDERS}" "-DINTERFACES=${ARG_INTERFACES}"
+            "-DPUBLIC_HEADERS=${ARG_PUBLIC_HEADERS}" "-DUMBRELLA=${ARG_UMBRELLA}"
+            "-DTEST_DIR=${ARG_TEST_DIR}" -DSTAMP=${stamp} -P ${script}
+    DEPENDS ${files} ${ARG_UMBRELLA} ${script}
+    COMMENT "Checking ${ARG_WHAT}'s folder graph" VERBATIM)
+  add_custom_target(${target}_folders DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_folders)
+endfunction()
+
+# vks_check_exports(target HEADERS ... [MARKERS ...]): after each link, the library's exported
+# names are listed in exports/<target>.txt of the build tree and held against its headers
+# (cmake/VksExports.cmake says how), on Linux as on Windows.
+function(vks_check_exports target)
+  cmake_parse_arguments(ARG "" "" "HEADERS;MARKERS" ${ARGN})
+  if(WIN32)
+    set(lister ${CMAKE_OBJDUMP})
+  else()
+    set(lister ${CMAKE_NM})
+  endif()
+  find_program(VKS_DEMANGLER NAMES c++filt REQUIRED)
+  set(list ${PROJECT_BINARY_DIR}/exports/${target}.txt)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.exports-checked)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:${target}> -DLISTER=${lister}
+            -DDEMANGLER=${VKS_DEMANGLER} "-DHEADERS=${ARG_HEADERS}" "-DMARKERS=${ARG_MARKERS}"
+            -DLIST=${list} -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/VksExports.cmake
+    DEPENDS ${target} $<TARGET_FILE:${target}> ${ARG_HEADERS}
+            ${PROJECT_SOURCE_DIR}/cmake/VksExports.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/VksExportNames.cmake
+    COMMENT "Checking the exports of ${target}" VERBATIM)
+  add_custom_target(${target}_exports ALL DEPENDS ${stamp})
+endfunction()

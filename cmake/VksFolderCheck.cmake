@@ -1,10 +1,14 @@
-# Checks the library's folders against the uses they declare, run by the build in script mode:
-#   cmake -DSOURCE_DIR=<src> -DFOLDERS=<a:;b:a;...> -DPUBLIC_HEADERS=<x/y.h;...> -DSTAMP=<file>
-#         -P VksFolderCheck.cmake
+# Checks a tree's folders against the uses they declare, run by the build in script mode:
+#   cmake -DSOURCE_DIR=<src> -DFOLDERS=<a:;b:a;...> -DWHAT=<name> -DSTAMP=<file>
+#         [-DINTERFACES=<a/x.h;...>] [-DPUBLIC_HEADERS=<x/y.h;...>] [-DUMBRELLA=<file>]
+#         [-DTEST_DIR=<tests>] -P VksFolderCheck.cmake
 # FOLDERS lists each folder with the folders it uses ("format:time,util"), lowest first; a folder
 # may use only folders listed before it, so the declared graph has no cycle by construction.
-# Every include of a folder's header must follow a declared use, and a public header may
-# include only public headers, so that the installed tree is whole.
+# Every include of a folder's header must follow a declared use. With INTERFACES, a folder's
+# headers are its own except those listed, the only ones other folders (and other folders'
+# tests in TEST_DIR, which mirrors SOURCE_DIR) may include. A public header may include only
+# public headers, so that the installed tree is whole, and UMBRELLA, which callers include for
+# the whole tree, reaches public headers only.
 cmake_minimum_required(VERSION 3.20)
 
 set(failures "")
@@ -27,6 +31,12 @@ foreach(entry IN LISTS FOLDERS)
   list(APPEND known ${folder})
 endforeach()
 
+foreach(header IN LISTS INTERFACES)
+  if(NOT EXISTS ${SOURCE_DIR}/${header})
+    string(APPEND failures "  the interface ${header} does not exist\n")
+  endif()
+endforeach()
+
 file(GLOB sourceFolders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 foreach(folder IN LISTS sourceFolders)
   if(IS_DIRECTORY ${SOURCE_DIR}/${folder} AND NOT folder IN_LIST known)
@@ -34,14 +44,14 @@ foreach(folder IN LISTS sourceFolders)
   endif()
 endforeach()
 
-# The folder a quoted include names, or "" for a header outside the library.
+# The folder a quoted include names, or "" for a header outside the tree.
 function(included_folder fromFolder path outVar)
   string(REGEX REPLACE "^vksutil/" "" path "${path}")
   set(result "")
   if(path MATCHES "^([^/]+)/" AND CMAKE_MATCH_1 IN_LIST known)
     set(result ${CMAKE_MATCH_1})
   elseif(NOT path MATCHES "/")
-    if(EXISTS ${SOURCE_DIR}/${fromFolder}/${path})
+    if(fromFolder AND EXISTS ${SOURCE_DIR}/${fromFolder}/${path})
       set(result ${fromFolder})
     else()
       file(GLOB elsewhere RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*/${path})
@@ -53,58 +63,87 @@ function(included_folder fromFolder path outVar)
   set(${outVar} "${result}" PARENT_SCOPE)
 endfunction()
 
+# The includes of `file` (a path below `root`), a file of `folder` ("" for none) that may use the
+# folders in `uses`; `isPublic` files may include public headers only.
+function(check_file root file folder uses isPublic)
+  file(STRINGS ${root}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]+)[\">].*" "\\1" path "${line}")
+    included_folder("${folder}" "${path}" target)
+    if(target MATCHES "^bare:(.*)")
+      string(APPEND failures "  ${file}: \"${path}\" is ${CMAKE_MATCH_1}: include it by folder\n")
+      continue()
+    endif()
+    if(target STREQUAL "")
+      continue()
+    endif()
+    string(REGEX REPLACE "^vksutil/" "" header "${path}")
+    if(NOT header MATCHES "/")
+      set(header ${target}/${header})
+    endif()
+    if(NOT target STREQUAL folder)
+      if(uses AND NOT target IN_LIST uses)
+        string(APPEND failures "  ${file}: includes ${path}, but ${folder} does not use ${target}\n")
+      elseif(INTERFACES AND NOT header IN_LIST INTERFACES)
+        string(APPEND failures "  ${file}: includes ${path}, a header private to ${target}\n")
+      endif()
+    endif()
+    if(isPublic AND NOT header IN_LIST PUBLIC_HEADERS)
+      string(APPEND failures "  ${file}: a public header includes the private ${header}\n")
+    endif()
+  endforeach()
+  set(failures "${failures}" PARENT_SCOPE)
+endfunction()
+
 foreach(folder IN LISTS known)
   file(GLOB files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  # A folder without uses may still include its own headers: "-" stands for "none".
+  set(uses ${uses_${folder}})
+  if(NOT uses)
+    set(uses "-")
+  endif()
   foreach(file IN LISTS files)
-    file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     set(isPublic FALSE)
     if(file IN_LIST PUBLIC_HEADERS)
       set(isPublic TRUE)
     endif()
-    foreach(line IN LISTS includes)
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]+)[\">].*" "\\1" path "${line}")
-      included_folder(${folder} "${path}" target)
-      if(target MATCHES "^bare:(.*)")
-        string(APPEND failures "  ${file}: \"${path}\" is ${CMAKE_MATCH_1}: include it by folder\n")
-        continue()
-      endif()
-      if(target STREQUAL "")
-        continue()
-      endif()
-      if(NOT target STREQUAL folder AND NOT target IN_LIST uses_${folder})
-        string(APPEND failures "  ${file}: includes ${path}, but ${folder} does not use ${target}\n")
-      endif()
-      if(isPublic)
-        string(REGEX REPLACE "^vksutil/" "" header "${path}")
-        if(NOT header MATCHES "/")
-          set(header ${folder}/${header})
-        endif()
-        if(NOT header IN_LIST PUBLIC_HEADERS)
-          string(APPEND failures "  ${file}: a public header includes the private ${header}\n")
-        endif()
-      endif()
-    endforeach()
+    check_file(${SOURCE_DIR} ${file} ${folder} "${uses}" ${isPublic})
   endforeach()
 endforeach()
 
-# vksutil.h, which callers include for the whole library, brings every public header and
-# reaches no other.
-file(STRINGS ${SOURCE_DIR}/vksutil.h umbrella REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-set(brought "")
-foreach(line IN LISTS umbrella)
-  string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
-  list(APPEND brought ${header})
-  if(NOT header IN_LIST PUBLIC_HEADERS)
-    string(APPEND failures "  vksutil.h: includes ${header}, which is not a public header\n")
-  endif()
-endforeach()
-foreach(header IN LISTS PUBLIC_HEADERS)
-  if(NOT header IN_LIST brought)
-    string(APPEND failures "  vksutil.h: does not include the public header ${header}\n")
-  endif()
-endforeach()
+# A folder's tests may reach its own private headers and every folder's interfaces.
+if(TEST_DIR)
+  file(GLOB_RECURSE tests RELATIVE ${TEST_DIR} ${TEST_DIR}/*.h ${TEST_DIR}/*.cpp)
+  foreach(file IN LISTS tests)
+    set(folder "")
+    if(file MATCHES "^([^/]+)/" AND CMAKE_MATCH_1 IN_LIST known)
+      set(folder ${CMAKE_MATCH_1})
+    endif()
+    check_file(${TEST_DIR} ${file} "${folder}" "" FALSE)
+  endforeach()
+endif()
+
+if(UMBRELLA)
+  get_filename_component(umbrellaName ${UMBRELLA} NAME)
+  file(STRINGS ${UMBRELLA} umbrella REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  set(brought "")
+  foreach(line IN LISTS umbrella)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+    list(APPEND brought ${header})
+    if(NOT header IN_LIST PUBLIC_HEADERS)
+      string(APPEND failures
+             "  ${umbrellaName}: includes ${header}, which is not a public header\n")
+    endif()
+  endforeach()
+  # The umbrella brings every public header too.
+  foreach(header IN LISTS PUBLIC_HEADERS)
+    if(NOT header IN_LIST brought)
+      string(APPEND failures "  ${umbrellaName}: does not include the public header ${header}\n")
+    endif()
+  endforeach()
+endif()
 
 if(failures)
-  message(FATAL_ERROR "The library's folders break their declared uses:\n${failures}")
+  message(FATAL_ERROR "The folders of ${WHAT} break their declared uses:\n${failures}")
 endif()
 file(WRITE ${STAMP} "folders checked\n")

@@ -21,26 +21,20 @@ set(VKS_RUNTIME_DLLS msvcrt.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread
 set(VKS_OWN_DLLS vksframework.dll vksservc.dll product.dll vksutil.dll)
 set(VKS_ALLOWED_IMPORTS ${VKS_WINDOWS_SYSTEM_DLLS} ${VKS_RUNTIME_DLLS} ${VKS_OWN_DLLS})
 
-# vks_check_dll(target [MARKER m HEADERS ...]): after each link, the DLL's imports are checked
-# and every class that the headers mark with the export marker must have exported members.
+# vks_check_dll(target): after each link, the DLL's imports are checked.
 function(vks_check_dll target)
-  cmake_parse_arguments(ARG "" "MARKER" "HEADERS" ${ARGN})
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.dll-checked)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DDLL=$<TARGET_FILE:${target}>
-            "-DIMPORTS=${VKS_ALLOWED_IMPORTS}" "-DHEADERS=${ARG_HEADERS}" -DMARKER=${ARG_MARKER}
-            -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/VksCheckDll.cmake
-    DEPENDS ${target} $<TARGET_FILE:${target}> ${ARG_HEADERS}
-            ${PROJECT_SOURCE_DIR}/cmake/VksCheckDll.cmake
-    COMMENT "Checking the imports and exports of ${target}" VERBATIM)
+            "-DIMPORTS=${VKS_ALLOWED_IMPORTS}" -DSTAMP=${stamp}
+            -P ${PROJECT_SOURCE_DIR}/cmake/VksCheckDll.cmake
+    DEPENDS ${target} $<TARGET_FILE:${target}> ${PROJECT_SOURCE_DIR}/cmake/VksCheckDll.cmake
+    COMMENT "Checking the imports of ${target}" VERBATIM)
   add_custom_target(${target}_dll_check ALL DEPENDS ${stamp})
 endfunction()
 
-file(GLOB VKS_FRAMEWORK_HEADERS ${PROJECT_SOURCE_DIR}/framework/include/*.h)
-file(GLOB VKS_LIBRARY_HEADERS ${PROJECT_SOURCE_DIR}/src/*/*.h)
-vks_check_dll(vksframework MARKER AFX_CORE_CLASS HEADERS ${VKS_FRAMEWORK_HEADERS})
-vks_check_dll(vksutil MARKER AFX_EXT_CLASS HEADERS ${VKS_LIBRARY_HEADERS})
-vks_check_dll(vksservc MARKER VKSSERVC_API
-              HEADERS ${PROJECT_SOURCE_DIR}/peers/vksservc/include/vksservc.h)
-vks_check_dll(product)
-vks_check_dll(vkslog)
+foreach(dll vksframework vksutil vksservc product vkslog)
+  vks_check_dll(${dll})
+endforeach()
+# Their exports, held against their headers as on Linux.
+include(${PROJECT_SOURCE_DIR}/cmake/VksLibraryExports.cmake)

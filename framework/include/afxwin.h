@@ -64,9 +64,11 @@ public:
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString &rString) const;
     CWnd *GetParent() const;
-    CWnd *GetWindow(UINT nCmd) const;
-    CWnd *GetNextWindow(UINT nFlag = GW_HWNDNEXT) const;
-    int GetDlgCtrlID() const;
+    // The members declared inline here are defined in afxwin_inline.h; declared so in the class,
+    // each library keeps its own copy hidden rather than exporting the framework's.
+    inline CWnd *GetWindow(UINT nCmd) const;
+    inline CWnd *GetNextWindow(UINT nFlag = GW_HWNDNEXT) const;
+    inline int GetDlgCtrlID() const;
 
     // Window state, as the platform calls of the same names on this window.
     BOOL ShowWindow(int nCmdShow);
@@ -79,10 +81,11 @@ public:
     // The object of the child with identifier nID; NULL when there is none or it has no object
     // (no temporary wrappers are made).
     CWnd *GetDlgItem(int nID) const;
-    int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
+    inline int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
     int GetDlgItemText(int nID, CString &rString) const;
-    void SetDlgItemText(int nID, LPCSTR lpszString);
-    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    inline void SetDlgItemText(int nID, LPCSTR lpszString);
+    inline LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0,
+                                      LPARAM lParam = 0) const;
     // Routes the messages of the parent's child nID through this object (SubclassWindow).
     BOOL SubclassDlgItem(UINT nID, CWnd *pParent);
 
@@ -96,23 +99,23 @@ public:
     // Focus and activation. The static forms give the object of the window, so NULL means
     // either no such window or a window without a framework object (FromHandle): a caller that
     // must know whether any window has the focus asks ::GetFocus.
-    static CWnd *GetFocus();
-    CWnd *SetFocus();
-    static CWnd *GetActiveWindow();
-    CWnd *SetActiveWindow();
-    BOOL IsChild(const CWnd *pWnd) const;
+    static inline CWnd *GetFocus();
+    inline CWnd *SetFocus();
+    static inline CWnd *GetActiveWindow();
+    inline CWnd *SetActiveWindow();
+    inline BOOL IsChild(const CWnd *pWnd) const;
 
     // Positions, as the platform calls of the same names on this window.
-    void GetClientRect(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const;
-    void ScreenToClient(LPRECT lpRect) const;
-    void ClientToScreen(LPPOINT lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    inline void GetClientRect(LPRECT lpRect) const;
+    inline void ScreenToClient(LPPOINT lpPoint) const;
+    inline void ScreenToClient(LPRECT lpRect) const;
+    inline void ClientToScreen(LPPOINT lpPoint) const;
+    inline void ClientToScreen(LPRECT lpRect) const;
+    inline void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    inline void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     // pWndInsertAfter: a sibling, or one of wndTop, wndBottom, wndTopMost, wndNoTopMost; NULL
     // is wndTop (ignored with SWP_NOZORDER).
-    BOOL SetWindowPos(const CWnd *pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    inline BOOL SetWindowPos(const CWnd *pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     // A child is centred in its parent's client area; any other window on pAlternateOwner, else
     // its owner when that is visible and not minimised, else the screen. The result is kept on
     // the screen.
@@ -124,9 +127,9 @@ public:
     static const CWnd wndNoTopMost;
 
     // Painting.
-    void Invalidate(BOOL bErase = TRUE);
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    void UpdateWindow();
+    inline void Invalidate(BOOL bErase = TRUE);
+    inline void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    inline void UpdateWindow();
 
     // The modal loop of dialogs: dispatches window messages of the thread, drops thread
     // messages, and returns EndModalLoop's result once ContinueModal says stop. WM_QUIT ends

@@ -1,15 +1,15 @@
 // CButton: the button control.
 #include "afxwin.h"
+#include "control_window.h"
+
+using namespace vks::detail;
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 
 BOOL CButton::Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd,
                      UINT nID)
 {
-    return CreateEx(0, "Button", lpszCaption, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top,
-                    pParentWnd ? pParentWnd->m_hWnd : NULL,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return createControl(*this, "Button", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 
 UINT CButton::GetButtonStyle() const

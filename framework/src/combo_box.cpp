@@ -1,46 +1,33 @@
 // CComboBox: the combo box control.
 #include "afxwin.h"
+#include "control_window.h"
+
+using namespace vks::detail;
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
-namespace {
-
-int ask(HWND box, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return static_cast<int>(::SendMessageA(box, message, wParam, lParam));
-}
-
-LPARAM text(LPCSTR s)
-{
-    return reinterpret_cast<LPARAM>(s);
-}
-
-}  // namespace
-
 BOOL CComboBox::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
 {
-    return CreateEx(0, "ComboBox", NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : NULL,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return createControl(*this, "ComboBox", NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-int CComboBox::GetCount() const { return ask(m_hWnd, CB_GETCOUNT); }
-int CComboBox::GetCurSel() const { return ask(m_hWnd, CB_GETCURSEL); }
-int CComboBox::SetCurSel(int nSelect) { return ask(m_hWnd, CB_SETCURSEL, nSelect); }
+int CComboBox::GetCount() const { return askControl(m_hWnd, CB_GETCOUNT); }
+int CComboBox::GetCurSel() const { return askControl(m_hWnd, CB_GETCURSEL); }
+int CComboBox::SetCurSel(int nSelect) { return askControl(m_hWnd, CB_SETCURSEL, nSelect); }
 
 DWORD_PTR CComboBox::GetItemData(int nIndex) const
 {
-    return static_cast<DWORD_PTR>(::SendMessageA(m_hWnd, CB_GETITEMDATA, nIndex, 0));
+    return askControl<DWORD_PTR>(m_hWnd, CB_GETITEMDATA, nIndex, 0);
 }
 
 int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    return ask(m_hWnd, CB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData));
+    return askControl(m_hWnd, CB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData));
 }
 
 int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const
 {
-    return ask(m_hWnd, CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(lpszText));
+    return askControl(m_hWnd, CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(lpszText));
 }
 
 void CComboBox::GetLBText(int nIndex, CString &rString) const
@@ -55,33 +42,33 @@ void CComboBox::GetLBText(int nIndex, CString &rString) const
     rString.ReleaseBuffer(length);
 }
 
-int CComboBox::GetLBTextLen(int nIndex) const { return ask(m_hWnd, CB_GETLBTEXTLEN, nIndex); }
+int CComboBox::GetLBTextLen(int nIndex) const { return askControl(m_hWnd, CB_GETLBTEXTLEN, nIndex); }
 
 int CComboBox::AddString(LPCSTR lpszString)
 {
-    return ask(m_hWnd, CB_ADDSTRING, 0, text(lpszString));
+    return askControl(m_hWnd, CB_ADDSTRING, 0, textParam(lpszString));
 }
 
-int CComboBox::DeleteString(UINT nIndex) { return ask(m_hWnd, CB_DELETESTRING, nIndex); }
+int CComboBox::DeleteString(UINT nIndex) { return askControl(m_hWnd, CB_DELETESTRING, nIndex); }
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString)
 {
-    return ask(m_hWnd, CB_INSERTSTRING, nIndex, text(lpszString));
+    return askControl(m_hWnd, CB_INSERTSTRING, nIndex, textParam(lpszString));
 }
 
-void CComboBox::ResetContent() { ask(m_hWnd, CB_RESETCONTENT); }
+void CComboBox::ResetContent() { askControl(m_hWnd, CB_RESETCONTENT); }
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const
 {
-    return ask(m_hWnd, CB_FINDSTRING, nStartAfter, text(lpszString));
+    return askControl(m_hWnd, CB_FINDSTRING, nStartAfter, textParam(lpszString));
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    return ask(m_hWnd, CB_FINDSTRINGEXACT, nIndexStart, text(lpszFind));
+    return askControl(m_hWnd, CB_FINDSTRINGEXACT, nIndexStart, textParam(lpszFind));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString)
 {
-    return ask(m_hWnd, CB_SELECTSTRING, nStartAfter, text(lpszString));
+    return askControl(m_hWnd, CB_SELECTSTRING, nStartAfter, textParam(lpszString));
 }

@@ -1,13 +1,14 @@
 // CEdit: the edit control.
 #include "afxwin.h"
+#include "control_window.h"
+
+using namespace vks::detail;
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
 {
-    return CreateEx(0, "Edit", NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : NULL,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return createControl(*this, "Edit", NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 void CEdit::LimitText(int nChars)
@@ -22,12 +23,12 @@ void CEdit::SetLimitText(UINT nMax)
 
 UINT CEdit::GetLimitText() const
 {
-    return static_cast<UINT>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0));
+    return askControl<UINT>(m_hWnd, EM_GETLIMITTEXT);
 }
 
 DWORD CEdit::GetSel() const
 {
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, EM_GETSEL, 0, 0));
+    return askControl<DWORD>(m_hWnd, EM_GETSEL);
 }
 
 void CEdit::GetSel(int &nStartChar, int &nEndChar) const

@@ -1,14 +1,14 @@
 // CProgressCtrl: the progress bar.
 #include "afxcmn.h"
+#include "control_window.h"
+
+using namespace vks::detail;
 
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 
 BOOL CProgressCtrl::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
 {
-    return CreateEx(0, PROGRESS_CLASSA, NULL, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top,
-                    pParentWnd ? pParentWnd->m_hWnd : NULL,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return createControl(*this, PROGRESS_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 void CProgressCtrl::SetRange(short nLower, short nUpper)
@@ -36,7 +36,7 @@ int CProgressCtrl::SetPos(int nPos)
 
 int CProgressCtrl::GetPos() const
 {
-    return static_cast<int>(::SendMessageA(m_hWnd, PBM_GETPOS, 0, 0));
+    return askControl(m_hWnd, PBM_GETPOS);
 }
 
 int CProgressCtrl::OffsetPos(int nPos)

@@ -1,14 +1,14 @@
 // CSpinButtonCtrl: the up-down control.
 #include "afxcmn.h"
+#include "control_window.h"
+
+using namespace vks::detail;
 
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
 {
-    return CreateEx(0, UPDOWN_CLASSA, NULL, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top,
-                    pParentWnd ? pParentWnd->m_hWnd : NULL,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return createControl(*this, UPDOWN_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 void CSpinButtonCtrl::SetRange(short nLower, short nUpper)
@@ -23,7 +23,7 @@ void CSpinButtonCtrl::SetRange32(int nLower, int nUpper)
 
 DWORD CSpinButtonCtrl::GetRange() const
 {
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, UDM_GETRANGE, 0, 0));
+    return askControl<DWORD>(m_hWnd, UDM_GETRANGE);
 }
 
 void CSpinButtonCtrl::GetRange(int &lower, int &upper) const
@@ -46,7 +46,7 @@ int CSpinButtonCtrl::SetPos(int nPos)
 
 int CSpinButtonCtrl::GetPos() const
 {
-    return static_cast<int>(::SendMessageA(m_hWnd, UDM_GETPOS, 0, 0));
+    return askControl(m_hWnd, UDM_GETPOS);
 }
 
 CWnd *CSpinButtonCtrl::SetBuddy(CWnd *pWndBuddy)
@@ -67,5 +67,5 @@ int CSpinButtonCtrl::SetBase(int nBase)
 
 UINT CSpinButtonCtrl::GetBase() const
 {
-    return static_cast<UINT>(::SendMessageA(m_hWnd, UDM_GETBASE, 0, 0));
+    return askControl<UINT>(m_hWnd, UDM_GETBASE);
 }

@@ -6,7 +6,7 @@
 
 #include "windows.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* The up-down control, registered when the process starts. Its range runs from 100 down to 0
    until set; the up arrow moves the position towards the upper end of the range. */
@@ -325,6 +325,6 @@ typedef struct _PSHNOTIFY {
 #define PSBTN_CANCEL 5
 #define PSBTN_HELP 6
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

@@ -5,7 +5,7 @@
 
 #include "windows.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 typedef UINT_PTR(CALLBACK *LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 
@@ -126,6 +126,6 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn);
 /* The error of the calling thread's last common dialog. */
 DWORD WINAPI CommDlgExtendedError(void);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

@@ -4,9 +4,9 @@
 
 #include <stddef.h>
 
-#ifdef __cplusplus
-extern "C" {
-#endif
+#include "vkslinkage.h"
+
+VKS_BEGIN_EXPORTED_C
 
 /* What _mbscmp returns for a null argument. */
 #define _NLSCMPERROR 2147483647
@@ -25,8 +25,6 @@ unsigned char *_mbsrchr(const unsigned char *str, unsigned int c);
 unsigned char *_mbsstr(const unsigned char *str, const unsigned char *sub);
 unsigned char *_mbsrev(unsigned char *str);
 
-#ifdef __cplusplus
-}
-#endif
+VKS_END_EXPORTED_C
 
 #endif

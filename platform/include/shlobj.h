@@ -5,7 +5,7 @@
 #include "windef.h"
 #include "winerror.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* An item list: a run of length-prefixed items ended by an item whose cb is 0. */
 typedef struct _SHITEMID {
@@ -52,6 +52,6 @@ BOOL WINAPI SHGetPathFromIDListA(LPCITEMIDLIST pidl, LPSTR pszPath);
 /* The shell's task allocator, one per process; each call adds a reference. */
 HRESULT WINAPI SHGetMalloc(LPMALLOC *ppMalloc);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

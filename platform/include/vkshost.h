@@ -7,7 +7,7 @@
 #include "winbase.h"
 #include "winuser.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* Maps drive `letter` (either case) to an existing host folder; FALSE for a non-letter or a
    folder that does not exist. A null folder removes the mapping; for drive C it restores the
@@ -124,6 +124,6 @@ void VksHostSetFileDialogAnswerer(int (*answer)(HWND dialog, const char *folder,
                                                 UINT fileNameSize, void *context),
                                   void *context);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

@@ -5,13 +5,13 @@
 
 #include "windef.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* The module (shared object or program) whose code or data holds `addressInModule`, the handle
    GetModuleHandleA and LoadLibraryA give for it: how a shared object finds its own handle from
    a static initialiser. NULL, with ERROR_MOD_NOT_FOUND, when no module holds the address. */
 HMODULE VksModuleFromAddress(const void *addressInModule);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

@@ -10,7 +10,7 @@
 #include "windef.h"
 #include "vksmodule.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* One entry of a string table: an identifier (0 to 65535) and its text in UTF-8, converted to
    the ANSI code page when it is loaded. The strings form RT_STRING resources in the neutral
@@ -74,6 +74,6 @@ BOOL VksRegisterResourceImage(const void *addressInModule, const void *image, si
    FALSE if it had none. */
 BOOL VksUnregisterResources(const void *addressInModule);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

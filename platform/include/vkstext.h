@@ -6,7 +6,7 @@
 
 #include "windef.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* Converts the NUL-terminated `utf8` into `ansi`, a buffer of `size` bytes. Returns the bytes
    written including the NUL; with `size` 0, the size needed (NUL included) and nothing written.
@@ -21,6 +21,6 @@ int VksAnsiToUtf8(const char *ansi, char *utf8, int size);
    refused rather than changed: 0 and ERROR_NO_UNICODE_TRANSLATION. */
 int VksUtf8ToAnsiStrict(const char *utf8, char *ansi, int size);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

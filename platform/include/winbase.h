@@ -7,7 +7,7 @@
 #include "windef.h"
 #include "winerror.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* Last error: one value per thread. */
 /* nNumber * nNumerator / nDenominator through a 64-bit product, rounded half away from zero;
@@ -201,6 +201,6 @@ typedef struct _OSVERSIONINFOEXA {
 
 BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

@@ -70,6 +70,14 @@ DECLARE_HANDLE(HRSRC);
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HGLOBAL_TAG);
 typedef HANDLE HGLOBAL;
+/* The handles of windows, menus, icons and drawing objects, which user32 and gdi32 share. */
+DECLARE_HANDLE(HMENU);
+DECLARE_HANDLE(HICON);
+typedef HICON HCURSOR;
+DECLARE_HANDLE(HDC);
+DECLARE_HANDLE(HBRUSH);
+DECLARE_HANDLE(HBITMAP);
+DECLARE_HANDLE(HRGN);
 typedef int (WINAPI *FARPROC)(void);
 
 #define FALSE 0
@@ -124,6 +132,22 @@ typedef struct _SECURITY_ATTRIBUTES {
   LPVOID lpSecurityDescriptor;
   BOOL bInheritHandle;
 } SECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+
+typedef DWORD COLORREF;
+typedef DWORD *LPCOLORREF;
+
+typedef struct tagPOINT {
+  LONG x;
+  LONG y;
+} POINT, *PPOINT, *LPPOINT;
+
+typedef struct tagRECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+} RECT, *PRECT, *LPRECT;
+typedef const RECT *LPCRECT;
 
 typedef struct tagSIZE {
   LONG cx;

@@ -8,12 +8,8 @@
 #define VKS_WINGDI_H
 
 #include "windef.h"
-#include "winuser.h"
 
-VKS_BEGIN_EXTERN_C
-
-typedef DWORD COLORREF;
-typedef DWORD *LPCOLORREF;
+VKS_BEGIN_EXPORTED_C
 
 #define RGB(r, g, b) \
   ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
@@ -371,6 +367,6 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT *lprect,
 #define TextOut TextOutA
 #define ExtTextOut ExtTextOutA
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

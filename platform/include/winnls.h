@@ -4,7 +4,7 @@
 
 #include "windef.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 #define CP_ACP 0
 #define CP_UTF8 65001
@@ -39,6 +39,6 @@ LANGID WINAPI GetUserDefaultLangID(void);
 LANGID WINAPI GetSystemDefaultLangID(void);
 LCID WINAPI GetThreadLocale(void);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

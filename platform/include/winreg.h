@@ -25,7 +25,7 @@ typedef DWORD REGSAM;
 #define REG_DWORD 4
 #define REG_MULTI_SZ 7
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* The registry subset. Every function RETURNS its Win32 code (ERROR_SUCCESS, ERROR_FILE_NOT_FOUND
    for a missing key or value, ERROR_INVALID_HANDLE for a handle that is no open key,
@@ -56,6 +56,6 @@ LONG WINAPI RegDeleteValueA(HKEY hKey, LPCSTR lpValueName);
 /* Closes an opened key; closing a predefined key succeeds and does nothing. */
 LONG WINAPI RegCloseKey(HKEY hKey);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

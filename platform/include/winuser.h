@@ -8,7 +8,7 @@
 
 #define WINAPIV
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* String resources: copies at most nBufferMax - 1 bytes and a NUL, returns the count. */
 int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
@@ -30,24 +30,6 @@ int WINAPIV wsprintfA(LPSTR lpOut, LPCSTR lpFmt, ...);
 int WINAPI GetKeyboardType(int nTypeFlag);
 
 /* ---- Windows, classes, messages and timers ---------------------------------------------- */
-
-DECLARE_HANDLE(HMENU);
-DECLARE_HANDLE(HICON);
-DECLARE_HANDLE(HBRUSH);
-typedef HICON HCURSOR;
-
-typedef struct tagPOINT {
-  LONG x;
-  LONG y;
-} POINT, *PPOINT, *LPPOINT;
-
-typedef struct tagRECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
-} RECT, *PRECT, *LPRECT;
-typedef const RECT *LPCRECT;
 
 typedef LRESULT(CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef void(CALLBACK *TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
@@ -804,9 +786,6 @@ HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point);
 
 /* ---- Painting ------------------------------------------------------------------------- */
 
-DECLARE_HANDLE(HDC);
-DECLARE_HANDLE(HRGN);
-
 typedef struct tagPAINTSTRUCT {
   HDC hdc;
   BOOL fErase;
@@ -925,8 +904,6 @@ BOOL WINAPI MessageBeep(UINT uType);
 int WINAPI GetSystemMetrics(int nIndex);
 
 /* ---- Device contexts, system colours and bitmaps (drawing: wingdi.h) -------------------- */
-
-DECLARE_HANDLE(HBITMAP);
 
 /* A device context for the window's client area, until ReleaseDC: it draws into the surface
    of the window's top-level window at the window's place, clipped to its client area and its
@@ -1412,6 +1389,6 @@ typedef BOOL(CALLBACK *WNDENUMPROC)(HWND, LPARAM);
    window to visit. */
 BOOL WINAPI EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

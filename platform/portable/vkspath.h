@@ -6,7 +6,7 @@
 #include "windef.h"
 #include "vkslinkage.h"
 
-VKS_BEGIN_EXTERN_C
+VKS_BEGIN_EXPORTED_C
 
 /* Writes the host path of `path` into `hostPath`: a DOS path through the drive map, each existing
    component matched without regard to letter case and the rest kept as given; a path beginning
@@ -23,6 +23,6 @@ DWORD VksHostPathOf(LPCSTR path, LPSTR hostPath, DWORD size);
    for null bytes with a size, else the error of the failed open, lock or write. */
 BOOL VksAppendWhole(LPCSTR path, LPCVOID bytes, DWORD size);
 
-VKS_END_EXTERN_C
+VKS_END_EXPORTED_C
 
 #endif

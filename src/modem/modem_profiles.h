@@ -13,7 +13,9 @@ namespace vks::detail {
 // A modem-type slot that neither profile sets.
 inline constexpr char kModemNotSet[] = "<0>";
 
-bool isModemNotSet(char const *text);
+// The tool shows where a modem setting comes from and refuses names the library cannot store,
+// so it takes these two from the library, which exports them for it.
+AFX_EXT_API bool isModemNotSet(char const *text);
 
 // The key names of `section` in `profile`, in file order. Throws CMemoryException* when memory
 // runs out.
@@ -27,6 +29,6 @@ CString readModemSetting(TutProfile const &profile, char const *modemType, char 
 
 // Whether `name` comes back as the same key or section name once written: not empty, no control
 // character or '=', no '[' or ';' first, no blank or tab at either end.
-bool isStorableModemName(char const *name);
+AFX_EXT_API bool isStorableModemName(char const *name);
 
 }  // namespace vks::detail

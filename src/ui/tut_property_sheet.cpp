@@ -48,6 +48,8 @@ TutPropertySheet::TutPropertySheet(char const *pszCaption, CWnd *pParentWnd,
     m_psh.dwFlags |= PSH_HASHELP;
 }
 
+TutPropertySheet::~TutPropertySheet() = default;
+
 BOOL TutPropertySheet::OnInitDialog()
 {
     const BOOL result = CPropertySheet::OnInitDialog();

@@ -26,6 +26,8 @@ public:
                      unsigned int buttonFlags = 0);
     TutPropertySheet(char const *pszCaption, CWnd *pParentWnd = NULL, unsigned int iSelectPage = 0,
                      unsigned int buttonFlags = 0);
+    // Defined in the library, as the DLL exports the destructor of a class it exports.
+    ~TutPropertySheet() override;
 
     void SetHelpID(unsigned int id) { m_nHelpID = id; }
     void SetQHelpID(unsigned int id) { m_nQHelpID = id; }

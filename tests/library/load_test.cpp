@@ -31,20 +31,14 @@ std::vector<const CRuntimeClass *> classesHandedToTheLibrary()
 TEST(LibraryLoad, HandsEveryRunTimeClassToTheLibrarysOwnModule)
 {
     const std::vector<const CRuntimeClass *> handed = classesHandedToTheLibrary();
-    const struct {
-        const char *name;
-        const CRuntimeClass *runtimeClass;
-    } rows[] = {
-        {"CGeneralException", RUNTIME_CLASS(CGeneralException)},
-        {"CInvalidParamException", RUNTIME_CLASS(CInvalidParamException)},
-        {"CTaskException", RUNTIME_CLASS(CTaskException)},
-        {"CCMException", RUNTIME_CLASS(CCMException)},
-        {"CutHelp", RUNTIME_CLASS(CutHelp)},
-        {"TmqManager", RUNTIME_CLASS(TmqManager)},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_NE(handed.end(), std::find(handed.begin(), handed.end(), row.runtimeClass));
+    // By name: the message manager is the library's inside, which it does not export.
+    const char *const rows[] = {"CGeneralException", "CInvalidParamException", "CTaskException",
+                                "CCMException", "CutHelp", "TmqManager"};
+    for (const char *name : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(handed.end(), std::find_if(handed.begin(), handed.end(), [&](auto *c) {
+                      return std::string(c->m_lpszClassName) == name;
+                  }));
     }
 }
 

@@ -6,7 +6,7 @@
 #include <mutex>
 #include <string>
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 #include "advapi32/registry_tree.h"
 
 namespace vks::detail {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 #include "kernel32/paths.h"
 #include "advapi32/registry_cache.h"
 

@@ -1,6 +1,7 @@
 // The progress bar: a position in a range, painted as a filled part of its track.
 #include "commctrl.h"
-#include "user32/control_classes.h"
+#include "comctl32/common_controls.h"
+#include "user32/control_state.h"
 #include "vksboundary.h"
 
 namespace vks::detail {

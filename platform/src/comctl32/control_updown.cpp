@@ -1,6 +1,7 @@
 // The up-down control: a position in a range, stepped by its arrows, shown in its buddy.
 #include "commctrl.h"
-#include "user32/control_classes.h"
+#include "comctl32/common_controls.h"
+#include "user32/control_state.h"
 #include "vksboundary.h"
 
 #include <algorithm>

@@ -5,7 +5,8 @@
 
 #include "comctl32/propsheet_state.h"
 #include "kernel32/no_destructor.h"
-#include "user32/dialog_state.h"
+#include "user32/dialog_modal.h"
+#include "user32/dialog_template.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -19,7 +20,7 @@ constexpr int kTabInset = 4;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
-constexpr BaseUnits kSheetUnits{6, 13};
+constexpr WORD kSheetFontPoints = 8;
 
 class OpenSheets {
 public:
@@ -140,12 +141,18 @@ void insertTabs(HWND tab, const std::vector<SheetPage> &pages)
     }
 }
 
-POINT ownerOrigin(HWND owner)
+// The sheet's own dialog, as Windows makes it from a template in memory: a popup with a caption
+// in the shell's dialog font, at its owner's origin, sized round its pages once made.
+std::vector<BYTE> sheetTemplate(const PROPSHEETHEADERA &header)
 {
-    RECT area{};
-    if (owner)
-        GetWindowRect(owner, &area);
-    return {area.left, area.top};
+    DialogTemplate sheet;
+    sheet.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    sheet.exStyle = WS_EX_CONTROLPARENT;
+    sheet.caption = header.pszCaption ? header.pszCaption : "";
+    sheet.hasFont = true;
+    sheet.pointSize = kSheetFontPoints;
+    sheet.typeface = "MS Shell Dlg";
+    return writeDialogTemplate(sheet);
 }
 
 // The sheet's window, laid out round the largest page; null when it cannot be made.
@@ -156,15 +163,14 @@ HWND createSheetWindow(const PROPSHEETHEADERA &header, std::unique_ptr<Sheet> sh
     const int tabHeight = page.cy + kTabRow + 2 * kTabInset;
     const int width = tabWidth + 2 * kMargin;
     const int height = kMargin + tabHeight + kMargin + kButtonHeight + kMargin;
-    const POINT origin = ownerOrigin(header.hwndParent);
-    registerDialogClass();
-    const HWND window = CreateWindowExA(
-        WS_EX_CONTROLPARENT, "#32770", header.pszCaption ? header.pszCaption : "",
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, origin.x, origin.y, width, height,
-        header.hwndParent, nullptr, header.hInstance, nullptr);
+    const std::vector<BYTE> bytes = sheetTemplate(header);
+    const HWND window = CreateDialogIndirectParamA(
+        header.hInstance, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), header.hwndParent,
+        sheetProc, 0);
     if (!window)
         return nullptr;
-    attachDialog(window, sheetProc, kSheetUnits);
+    SetWindowPos(window, nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     sheet->pageArea = {kMargin + kTabInset, kMargin + kTabRow + kTabInset,
                        kMargin + kTabInset + page.cx, kMargin + kTabRow + kTabInset + page.cy};
     Sheet *record = sheet.release();
@@ -196,25 +202,6 @@ HWND createSheet(const PROPSHEETHEADERA &header)
     if ((header.dwFlags & PSH_USECALLBACK) && header.pfnCallback)
         header.pfnCallback(window, PSCB_INITIALIZED, 0);
     return IsWindow(window) ? window : nullptr;
-}
-
-INT_PTR runModalSheet(const PROPSHEETHEADERA &header)
-{
-    const HWND owner = header.hwndParent;
-    const bool disabledOwner = owner && IsWindow(owner) && IsWindowEnabled(owner);
-    if (disabledOwner)
-        EnableWindow(owner, FALSE);
-    const HWND sheet = createSheet(header);
-    INT_PTR result = -1;
-    if (sheet && !dialogEnded(sheet, result)) {
-        ShowWindow(sheet, SW_SHOWNORMAL);
-        result = runDialogLoop(sheet);
-    }
-    if (disabledOwner)
-        EnableWindow(owner, TRUE);
-    if (sheet && IsWindow(sheet))
-        DestroyWindow(sheet);
-    return result;
 }
 
 }  // namespace
@@ -254,7 +241,7 @@ INT_PTR WINAPI PropertySheetA(LPCPROPSHEETHEADERA lppsph)
             return -1;
         }
         if (!(lppsph->dwFlags & PSH_MODELESS))
-            return runModalSheet(*lppsph);
+            return runModalWindow({lppsph->hwndParent}, [&] { return createSheet(*lppsph); });
         const HWND sheet = createSheet(*lppsph);
         if (!sheet)
             return -1;

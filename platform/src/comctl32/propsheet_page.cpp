@@ -3,8 +3,7 @@
 #include <optional>
 
 #include "comctl32/propsheet_state.h"
-#include "user32/dialog_create.h"
-#include "user32/dialog_template_reader.h"
+#include "user32/dialog_template.h"
 #include "user32/dialog_units.h"
 #include "vksboundary.h"
 
@@ -77,10 +76,12 @@ HWND createPageWindow(HWND sheet, HPROPSHEETPAGE page, const RECT &area)
     std::optional<DialogTemplate> parsed = readPageTemplate(page);
     if (!parsed)
         return nullptr;
+    // As Windows makes a page: from a copy of its template, restyled.
     makeChildTemplate(*parsed);
-    const HWND window = createDialogFromParsed(record.hInstance, *parsed, sheet,
-                                               record.pfnDlgProc,
-                                               reinterpret_cast<LPARAM>(&record));
+    const std::vector<BYTE> bytes = writeDialogTemplate(*parsed);
+    const HWND window = CreateDialogIndirectParamA(
+        record.hInstance, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), sheet,
+        record.pfnDlgProc, reinterpret_cast<LPARAM>(&record));
     if (window)
         SetWindowPos(window, GetDlgItem(sheet, kTabControlId), area.left, area.top, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE);

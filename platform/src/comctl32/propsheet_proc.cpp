@@ -1,6 +1,5 @@
 // The property sheet's dialog procedure: page changes, the standard buttons and PSM_ messages.
 #include "comctl32/propsheet_state.h"
-#include "user32/dialog_state.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -88,7 +87,7 @@ void endSheet(HWND window, Sheet &sheet, INT_PTR result)
     if (sheet.flags & PSH_MODELESS)
         sheet.ended = true;
     else
-        endDialog(window, result);
+        EndDialog(window, result);
 }
 
 void pressOk(HWND window)

@@ -1,7 +1,7 @@
 // The tab control in window snapshots: the row of tabs over a raised pane, the selected tab
 // standing out and open onto the pane.
 #include "commctrl.h"
-#include "user32/snapshot_draw.h"
+#include "comctl32/common_controls.h"
 
 namespace vks::detail {
 

@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "commctrl.h"
-#include "user32/control_classes.h"
+#include "comctl32/common_controls.h"
+#include "user32/control_state.h"
 #include "vksboundary.h"
 
 namespace vks::detail {

@@ -3,7 +3,7 @@
 #include "comdlg32/file_dialog_window.h"
 #include "kernel32/host_hook.h"
 #include "kernel32/no_destructor.h"
-#include "user32/dialog_state.h"
+#include "user32/dialog_modal.h"
 #include "vksboundary.h"
 #include "vkshost.h"
 #include "windows.h"
@@ -55,7 +55,6 @@ DWORD recordError(const OPENFILENAMEA *record)
     return 0;
 }
 
-// As for any modal dialog, the owner is disabled while it runs.
 BOOL runFileDialog(OPENFILENAMEA *record, bool save)
 {
     lastDialogError() = recordError(record);
@@ -64,25 +63,15 @@ BOOL runFileDialog(OPENFILENAMEA *record, bool save)
     FileDialogRun run;
     run.record = record;
     run.save = save;
-    const HWND owner = record->hwndOwner;
-    const bool disabledOwner = owner && IsWindowEnabled(owner);
-    if (disabledOwner)
-        EnableWindow(owner, FALSE);
-    const HWND dialog = createFileDialog(run);
-    INT_PTR result = FALSE;
-    if (dialog) {
-        showFileDialog(dialog, run);
-        askAnswerer(dialog, run);
-        if (!dialogEnded(dialog, result))
-            result = runDialogLoop(dialog);
-    }
-    if (disabledOwner)
-        EnableWindow(owner, TRUE);
-    if (dialog) {
-        if (IsWindow(dialog))
-            DestroyWindow(dialog);
+    HWND dialog = nullptr;
+    const INT_PTR result = runModalWindow(
+        {record->hwndOwner}, [&] { return dialog = createFileDialog(run); },
+        [&](HWND shown) {
+            showFileDialog(shown, run);
+            askAnswerer(shown, run);
+        });
+    if (dialog)
         forgetFileDialog(dialog);
-    }
     lastDialogError() = run.error;
     return result == TRUE && !run.error;
 }

@@ -5,19 +5,17 @@
 #include <string>
 #include <vector>
 
-namespace vks::detail {
+#include "kernel32/dos_folder.h"
 
-enum class DosEntry { missing, folder, file };
+namespace vks::detail {
 
 // `name` taken against `folder` ("C:\\data"): an absolute name stands as it is, a name
 // beginning with a backslash is taken on the folder's drive; "." and ".." are resolved.
 std::string joinDosPath(const std::string &folder, const std::string &name);
-DosEntry dosEntryKind(const std::string &dosPath);
 // The folder part of a path ("C:\\data" of "C:\\data\\a.txt", "C:\\" of "C:\\a.txt").
 std::string dosFolderOf(const std::string &dosPath);
 
-// Where the last component starts, and where its extension starts (after the dot; 0: none).
-std::size_t fileNameOffset(const std::string &dosPath);
+// Where the last component's extension starts (after the dot; 0: none).
 std::size_t fileExtensionOffset(const std::string &dosPath);
 
 bool hasWildcard(const std::string &name);

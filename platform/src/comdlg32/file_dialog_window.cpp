@@ -8,7 +8,7 @@
 #include "comdlg32/file_dialog_folder.h"
 #include "kernel32/no_destructor.h"
 #include "kernel32/paths.h"
-#include "user32/dialog_state.h"
+#include "user32/dialog_template.h"
 #include "vksboundary.h"
 
 namespace vks::detail {
@@ -175,7 +175,7 @@ bool writeAnswer(FileDialogRun &run, const std::string &path, bool readOnly)
         return false;
     }
     copyCut(record.lpstrFile, record.nMaxFile, path);
-    record.nFileOffset = static_cast<WORD>(fileNameOffset(path));
+    record.nFileOffset = static_cast<WORD>(dosFileNameOffset(path));
     record.nFileExtension = static_cast<WORD>(fileExtensionOffset(path));
     copyCut(record.lpstrFileTitle, record.nMaxFileTitle, path.substr(record.nFileOffset));
     record.Flags = readOnly ? record.Flags | OFN_READONLY : record.Flags & ~OFN_READONLY;
@@ -186,7 +186,7 @@ std::string withDefaultExtension(const FileDialogRun &run, const std::string &pa
 {
     const char *extension = run.record->lpstrDefExt;
     if (!extension || !*extension || fileExtensionOffset(path) ||
-        path.find('.', fileNameOffset(path)) != std::string::npos)
+        path.find('.', dosFileNameOffset(path)) != std::string::npos)
         return path;
     return path + "." + extension;
 }
@@ -215,13 +215,13 @@ void pressOk(HWND dialog, FileDialogRun &run)
     if (!acceptable(dialog, run, path))
         return;
     if (!writeAnswer(run, path, run.readOnly)) {
-        endDialog(dialog, FALSE);
+        EndDialog(dialog, FALSE);
         return;
     }
     // A hook that answers CDN_FILEOK with nonzero keeps the dialog open.
     if (notifyHook(dialog, run, CDN_FILEOK))
         return;
-    endDialog(dialog, TRUE);
+    EndDialog(dialog, TRUE);
 }
 
 // CDM_*: the size the text needs with its NUL, the text cut to the caller's buffer.
@@ -244,7 +244,7 @@ INT_PTR CALLBACK fileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                 pressOk(dialog, *run);
                 return TRUE;
             case IDCANCEL:
-                endDialog(dialog, FALSE);
+                EndDialog(dialog, FALSE);
                 return TRUE;
             case pshHelp:
                 notifyHook(dialog, *run, CDN_HELP);
@@ -279,40 +279,57 @@ INT_PTR CALLBACK hookDialogProc(HWND hook, UINT message, WPARAM wParam, LPARAM l
     });
 }
 
-HWND createControl(HWND dialog, const char *className, const char *text, DWORD style, int x,
-                   int y, int width, int height, int id)
+// The dialog's templates have no font: a unit is two pixels either way.
+DialogItem control(const char *className, const char *text, DWORD style, int x, int y, int width,
+                   int height, int id)
 {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                           dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                           nullptr);
+    DialogItem item;
+    item.className = className;
+    item.text = text;
+    item.style = WS_CHILD | WS_VISIBLE | style;
+    item.x = static_cast<short>(x / 2);
+    item.y = static_cast<short>(y / 2);
+    item.cx = static_cast<short>(width / 2);
+    item.cy = static_cast<short>(height / 2);
+    item.id = static_cast<DWORD>(id);
+    return item;
 }
 
-void createStandardControls(HWND dialog, const FileDialogRun &run, const Filter &filter)
+// The main dialog, as the system keeps it as a template: hidden until shown, its standard
+// controls in tab order.
+std::vector<BYTE> fileDialogTemplate(const FileDialogRun &run, const Filter &filter)
 {
+    const OPENFILENAMEA &record = *run.record;
+    DialogTemplate dialog;
+    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    dialog.caption = record.lpstrTitle ? record.lpstrTitle : run.save ? "Save As" : "Open";
+    dialog.cx = kWidth / 2;
+    dialog.cy = kStandardHeight / 2;
     const int buttonX = kWidth - kButtonWidth - 10;
     const int fieldWidth = buttonX - 106;
-    createControl(dialog, "Static", "Look &in:", 0, 8, 10, 80, 16, kLookInLabel);
-    createControl(dialog, "Static", "", SS_NOPREFIX, 96, 10, fieldWidth, 16, kFolderBox);
-    createControl(dialog, "Static", "", SS_NOPREFIX, 8, 34, kWidth - 16, 140, lst1);
-    createControl(dialog, "Static", "File &name:", 0, 8, 184, 80, 16, stc3);
-    createControl(dialog, "Edit", "", WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, 96, 182,
-                  fieldWidth, 22, edt1);
-    createControl(dialog, "Button", run.save ? "&Save" : "&Open",
-                  WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, buttonX, 182, kButtonWidth,
-                  kLineHeight, IDOK);
-    createControl(dialog, "Static", "Files of &type:", 0, 8, 212, 80, 16, stc2);
-    createControl(dialog, "Static", filter.description.c_str(), SS_NOPREFIX, 96, 212,
-                  fieldWidth, 16, cmb1);
-    createControl(dialog, "Button", "Cancel", WS_TABSTOP | WS_GROUP, buttonX, 210, kButtonWidth,
-                  kLineHeight, IDCANCEL);
-    const DWORD flags = run.record->Flags;
-    if (!(flags & OFN_HIDEREADONLY))
-        createControl(dialog, "Button", "Open as &read-only",
-                      WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 96, 240, fieldWidth, 18, chx1);
-    if (flags & OFN_SHOWHELP)
-        createControl(dialog, "Button", "&Help", WS_TABSTOP | WS_GROUP, buttonX, 238,
-                      kButtonWidth, kLineHeight, pshHelp);
-    SendMessageA(dialog, DM_SETDEFID, IDOK, 0);
+    dialog.items = {
+        control("Static", "Look &in:", 0, 8, 10, 80, 16, kLookInLabel),
+        control("Static", "", SS_NOPREFIX, 96, 10, fieldWidth, 16, kFolderBox),
+        control("Static", "", SS_NOPREFIX, 8, 34, kWidth - 16, 140, lst1),
+        control("Static", "File &name:", 0, 8, 184, 80, 16, stc3),
+        control("Edit", "", WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, 96, 182, fieldWidth, 22,
+                edt1),
+        control("Button", run.save ? "&Save" : "&Open", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
+                buttonX, 182, kButtonWidth, kLineHeight, IDOK),
+        control("Static", "Files of &type:", 0, 8, 212, 80, 16, stc2),
+        control("Static", filter.description.c_str(), SS_NOPREFIX, 96, 212, fieldWidth, 16,
+                cmb1),
+        control("Button", "Cancel", WS_TABSTOP | WS_GROUP, buttonX, 210, kButtonWidth,
+                kLineHeight, IDCANCEL),
+    };
+    if (!(record.Flags & OFN_HIDEREADONLY))
+        dialog.items.push_back(control("Button", "Open as &read-only",
+                                       WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 96, 240,
+                                       fieldWidth, 18, chx1));
+    if (record.Flags & OFN_SHOWHELP)
+        dialog.items.push_back(control("Button", "&Help", WS_TABSTOP | WS_GROUP, buttonX, 238,
+                                       kButtonWidth, kLineHeight, pshHelp));
+    return writeDialogTemplate(dialog);
 }
 
 // Sizes the window so that its client area is width x height.
@@ -328,15 +345,16 @@ void setClientSize(HWND dialog, int width, int height)
                  SWP_NOMOVE | SWP_NOZORDER);
 }
 
+// A hook without a template of its own gets an empty child dialog as wide as the main one.
 HWND emptyHookDialog(HWND dialog, const OPENFILENAMEA &record)
 {
-    const HWND hook = CreateWindowExA(0, "#32770", "", WS_CHILD | DS_CONTROL, 0, 0, kWidth, 0,
-                                      dialog, nullptr, record.hInstance, nullptr);
-    if (!hook)
-        return nullptr;
-    attachDialog(hook, hookDialogProc, BaseUnits{});
-    SendMessageA(hook, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&record));
-    return IsWindow(hook) ? hook : nullptr;
+    DialogTemplate hook;
+    hook.style = WS_CHILD | DS_CONTROL;
+    hook.cx = kWidth / 2;
+    const std::vector<BYTE> bytes = writeDialogTemplate(hook);
+    return CreateDialogIndirectParamA(record.hInstance,
+                                      reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), dialog,
+                                      hookDialogProc, reinterpret_cast<LPARAM>(&record));
 }
 
 HWND createHookDialog(HWND dialog, FileDialogRun &run)
@@ -393,7 +411,7 @@ void startFolder(FileDialogRun &run, std::string &initialName)
 {
     const OPENFILENAMEA &record = *run.record;
     const std::string file = boundedText(record.lpstrFile, record.nMaxFile);
-    const std::size_t offset = fileNameOffset(file);
+    const std::size_t offset = dosFileNameOffset(file);
     initialName = file.substr(offset);
     if (record.lpstrInitialDir && *record.lpstrInitialDir)
         run.folder = dosFolderNamed(record.lpstrInitialDir);
@@ -416,26 +434,25 @@ POINT centredOn(HWND owner, int width, int height)
 
 HWND createFileDialog(FileDialogRun &run)
 {
-    registerDialogClass();
     OPENFILENAMEA &record = *run.record;
     std::string initialName;
     startFolder(run, initialName);
     const Filter filter = chosenFilter(record);
     run.patterns = filter.patterns;
     run.readOnly = record.Flags & OFN_READONLY;
-    const char *title = record.lpstrTitle ? record.lpstrTitle : run.save ? "Save As" : "Open";
-    const POINT origin = centredOn(record.hwndOwner, kWidth, kStandardHeight);
-    const HWND dialog = CreateWindowExA(0, "#32770", title, WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                        origin.x, origin.y, kWidth, kStandardHeight,
-                                        record.hwndOwner, nullptr, nullptr, nullptr);
+    const std::vector<BYTE> bytes = fileDialogTemplate(run, filter);
+    const HWND dialog = CreateDialogIndirectParamA(
+        nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), record.hwndOwner,
+        fileDialogProc, 0);
     if (!dialog) {
         run.error = CDERR_DIALOGFAILURE;
         return nullptr;
     }
-    attachDialog(dialog, fileDialogProc, BaseUnits{});
     runningDialogs().add(dialog, &run);
+    const POINT origin = centredOn(record.hwndOwner, kWidth, kStandardHeight);
+    SetWindowPos(dialog, nullptr, origin.x, origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     setClientSize(dialog, kWidth, kStandardHeight);
-    createStandardControls(dialog, run, filter);
     SetDlgItemTextA(dialog, edt1, initialName.c_str());
     showFolder(dialog, run);
     if (wantsHookDialog(record)) {
@@ -469,7 +486,6 @@ void typeFileName(HWND dialog, const char *name)
 void forgetFileDialog(HWND dialog)
 {
     runningDialogs().remove(dialog);
-    forgetDialog(dialog);
 }
 
 }  // namespace vks::detail

@@ -1,12 +1,12 @@
 // The clock, tick count and time zone that a host or a test can fix, and the host's own.
 #include "kernel32/clock.h"
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 #include <string>
 
 #include "kernel32/no_destructor.h"
-#include "user32/thread_queue.h"
 #include "posix/clock_posix.h"
 #include "vksboundary.h"
 #include "vkshost.h"
@@ -36,6 +36,8 @@ ClockState &state()
     static NoDestructor<ClockState> clock;
     return *clock;
 }
+
+std::atomic<void (*)()> tickCountListener{nullptr};
 
 std::string twoDigits(LONG value)
 {
@@ -106,6 +108,11 @@ DWORD tickCountNow()
     return static_cast<DWORD>(posix::monotonicMilliseconds());
 }
 
+void setTickCountListener(void (*listener)())
+{
+    tickCountListener = listener;
+}
+
 }  // namespace vks::detail
 
 using namespace vks::detail;
@@ -118,7 +125,8 @@ void VksHostSetTickCount(const DWORD *fixedOrNull)
             state().fixedTicks = fixedOrNull ? std::optional<DWORD>(*fixedOrNull) : std::nullopt;
         }
         // Outside the clock's lock: threads waiting for a timer take it to read the new count.
-        MessageQueue::tickCountChanged();
+        if (void (*listener)() = tickCountListener)
+            listener();
     });
 }
 

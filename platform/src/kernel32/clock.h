@@ -20,4 +20,8 @@ std::int32_t utcOffsetNow();
 // The fixed tick count when one is set, else the host's milliseconds since start, cut to 32 bits.
 DWORD tickCountNow();
 
+// Who hears, outside the clock's lock, that a host or a test set the tick count (the message
+// queues, whose waits for a timer read it again). One listener; null for none.
+void setTickCountListener(void (*listener)());
+
 }  // namespace vks::detail

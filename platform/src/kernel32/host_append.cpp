@@ -3,7 +3,7 @@
 
 #include "kernel32/paths.h"
 #include "vksboundary.h"
-#include "kernel32/shared_append.h"
+#include "posix/shared_append_posix.h"
 #include "vkspath.h"
 
 namespace {

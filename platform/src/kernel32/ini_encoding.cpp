@@ -2,6 +2,7 @@
 #include "kernel32/ini_encoding.h"
 
 #include "kernel32/codepage.h"
+#include "kernel32/wide_text.h"
 
 namespace vks::detail {
 
@@ -40,22 +41,6 @@ void appendUnit(std::string &out, char32_t unit, IniEncoding encoding)
     char lo = static_cast<char>(unit & 0xFF), hi = static_cast<char>(unit >> 8);
     out += encoding == IniEncoding::Utf16Le ? lo : hi;
     out += encoding == IniEncoding::Utf16Le ? hi : lo;
-}
-
-// The code point of the UTF-8 sequence at `pos`, advancing `pos`; malformed bytes give '?'.
-char32_t nextCodePoint(std::string_view utf8, std::size_t &pos)
-{
-    auto lead = static_cast<unsigned char>(utf8[pos++]);
-    std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (lead >= 0x80 && extra == 0)
-        return U'?';
-    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (std::size_t i = 0; i < extra; ++i) {
-        if (pos >= utf8.size() || (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80)
-            return U'?';
-        c = c << 6 | (static_cast<unsigned char>(utf8[pos++]) & 0x3F);
-    }
-    return c;
 }
 
 }  // namespace
@@ -137,18 +122,10 @@ std::vector<std::size_t> utf16FileOffsets(std::string_view fileBytes, IniEncodin
 
 std::string encodeUtf16(std::string_view ansi, IniEncoding encoding)
 {
-    std::string utf8 = ansiToUtf8(ansi);
     std::string out;
     out.reserve(ansi.size() * 2);
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        char32_t c = nextCodePoint(utf8, pos);
-        if (c >= 0x10000) {
-            appendUnit(out, 0xD800 + ((c - 0x10000) >> 10), encoding);
-            appendUnit(out, 0xDC00 + ((c - 0x10000) & 0x3FF), encoding);
-        } else {
-            appendUnit(out, c, encoding);
-        }
-    }
+    for (char16_t unit : utf16FromAnsi(ansi))
+        appendUnit(out, unit, encoding);
     return out;
 }
 

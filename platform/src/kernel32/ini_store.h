@@ -9,7 +9,7 @@
 #include <string>
 
 #include "kernel32/ini_document.h"
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 #include "windows.h"
 
 namespace vks::detail {

@@ -365,6 +365,27 @@ bool resolveDosPath(const std::string &dosPath, std::string &hostPath, DWORD &er
     return true;
 }
 
+std::string tidyDosPath(const std::string &dosPath)
+{
+    std::string tidy = dosPath.substr(0, 2) + "\\";
+    const std::vector<std::string> components = splitComponents(dosPath.substr(2));
+    for (std::size_t i = 0; i < components.size(); ++i)
+        tidy += (i ? "\\" : "") + components[i];
+    return tidy;
+}
+
+std::size_t dosFileNameOffset(const std::string &dosPath)
+{
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < dosPath.size(); ++i) {
+        if (isLeadByte(CP_ACP, static_cast<unsigned char>(dosPath[i])) && i + 1 < dosPath.size())
+            ++i;
+        else if (isSeparator(dosPath[i]) || dosPath[i] == ':')
+            offset = i + 1;
+    }
+    return offset;
+}
+
 std::string windowsDirectory()
 {
     return "C:\\WINDOWS";

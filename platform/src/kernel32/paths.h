@@ -16,6 +16,15 @@ namespace vks::detail {
 bool resolveDosPath(const std::string &dosPath, std::string &hostPath, DWORD &error,
                     const std::string &relativeTo = {});
 
+// An absolute DOS path ("C:\\a\\.\\b\\..\\c") in its tidy form ("C:\\a\\c"), as every
+// resolution takes it: empty names and "." dropped, ".." taking one back but never past the root,
+// a trail byte that looks like a separator kept in its character. "C:\\" for the root.
+std::string tidyDosPath(const std::string &dosPath);
+
+// Where the path's last component starts: after its last separator or its drive's colon, a
+// trail byte that looks like one separating nothing.
+std::size_t dosFileNameOffset(const std::string &dosPath);
+
 // Counts changes of the drive map, so that a resolution kept by a caller can be checked.
 unsigned driveMapGeneration();
 

@@ -8,11 +8,11 @@
 #include "kernel32/ini_edit.h"
 #include "kernel32/ini_store.h"
 #include "kernel32/ini_text.h"
-#include "kernel32/inifile_io.h"
 #include "kernel32/paths.h"
 #include "kernel32/profile_copy.h"
 #include "kernel32/profile_path.h"
 #include "kernel32/regional_settings.h"
+#include "posix/inifile_posix.h"
 #include "vksboundary.h"
 #include "windows.h"
 

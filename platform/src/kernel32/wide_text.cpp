@@ -30,6 +30,22 @@ void appendUtf8(std::string &out, char32_t codePoint)
         out += static_cast<char>(0x80 | ((codePoint >> shift) & 0x3F));
 }
 
+// The code point of the UTF-8 sequence at `pos`, advancing `pos`; malformed bytes give '?'.
+char32_t nextCodePoint(std::string_view utf8, std::size_t &pos)
+{
+    auto lead = static_cast<unsigned char>(utf8[pos++]);
+    std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (lead >= 0x80 && extra == 0)
+        return U'?';
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (std::size_t i = 0; i < extra; ++i) {
+        if (pos >= utf8.size() || (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80)
+            return U'?';
+        c = c << 6 | (static_cast<unsigned char>(utf8[pos++]) & 0x3F);
+    }
+    return c;
+}
+
 // A character outside the basic plane is converted on its own, so that a code page without it
 // can be told from one that holds it.
 std::string ansiFromSurrogatePair(char32_t codePoint)
@@ -57,6 +73,23 @@ std::string ansiFromUtf16(const WCHAR *units, std::size_t count)
         }
     }
     return ansi += utf8ToAnsi(pendingUtf8);
+}
+
+std::u16string utf16FromAnsi(std::string_view ansi)
+{
+    const std::string utf8 = ansiToUtf8(ansi);
+    std::u16string units;
+    units.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t c = nextCodePoint(utf8, pos);
+        if (c >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(c);
+        }
+    }
+    return units;
 }
 
 std::size_t utf16Length(const WCHAR *units, std::size_t limit)

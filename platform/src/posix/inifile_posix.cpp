@@ -4,7 +4,7 @@
 
 // The file operations of the INI engine on POSIX: stat, whole-file read, flock and rename.
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 #include "posix/errno_posix.h"
 #include "posix/fd_posix.h"
 #include "posix/fs_posix.h"

@@ -3,7 +3,7 @@
 #endif
 
 // Whole appends: O_APPEND puts each write at the end, flock keeps writers from overlapping.
-#include "kernel32/shared_append.h"
+#include "posix/shared_append_posix.h"
 #include "posix/errno_posix.h"
 #include "posix/fd_posix.h"
 #include "posix/write_calls_posix.h"

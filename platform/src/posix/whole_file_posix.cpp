@@ -3,7 +3,7 @@
 #endif
 
 // Whole-file writes: a temporary file in the same folder, then a rename over the old one.
-#include "kernel32/whole_file.h"
+#include "posix/whole_file_posix.h"
 #include "posix/errno_posix.h"
 #include "posix/fd_posix.h"
 #include "posix/write_calls_posix.h"

@@ -1,8 +1,6 @@
 // The standard controls' classes, and the notification they all send.
 #include "user32/control_classes.h"
 
-#include "commctrl.h"
-
 namespace vks::detail {
 
 namespace {
@@ -25,11 +23,8 @@ std::vector<WNDCLASSA> systemControlClasses()
         controlClass("Edit", editProc, kStatePointer),
         controlClass("Static", staticProc, 0),
         controlClass("Button", buttonProc, sizeof(LONG)),
-        controlClass(UPDOWN_CLASSA, upDownProc, kStatePointer),
-        controlClass(PROGRESS_CLASSA, progressProc, kStatePointer),
         controlClass("ListBox", listBoxProc, kStatePointer),
         controlClass("ComboBox", comboBoxProc, kStatePointer),
-        controlClass(WC_TABCONTROLA, tabControlProc, kStatePointer),
     };
 }
 

@@ -5,7 +5,7 @@
 #include "user32/dialog_create.h"
 #include "user32/dialog_focus.h"
 #include "user32/dialog_state.h"
-#include "user32/dialog_template_reader.h"
+#include "user32/dialog_template.h"
 #include "user32/dialog_units.h"
 #include "user32/window_font.h"
 #include "vksboundary.h"
@@ -96,6 +96,43 @@ void giveInitialFocus(HWND dialog, DWORD style)
         SetFocus(dialog);
 }
 
+HWND createFromParsed(HINSTANCE instance, const DialogTemplate &dialogTemplate, HWND owner,
+                      DLGPROC proc, LPARAM param)
+{
+    if (owner && !IsWindow(owner)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    registerDialogClass();
+    // The template's font sets the dialog units, and the dialog owns it from here on.
+    const HFONT font = createTemplateFont(dialogTemplate);
+    const BaseUnits units = baseUnitsOf(font);
+    const HWND dialog = createDialogWindow(instance, dialogTemplate, owner, units);
+    if (!dialog) {
+        if (font)
+            DeleteObject(font);
+        return nullptr;
+    }
+    if (font)
+        adoptWindowFont(dialog, font);
+    // The procedure sees the dialog from WM_SETFONT on, not its creation messages.
+    attachDialog(dialog, proc, units);
+    if (dialogTemplate.hasFont)
+        SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!createControls(dialog, instance, dialogTemplate, units, font)) {
+        DestroyWindow(dialog);
+        forgetDialog(dialog);
+        return nullptr;
+    }
+    const LRESULT wantsFocus = SendMessageA(
+        dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop(dialog)), param);
+    if (wantsFocus && IsWindow(dialog))
+        giveInitialFocus(dialog, dialogTemplate.style);
+    if (IsWindow(dialog) && (dialogTemplate.style & WS_VISIBLE))
+        ShowWindow(dialog, SW_SHOWNORMAL);
+    return IsWindow(dialog) ? dialog : nullptr;
+}
+
 }  // namespace
 
 namespace vks::detail {
@@ -108,45 +145,7 @@ HWND createDialogFromTemplate(HINSTANCE instance, const void *bytes, std::size_t
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    return createDialogFromParsed(instance, *dialogTemplate, owner, proc, param);
-}
-
-HWND createDialogFromParsed(HINSTANCE instance, const DialogTemplate &parsed, HWND owner,
-                            DLGPROC proc, LPARAM param)
-{
-    if (owner && !IsWindow(owner)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    const DialogTemplate *dialogTemplate = &parsed;
-    registerDialogClass();
-    // The template's font sets the dialog units, and the dialog owns it from here on.
-    const HFONT font = createTemplateFont(*dialogTemplate);
-    const BaseUnits units = baseUnitsOf(font);
-    const HWND dialog = createDialogWindow(instance, *dialogTemplate, owner, units);
-    if (!dialog) {
-        if (font)
-            DeleteObject(font);
-        return nullptr;
-    }
-    if (font)
-        adoptWindowFont(dialog, font);
-    // The procedure sees the dialog from WM_SETFONT on, not its creation messages.
-    attachDialog(dialog, proc, units);
-    if (dialogTemplate->hasFont)
-        SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (!createControls(dialog, instance, *dialogTemplate, units, font)) {
-        DestroyWindow(dialog);
-        forgetDialog(dialog);
-        return nullptr;
-    }
-    const LRESULT wantsFocus = SendMessageA(
-        dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop(dialog)), param);
-    if (wantsFocus && IsWindow(dialog))
-        giveInitialFocus(dialog, dialogTemplate->style);
-    if (IsWindow(dialog) && (dialogTemplate->style & WS_VISIBLE))
-        ShowWindow(dialog, SW_SHOWNORMAL);
-    return IsWindow(dialog) ? dialog : nullptr;
+    return createFromParsed(instance, *dialogTemplate, owner, proc, param);
 }
 
 HWND createDialogFromResource(HINSTANCE instance, LPCSTR name, HWND owner, DLGPROC proc,

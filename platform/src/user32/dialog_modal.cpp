@@ -1,4 +1,7 @@
-// DialogBoxIndirectParamA, DialogBoxParamA and EndDialog: the modal run of a dialog.
+// The modal run of every modal window, and DialogBoxIndirectParamA, DialogBoxParamA and
+// EndDialog on it.
+#include "user32/dialog_modal.h"
+
 #include <limits>
 
 #include "user32/dialog_create.h"
@@ -9,34 +12,78 @@ using namespace vks::detail;
 
 namespace {
 
-// As Windows does, the owner is disabled before the dialog is made, so that WM_INITDIALOG already
-// sees it disabled; it is enabled again before the dialog goes, so that activation returns to it.
-template <typename Create>
-INT_PTR runModal(HWND owner, Create create)
+// Runs the thread's window messages until the dialog ends or is gone; 0 after WM_QUIT.
+INT_PTR runDialogLoop(HWND dialog)
 {
-    const bool disabledOwner = owner && IsWindow(owner) && IsWindowEnabled(owner);
-    if (disabledOwner)
-        EnableWindow(owner, FALSE);
-    const HWND dialog = create();
-    INT_PTR result = -1;
-    if (dialog && !dialogEnded(dialog, result)) {
-        ShowWindow(dialog, SW_SHOWNORMAL);
-        result = runDialogLoop(dialog);
+    MSG msg;
+    for (;;) {
+        INT_PTR result = 0;
+        if (dialogEnded(dialog, result))
+            return result;
+        if (!IsWindow(dialog))
+            return 0;
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The outer loop must still see the quit request.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return 0;
+        }
+        if (got == -1)
+            return 0;
+        if (!msg.hwnd) {
+            // As in Windows' modal loops: a thread timer's procedure runs, any other thread
+            // message is dropped (DispatchMessageA does both).
+            DispatchMessageA(&msg);
+            continue;
+        }
+        // The dialog's keyboard first, as in every modal dialog's loop.
+        if (IsDialogMessageA(dialog, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
     }
-    if (disabledOwner)
-        EnableWindow(owner, TRUE);
-    if (dialog && IsWindow(dialog))
-        DestroyWindow(dialog);
-    return result;
+}
+
+// The owners a modal window disables: those that are enabled, to be enabled again.
+std::vector<HWND> disableOwners(const std::vector<HWND> &owners)
+{
+    std::vector<HWND> disabled;
+    for (HWND owner : owners)
+        if (owner && IsWindow(owner) && IsWindowEnabled(owner)) {
+            EnableWindow(owner, FALSE);
+            disabled.push_back(owner);
+        }
+    return disabled;
 }
 
 }  // namespace
+
+INT_PTR vks::detail::runModalWindow(const std::vector<HWND> &owners,
+                                    const std::function<HWND()> &create,
+                                    const std::function<void(HWND)> &show)
+{
+    const std::vector<HWND> disabled = disableOwners(owners);
+    const HWND window = create();
+    INT_PTR result = -1;
+    if (window && !dialogEnded(window, result)) {
+        if (show)
+            show(window);
+        else
+            ShowWindow(window, SW_SHOWNORMAL);
+        result = runDialogLoop(window);
+    }
+    for (HWND owner : disabled)
+        EnableWindow(owner, TRUE);
+    if (window && IsWindow(window))
+        DestroyWindow(window);
+    return result;
+}
 
 INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDialogTemplate,
                                        HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam)
 {
     return vks::atWin32Boundary<INT_PTR>(-1, [&]() -> INT_PTR {
-        return runModal(hWndParent, [&] {
+        return runModalWindow({hWndParent}, [&] {
             return createDialogFromTemplate(hInstance, hDialogTemplate,
                                             std::numeric_limits<std::size_t>::max(), hWndParent,
                                             lpDialogFunc, dwInitParam);
@@ -48,7 +95,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
                                DLGPROC lpDialogFunc, LPARAM dwInitParam)
 {
     return vks::atWin32Boundary<INT_PTR>(-1, [&]() -> INT_PTR {
-        return runModal(hWndParent, [&] {
+        return runModalWindow({hWndParent}, [&] {
             return createDialogFromResource(hInstance, lpTemplateName, hWndParent, lpDialogFunc,
                                             dwInitParam);
         });

@@ -202,35 +202,4 @@ void saveFocus(HWND dialog, HWND control)
     openDialogs().change(dialog, [control](DialogRecord &record) { record.savedFocus = control; });
 }
 
-INT_PTR runDialogLoop(HWND dialog)
-{
-    MSG msg;
-    for (;;) {
-        INT_PTR result = 0;
-        if (dialogEnded(dialog, result))
-            return result;
-        if (!IsWindow(dialog))
-            return 0;
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // The outer loop must still see the quit request.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return 0;
-        }
-        if (got == -1)
-            return 0;
-        if (!msg.hwnd) {
-            // As in Windows' modal loops: a thread timer's procedure runs, any other thread
-            // message is dropped (DispatchMessageA does both).
-            DispatchMessageA(&msg);
-            continue;
-        }
-        // The dialog's keyboard first, as in every modal dialog's loop.
-        if (IsDialogMessageA(dialog, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 }  // namespace vks::detail

@@ -2,15 +2,10 @@
 // button, base units and result). Message boxes and template dialogs share it.
 #pragma once
 
+#include "user32/dialog_units.h"
 #include "windows.h"
 
 namespace vks::detail {
-
-// Pixels per 4 horizontal and per 8 vertical dialog units.
-struct BaseUnits {
-    int x = 8;
-    int y = 16;
-};
 
 // Registers "#32770" once, with plain "Static" and "Button" classes where none exist yet; an
 // existing class of any of these names is kept.
@@ -30,8 +25,5 @@ void forgetDialog(HWND dialog);
 // next activation gives the focus back to.
 HWND savedFocus(HWND dialog);
 void saveFocus(HWND dialog, HWND control);
-
-// Runs the thread's window messages until the dialog ends or is gone; 0 after WM_QUIT.
-INT_PTR runDialogLoop(HWND dialog);
 
 }  // namespace vks::detail

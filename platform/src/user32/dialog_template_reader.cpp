@@ -1,6 +1,6 @@
 // Reading the binary dialog templates: DLGTEMPLATEEX (DIALOGEX) and the classic DLGTEMPLATE
 // (DIALOG), each a header, the optional font, then DWORD-aligned items.
-#include "user32/dialog_template_reader.h"
+#include "user32/dialog_template.h"
 
 #include <cstdint>
 
@@ -83,25 +83,12 @@ private:
     bool ok_ = true;
 };
 
-// The predefined control classes a template names by number.
 std::string predefinedClass(WORD number)
 {
-    switch (number) {
-    case 0x80:
-        return "Button";
-    case 0x81:
-        return "Edit";
-    case 0x82:
-        return "Static";
-    case 0x83:
-        return "ListBox";
-    case 0x84:
-        return "ScrollBar";
-    case 0x85:
-        return "ComboBox";
-    default:
-        return {};
-    }
+    const std::size_t index = number - kFirstPredefinedClass;
+    return number >= kFirstPredefinedClass && index < std::size(kPredefinedClasses)
+               ? std::string(kPredefinedClasses[index])
+               : std::string();
 }
 
 // The extended header: help identifier, extended style and style, then what both layouts share.

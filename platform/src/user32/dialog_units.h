@@ -1,10 +1,15 @@
 // Internal: the base units of a template's font and a control's rectangle in pixels.
 #pragma once
 
-#include "user32/dialog_state.h"
-#include "user32/dialog_template_reader.h"
+#include "user32/dialog_template.h"
 
 namespace vks::detail {
+
+// Pixels per 4 horizontal and per 8 vertical dialog units.
+struct BaseUnits {
+    int x = 8;
+    int y = 16;
+};
 
 // The template's font at 96 dots per inch, or null when the template names none.
 HFONT createTemplateFont(const DialogTemplate &dialog);

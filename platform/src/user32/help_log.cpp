@@ -5,7 +5,7 @@
 
 #include "posix/data_folder_posix.h"
 #include "posix/fs_posix.h"
-#include "kernel32/shared_append.h"
+#include "posix/shared_append_posix.h"
 
 namespace vks::detail {
 

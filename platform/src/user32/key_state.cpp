@@ -1,7 +1,7 @@
 // GetKeyState: the keyboard as the calling thread's messages have shown it so far.
 #include <array>
 
-#include "user32/window_state.h"
+#include "user32/key_state.h"
 #include "vksboundary.h"
 #include "windows.h"
 

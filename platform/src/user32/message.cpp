@@ -4,6 +4,7 @@
 #include "kernel32/clock.h"
 #include "user32/thread_queue.h"
 #include "user32/help_mode.h"
+#include "user32/key_state.h"
 #include "user32/mouse_state.h"
 #include "user32/paint_state.h"
 #include "user32/window_state.h"

@@ -4,11 +4,11 @@
 
 #include "kernel32/host_hook.h"
 #include "kernel32/no_destructor.h"
-#include "user32/dialog_state.h"
+#include "user32/dialog_modal.h"
 #include "user32/message_box_dialog.h"
+#include "user32/window_table.h"
 #include "vksboundary.h"
 #include "vkshost.h"
-#include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;
@@ -29,24 +29,18 @@ int askAnswerer(HWND owner, const std::string &text, const std::string &caption,
 }
 
 // The windows the box disables: its owner, or with MB_TASKMODAL and no owner the thread's
-// enabled top-level windows. Only those that were enabled are listed, to be enabled again.
-std::vector<HWND> disableForBox(HWND box, HWND owner, UINT type)
+// top-level windows.
+std::vector<HWND> boxOwners(HWND owner, UINT type)
 {
-    std::vector<HWND> candidates;
+    std::vector<HWND> owners;
     if (owner) {
-        candidates.push_back(owner);
+        owners.push_back(owner);
     } else if (type & MB_TASKMODAL) {
         for (HWND top = FindWindowA(nullptr, nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
-            if (top != box && threadOfWindow(top) == GetCurrentThreadId())
-                candidates.push_back(top);
+            if (threadOfWindow(top) == GetCurrentThreadId())
+                owners.push_back(top);
     }
-    std::vector<HWND> disabled;
-    for (HWND hwnd : candidates)
-        if (IsWindowEnabled(hwnd)) {
-            EnableWindow(hwnd, FALSE);
-            disabled.push_back(hwnd);
-        }
-    return disabled;
+    return owners;
 }
 
 }  // namespace
@@ -71,20 +65,18 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
         }
         const std::string text = lpText ? lpText : "";
         const std::string caption = lpCaption ? lpCaption : "Error";
-        const HWND box = createMessageBoxWindow(hWnd, text, caption, uType);
+        HWND box = nullptr;
+        const INT_PTR result = runModalWindow(
+            boxOwners(hWnd, uType),
+            [&] { return box = createMessageBoxWindow(hWnd, text, caption, uType); },
+            [&](HWND shown) {
+                ShowWindow(shown, SW_SHOWNORMAL);
+                if (const int answer = askAnswerer(hWnd, text, caption, uType))
+                    SendMessageA(shown, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+            });
         if (!box)
             return 0;
-        const std::vector<HWND> disabled = disableForBox(box, hWnd, uType);
-        ShowWindow(box, SW_SHOWNORMAL);
-        if (const int answer = askAnswerer(hWnd, text, caption, uType))
-            SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-        const int result = static_cast<int>(runDialogLoop(box));
-        // The owners are enabled again before the box goes, so that activation returns to them.
-        for (HWND hwnd : disabled)
-            EnableWindow(hwnd, TRUE);
-        if (IsWindow(box))
-            DestroyWindow(box);
         forgetMessageBox(box);
-        return result;
+        return static_cast<int>(result);
     });
 }

@@ -8,10 +8,6 @@
 
 namespace vks::detail {
 
-// The F1 key's own message, which the message loop posts and DefWindowProcA turns into WM_HELP;
-// Windows gives it no name in its headers.
-constexpr UINT kKeyF1Message = 0x004D;
-
 POINT cursorPosition();
 // Moves the cursor without any message; the point is kept on the screen.
 POINT placeCursor(POINT screen);

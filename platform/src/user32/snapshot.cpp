@@ -1,14 +1,14 @@
 // VksHostSnapshotWindow: a window, its frame and its visible children drawn as an SVG file.
 #include <algorithm>
 #include <cctype>
+#include <mutex>
 #include <string>
 #include <vector>
 
-#include "commctrl.h"
 #include "user32/snapshot_draw.h"
 #include "vksboundary.h"
 #include "vkshost.h"
-#include "kernel32/whole_file.h"
+#include "posix/whole_file_posix.h"
 #include "windows.h"
 
 using namespace vks::detail;
@@ -113,6 +113,27 @@ void drawFrame(SvgCanvas &canvas, HWND hwnd, const Frame &frame)
     }
 }
 
+struct ControlPictures {
+    std::mutex lock;
+    std::vector<std::pair<std::string, ControlPicture>> byClass;
+};
+
+ControlPictures &controlPictures()
+{
+    static ControlPictures &pictures = *new ControlPictures;
+    return pictures;
+}
+
+ControlPicture addedPicture(const std::string &name)
+{
+    ControlPictures &pictures = controlPictures();
+    std::lock_guard guard(pictures.lock);
+    for (const auto &[className, draw] : pictures.byClass)
+        if (sameName(className, name))
+            return draw;
+    return nullptr;
+}
+
 void drawControl(SvgCanvas &canvas, const ControlView &control, const std::string &name)
 {
     if (sameName(name, "Edit"))
@@ -121,18 +142,14 @@ void drawControl(SvgCanvas &canvas, const ControlView &control, const std::strin
         drawStatic(canvas, control);
     else if (sameName(name, "Button"))
         drawButton(canvas, control);
-    else if (sameName(name, UPDOWN_CLASSA))
-        drawUpDown(canvas, control);
-    else if (sameName(name, PROGRESS_CLASSA))
-        drawProgress(canvas, control);
     else if (sameName(name, "ListBox"))
         drawListBox(canvas, control);
     else if (sameName(name, "ComboBox"))
         drawComboBox(canvas, control);
-    else if (sameName(name, WC_TABCONTROLA))
-        drawTabControl(canvas, control);
     else if (sameName(name, "#32770"))
         return;  // a dialog inside a dialog (a property page) shows only its controls
+    else if (const ControlPicture draw = addedPicture(name))
+        draw(canvas, control);
     else
         drawUnknown(canvas, control, name);
 }
@@ -195,6 +212,13 @@ std::string snapshotSvg(HWND hwnd)
 }
 
 }  // namespace
+
+void vks::detail::addControlPicture(const char *className, ControlPicture draw)
+{
+    ControlPictures &pictures = controlPictures();
+    std::lock_guard guard(pictures.lock);
+    pictures.byClass.emplace_back(className, draw);
+}
 
 BOOL VksHostSnapshotWindow(HWND window, const char *svgPath)
 {

@@ -1,7 +1,6 @@
 // The pictures of the standard controls in a window snapshot.
 #include <string>
 
-#include "commctrl.h"
 #include "user32/snapshot_draw.h"
 
 namespace vks::detail {
@@ -121,31 +120,6 @@ void drawCheckOrRadio(SvgCanvas &canvas, const ControlView &control, bool radio)
         canvas.focusMark({r.left + 15, r.top, r.left + 19 + label.width, r.bottom});
 }
 
-enum class Pointing { Up, Down, Left, Right };
-
-void arrow(SvgCanvas &canvas, const RECT &half, Pointing pointing, std::string_view colour)
-{
-    const int cx = (half.left + half.right) / 2;
-    const int cy = (half.top + half.bottom) / 2;
-    const auto at = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
-    std::string d;
-    switch (pointing) {
-    case Pointing::Up:
-        d = "M" + at(cx - 3, cy + 2) + " L" + at(cx + 4, cy + 2) + " L" + at(cx, cy - 2);
-        break;
-    case Pointing::Down:
-        d = "M" + at(cx - 3, cy - 2) + " L" + at(cx + 4, cy - 2) + " L" + at(cx, cy + 2);
-        break;
-    case Pointing::Left:
-        d = "M" + at(cx + 2, cy - 3) + " L" + at(cx + 2, cy + 4) + " L" + at(cx - 2, cy);
-        break;
-    case Pointing::Right:
-        d = "M" + at(cx - 2, cy - 3) + " L" + at(cx - 2, cy + 4) + " L" + at(cx + 2, cy);
-        break;
-    }
-    canvas.path(d + " Z", colour);
-}
-
 // Each line of the text on a line of its own; a line end is "\r\n" or "\n". Long lines are not
 // wrapped: the snapshot has no font metrics to wrap by.
 void drawStaticText(SvgCanvas &canvas, const ControlView &control, int alignment)
@@ -262,23 +236,6 @@ void drawButton(SvgCanvas &canvas, const ControlView &control)
         drawUnknown(canvas, control, "Button");
         break;
     }
-}
-
-void drawUpDown(SvgCanvas &canvas, const ControlView &control)
-{
-    const RECT &r = control.rect;
-    const bool across = (control.style & UDS_HORZ) != 0;
-    const RECT first = across ? RECT{r.left, r.top, (r.left + r.right) / 2, r.bottom}
-                              : RECT{r.left, r.top, r.right, (r.top + r.bottom) / 2};
-    const RECT second = across ? RECT{first.right, r.top, r.right, r.bottom}
-                               : RECT{r.left, first.bottom, r.right, r.bottom};
-    const std::string_view colour = textColour(control);
-    for (const RECT &half : {first, second}) {
-        canvas.rect(half.left, half.top, width(half), height(half), kFace);
-        canvas.edge(half, false);
-    }
-    arrow(canvas, first, across ? Pointing::Left : Pointing::Up, colour);
-    arrow(canvas, second, across ? Pointing::Right : Pointing::Down, colour);
 }
 
 void drawUnknown(SvgCanvas &canvas, const ControlView &control, std::string_view className)

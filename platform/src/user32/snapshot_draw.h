@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "user32/snapshot_text.h"
+#include "vkshost.h"
 #include "windows.h"
 
 namespace vks::detail {
@@ -63,14 +64,18 @@ struct ControlView {
 void drawEdit(SvgCanvas &canvas, const ControlView &control);
 void drawStatic(SvgCanvas &canvas, const ControlView &control);
 void drawButton(SvgCanvas &canvas, const ControlView &control);
-void drawUpDown(SvgCanvas &canvas, const ControlView &control);
-void drawProgress(SvgCanvas &canvas, const ControlView &control);
 void drawListBox(SvgCanvas &canvas, const ControlView &control);
 void drawComboBox(SvgCanvas &canvas, const ControlView &control);
-// The tab row and its pane (comctl32/snapshot_tab.cpp).
-void drawTabControl(SvgCanvas &canvas, const ControlView &control);
 // A class the snapshot does not know: an outline with its class name.
 void drawUnknown(SvgCanvas &canvas, const ControlView &control, std::string_view className);
+
+// The libraries above user32 give the pictures of their own controls' classes, and of the
+// images their image lists draw, as they load (the common controls do).
+using ControlPicture = void (*)(SvgCanvas &canvas, const ControlView &control);
+void addControlPicture(const char *className, ControlPicture draw);
+// Draws a VKS_DRAWN_IMAGE item at `at`; false when its image is gone (its list destroyed since).
+using DrawnImagePicture = bool (*)(SvgCanvas &canvas, const VksDrawnItem &item, POINT at);
+void setDrawnImagePicture(DrawnImagePicture draw);
 
 // "#rrggbb".
 std::string svgColour(COLORREF colour);

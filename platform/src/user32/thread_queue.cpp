@@ -52,6 +52,9 @@ thread_local MessageQueue *threadQueueFast = nullptr;
 
 MessageQueue &makeThreadQueue()
 {
+    // A tick count set before any queue exists wakes nobody.
+    static std::once_flag listening;
+    std::call_once(listening, [] { setTickCountListener(&MessageQueue::tickCountChanged); });
     const DWORD self = GetCurrentThreadId();
     threadQueue.windows = std::make_unique<ThreadWindows>(self);
     registerThreadWindows(*threadQueue.windows);

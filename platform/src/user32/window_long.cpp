@@ -1,4 +1,5 @@
-// GetWindowLongA / SetWindowLongA and their pointer-sized forms.
+// GetWindowLongA / SetWindowLongA and their pointer-sized forms, and CallWindowProcA for the
+// procedure a subclass replaced.
 #include <cstring>
 #include <optional>
 
@@ -136,5 +137,13 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
 {
     return vks::atWin32Boundary<LONG_PTR>(0, [&]() -> LONG_PTR {
         return accessWindowLong(hWnd, nIndex, sizeof(LONG_PTR), dwNewLong);
+    });
+}
+
+LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
+                               LPARAM lParam)
+{
+    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
+        return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
     });
 }

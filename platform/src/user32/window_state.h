@@ -38,7 +38,4 @@ HWND rootOf(HWND hwnd);
 LRESULT defaultActivate(HWND hwnd, WPARAM wParam);
 LRESULT defaultWindowPosChanged(HWND hwnd, const WINDOWPOS *pos);
 
-// The key state GetKeyState reads: key messages taken from the calling thread's queue update it.
-void noteKeyMessage(const MSG &msg);
-
 }  // namespace vks::detail

@@ -1,20 +1,17 @@
-// Window text and the default window procedure.
+// Window text, kept in the window's record.
 #include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
 
-#include "user32/default_input.h"
-#include "user32/mouse_state.h"
-#include "user32/paint_state.h"
-#include "user32/window_state.h"
+#include "user32/window_text.h"
 #include "vksboundary.h"
 #include "user32/window_table.h"
 #include "windows.h"
 
 using namespace vks::detail;
 
-namespace {
+namespace vks::detail {
 
 std::optional<std::string> storedText(HWND hwnd)
 {
@@ -35,7 +32,6 @@ bool storeText(HWND hwnd, LPCSTR text)
     return true;
 }
 
-// Copies at most size - 1 bytes and a NUL; the count copied.
 int copyText(const std::string &text, LPSTR buffer, WPARAM size)
 {
     if (!buffer || size == 0)
@@ -46,71 +42,16 @@ int copyText(const std::string &text, LPSTR buffer, WPARAM size)
     return static_cast<int>(count);
 }
 
+}  // namespace vks::detail
+
+namespace {
+
 bool ofCallingThread(HWND hwnd)
 {
     return threadOfWindow(hwnd) == GetCurrentThreadId();
 }
 
 }  // namespace
-
-LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
-{
-    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
-        switch (Msg) {
-        case WM_NCCREATE: {
-            const auto *create = reinterpret_cast<const CREATESTRUCTA *>(lParam);
-            if (create && create->lpszName)
-                storeText(hWnd, create->lpszName);
-            return TRUE;
-        }
-        case WM_SETTEXT:
-            return storeText(hWnd, reinterpret_cast<LPCSTR>(lParam)) ? TRUE : FALSE;
-        case WM_GETTEXT:
-            return copyText(storedText(hWnd).value_or(""), reinterpret_cast<LPSTR>(lParam), wParam);
-        case WM_GETTEXTLENGTH:
-            return static_cast<LRESULT>(storedText(hWnd).value_or("").size());
-        case WM_CLOSE:
-            DestroyWindow(hWnd);
-            return 0;
-        case WM_SYSCOMMAND:
-            return defaultSysCommand(hWnd, wParam);
-        case WM_PAINT:
-            return defaultPaint(hWnd);
-        case WM_ERASEBKGND:
-            return defaultEraseBackground(hWnd);
-        case WM_NCHITTEST:
-            return defaultHitTest(hWnd, lParam);
-        case WM_SETCURSOR:
-            return defaultSetCursor(hWnd, wParam, lParam);
-        case WM_MOUSEACTIVATE:
-            return defaultMouseActivate(hWnd, wParam, lParam);
-        case WM_RBUTTONUP:
-            return defaultRightButtonUp(hWnd, lParam);
-        case WM_CONTEXTMENU:
-            return defaultContextMenu(hWnd, wParam, lParam);
-        case kKeyF1Message:
-            return defaultKeyF1(hWnd);
-        case WM_HELP:
-            return defaultHelp(hWnd, wParam, lParam);
-        case WM_ACTIVATE:
-            return defaultActivate(hWnd, wParam);
-        case WM_NCACTIVATE:
-            return TRUE;  // the activation goes ahead
-        case WM_WINDOWPOSCHANGED:
-            return defaultWindowPosChanged(hWnd, reinterpret_cast<const WINDOWPOS *>(lParam));
-        default:
-            return 0;
-        }
-    });
-}
-
-LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
-                               LPARAM lParam)
-{
-    return vks::atWin32Boundary<LRESULT>(0, [&]() -> LRESULT {
-        return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
-    });
-}
 
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString)
 {

@@ -2,6 +2,7 @@
 // dialog's messages in Windows' order.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "vkshost.h"
 #include "vkspath.h"
 #include "vkstest.h"
+#include "vkstext.h"
 #include "window_fixtures.h"
 #include "windows.h"
 #include "commdlg.h"
@@ -203,6 +205,54 @@ TEST_F(FileDialogTest, ReturnsTheTypedNameAsAFullPathWithItsOffsets)
         EXPECT_EQ(row.extension, ofn.nFileExtension);
         // The title is cut to its buffer.
         EXPECT_EQ(std::string(row.path + row.offset).substr(0, sizeof title - 1), title);
+    }
+}
+
+// The host's (UTF-8) name of a name in the code page.
+std::string hostName(const char *ansi)
+{
+    char utf8[MAX_PATH * 4] = {};
+    EXPECT_LT(0, VksAnsiToUtf8(ansi, utf8, sizeof utf8));
+    return utf8;
+}
+
+// In code page 932, 0x95 0x5C is one character (a folder named with it ends in what looks like a
+// backslash): the folder keeps its name, whether the dialog starts there or in the folder of the
+// file given.
+TEST_F(FileDialogTest, FolderEndingInADoubleByteCharacterKeepsItsName)
+{
+    vkstest::ScopedCodePage japanese(932);
+    const std::string folder = "C:\\\x95\x5C";
+    const std::string hostFolder = hostName("\x95\x5C");
+    ASSERT_EQ("\xE8\xA1\xA8", hostFolder) << "U+8868 in UTF-8";
+    std::filesystem::create_directories(drive.root() / hostFolder);
+    std::ofstream(drive.root() / hostFolder / "a.ini") << "a";
+    ofn.lpstrFilter = "Settings\0*.ini\0";
+    const struct {
+        const char *name;
+        const char *initialDir;
+        const char *file;
+    } rows[] = {
+        {"initial folder", "C:\\\x95\x5C", ""},
+        {"folder of the file given", nullptr, "C:\\\x95\x5C\\old.ini"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ofn.lpstrInitialDir = row.initialDir;
+        std::snprintf(file, sizeof file, "%s", row.file);
+        std::string shown, listing;
+        ScopedAnswers answers([&](HWND dialog, const char *shownFolder, char *name, UINT size) {
+            shown = shownFolder;
+            listing = itemText(dialog, lst1);
+            std::snprintf(name, size, "%s", "a.ini");
+            return IDOK;
+        });
+        EXPECT_TRUE(GetOpenFileNameA(&ofn));
+        EXPECT_EQ(folder, shown);
+        EXPECT_EQ("a.ini", listing);
+        EXPECT_STREQ("C:\\\x95\x5C\\a.ini", file);
+        EXPECT_EQ(6, ofn.nFileOffset);
+        EXPECT_EQ(8, ofn.nFileExtension);
     }
 }
 

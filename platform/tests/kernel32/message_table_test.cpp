@@ -1,6 +1,7 @@
 // Message tables: registration per language, the language FormatMessageA picks, the user's
 // language from the host, and the code page of the text handed out.
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -136,15 +137,18 @@ TEST(MessageTable, TextComesInTheAnsiCodePage)
 
 TEST(MessageTable, ModuleWithoutATableAndUnregistering)
 {
-    HMODULE platform = vks::detail::moduleContaining(reinterpret_cast<void *>(&FormatMessageA));
+    // The C++ run-time's module carries no table. (The platform is linked into this test
+    // program, whose module has the program's own.)
+    HMODULE runtime = vks::detail::moduleContaining(reinterpret_cast<void *>(&std::set_terminate));
+    ASSERT_NE(GetModuleHandleA(nullptr), runtime);
     char buffer[32];
     SetLastError(0xdeadbeef);
-    EXPECT_EQ(0u, FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS, platform,
+    EXPECT_EQ(0u, FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS, runtime,
                                  kGreeting, 0, buffer, sizeof buffer, nullptr));
     EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND), GetLastError());
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_FROM_SYSTEM |
                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  platform, ERROR_NOT_SUPPORTED, 0, buffer, sizeof buffer, nullptr);
+                                  runtime, ERROR_NOT_SUPPORTED, 0, buffer, sizeof buffer, nullptr);
     EXPECT_EQ("The request is not supported.\r\n", std::string(buffer, length))
         << "the system's text when the module has none";
     EXPECT_FALSE(VksRegisterMessageTable(nullptr, 0x0009, kEnglish, 1));

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 
 namespace {
 

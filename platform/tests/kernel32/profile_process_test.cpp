@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 #include "vkstest.h"
 #include "windows.h"
 

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -29,9 +30,11 @@ const VksStringResource kProgramStrings[] = {
 const bool kProgramStringsRegistered = VksRegisterStringTable(
     kProgramStrings, kProgramStrings, sizeof kProgramStrings / sizeof kProgramStrings[0]);
 
-HMODULE platformModule()
+// A module that carries no resources: the C++ run-time's. (The platform is linked into this test
+// program, so its module is the program's, which has the program's string table.)
+HMODULE moduleWithoutResources()
 {
-    return vks::detail::moduleContaining(reinterpret_cast<void *>(&GetLastError));
+    return vks::detail::moduleContaining(reinterpret_cast<void *>(&std::set_terminate));
 }
 
 TEST(LoadString, CutsAtTheBufferWithoutSplittingACharacter)
@@ -80,6 +83,7 @@ TEST(LoadString, ConvertsToTheCurrentCodePage)
 
 TEST(LoadString, ReturnsZeroForWhatIsNotThere)
 {
+    ASSERT_NE(GetModuleHandleA(nullptr), moduleWithoutResources());
     ASSERT_TRUE(kProgramStringsRegistered);
     const struct {
         const char *name;
@@ -91,7 +95,7 @@ TEST(LoadString, ReturnsZeroForWhatIsNotThere)
         {"missing entry of an existing block", nullptr, 4, 0xdeadbeef},
         {"missing block", nullptr, 100, ERROR_RESOURCE_NAME_NOT_FOUND},
         {"identifier above 16 bits", nullptr, 0x10001, ERROR_RESOURCE_NAME_NOT_FOUND},
-        {"module without strings", platformModule(), 1, ERROR_RESOURCE_TYPE_NOT_FOUND},
+        {"module without strings", moduleWithoutResources(), 1, ERROR_RESOURCE_TYPE_NOT_FOUND},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -118,6 +122,7 @@ TEST(LoadString, WritesNothingWithoutABuffer)
 
 TEST(FindResource, AnswersForStringBlocks)
 {
+    ASSERT_NE(GetModuleHandleA(nullptr), moduleWithoutResources());
     ASSERT_TRUE(kProgramStringsRegistered);
     const struct {
         const char *name;
@@ -133,7 +138,7 @@ TEST(FindResource, AnswersForStringBlocks)
         {"named block", nullptr, "STRINGS", RT_STRING, ERROR_RESOURCE_NAME_NOT_FOUND},
         {"a type the program lacks (RT_HTML)", nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(23),
          ERROR_RESOURCE_TYPE_NOT_FOUND},
-        {"module without strings", platformModule(), MAKEINTRESOURCEA(1), RT_STRING,
+        {"module without strings", moduleWithoutResources(), MAKEINTRESOURCEA(1), RT_STRING,
          ERROR_RESOURCE_TYPE_NOT_FOUND},
     };
     for (const auto &row : rows) {

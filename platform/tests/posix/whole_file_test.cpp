@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kernel32/whole_file.h"
+#include "posix/whole_file_posix.h"
 #include "windows.h"
 
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "posix/write_calls_posix.h"
-#include "kernel32/shared_append.h"
+#include "posix/shared_append_posix.h"
 #include "vkstest.h"
 #include "windows.h"
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "user32/dialog_template_reader.h"
+#include "user32/dialog_template.h"
 #include "vksresource.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -229,6 +229,46 @@ TEST(DialogTemplateReader, RefusesEveryCutShortTemplateAndAForeignSignature)
         EXPECT_FALSE(vks::detail::readDialogTemplate(classic.data(), size));
     }
     EXPECT_FALSE(vks::detail::readDialogTemplate(nullptr, 100));
+}
+
+TEST(DialogTemplateWriter, WritesTheDocumentedLayoutThatTheReaderReadsBack)
+{
+    vks::detail::DialogTemplate dialog;
+    dialog.helpId = 5;
+    dialog.exStyle = WS_EX_CONTROLPARENT;
+    dialog.style = WS_CHILD | DS_CONTROL;
+    dialog.x = 1, dialog.y = 2, dialog.cx = 30, dialog.cy = 40;
+    dialog.caption = "T";
+    dialog.hasFont = true;
+    dialog.pointSize = 9;
+    dialog.typeface = "\x82\x6C";  // FULLWIDTH LATIN CAPITAL LETTER M in code page 932
+    vks::detail::DialogItem item;
+    item.style = WS_CHILD | BS_PUSHBUTTON;
+    item.x = 3, item.y = 4, item.cx = 5, item.cy = 6;
+    item.id = IDOK;
+    item.className = "Button";
+    item.text = "OK";
+    dialog.items = {item, item};
+    dialog.items[1].className = "Own";
+    dialog.items[1].id = 0x12345;
+
+    TemplateWriter expected;
+    expected.word(1).word(0xFFFF).dword(5).dword(WS_EX_CONTROLPARENT)
+        .dword(WS_CHILD | DS_CONTROL | DS_SETFONT).word(2);
+    expected.word(1).word(2).word(30).word(40).word(0).word(0).text("T");
+    expected.word(9).word(400).word(0).word(0xFF2D).word(0);
+    expected.align().dword(0).dword(0).dword(WS_CHILD | BS_PUSHBUTTON);
+    expected.word(3).word(4).word(5).word(6).dword(IDOK).word(0xFFFF).word(0x80).text("OK").word(0);
+    expected.align().dword(0).dword(0).dword(WS_CHILD | BS_PUSHBUTTON);
+    expected.word(3).word(4).word(5).word(6).dword(0x12345).text("Own").text("OK").word(0);
+    const std::vector<BYTE> bytes = vks::detail::writeDialogTemplate(dialog);
+    EXPECT_EQ(expected.bytes(), std::string(bytes.begin(), bytes.end()));
+
+    const auto read = vks::detail::readDialogTemplate(bytes.data(), bytes.size());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(dialog.typeface, read->typeface);
+    EXPECT_EQ("Own", read->items[1].className);
+    EXPECT_EQ("Button", read->items[0].className);
 }
 
 // A DIALOG statement's template: style before extended style, 16-bit identifiers (IDC_STATIC

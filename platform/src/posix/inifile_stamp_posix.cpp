@@ -1,7 +1,7 @@
 // When a file's stamp can stand for its content.
 #include <algorithm>
 
-#include "kernel32/inifile_io.h"
+#include "posix/inifile_posix.h"
 
 namespace vks::detail {
 

@@ -1,6 +1,6 @@
 // The snapshot of a progress bar: a sunken track and the part its position covers.
 #include "commctrl.h"
-#include "user32/snapshot_draw.h"
+#include "comctl32/common_controls.h"
 
 namespace vks::detail {
 

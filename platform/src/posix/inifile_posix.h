@@ -1,5 +1,6 @@
 // Internal: the file operations of the INI engine (read a whole file, stat it, lock it, replace
-// it atomically). Implemented in posix/inifile_posix.cpp; no POSIX type crosses this header.
+// it atomically). Implemented in posix/inifile_posix.cpp and inifile_stamp_posix.cpp; no POSIX
+// type crosses this header.
 #pragma once
 
 #include <cstdint>

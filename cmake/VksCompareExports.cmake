@@ -1,0 +1,75 @@
+# The exports of the two builds side by side:
+#   cmake -DLINUX_EXPORTS=<build>/exports -DWINDOWS_EXPORTS=<build>/exports -P VksCompareExports.cmake
+# Each folder holds one list a library, as VksExports.cmake writes them after each link. For
+# every library both builds make, a name exported by one build and not the other fails, as both
+# lists hold only what the headers mark. The platform exists on Linux only.
+cmake_minimum_required(VERSION 3.20)
+
+get_filename_component(LINUX_EXPORTS "${LINUX_EXPORTS}" ABSOLUTE)
+get_filename_component(WINDOWS_EXPORTS "${WINDOWS_EXPORTS}" ABSOLUTE)
+# Differences the headers explain. Windows' own headers name the ANSI form of a member that
+# shares a name with a Win32 function (CWnd::SendMessage is CWnd::SendMessageA there), and
+# define GetCurrentTime as GetTickCount. A host-control call (the headers named *_host.h) may
+# exist on Linux only, where a host sets up the stand-ins.
+set(windowsMacros "GetCurrentTime=GetTickCount")
+file(GLOB hostHeaders "${CMAKE_CURRENT_LIST_DIR}/../peers/*/include/*_host.h")
+set(hostCalls "")
+foreach(header IN LISTS hostHeaders)
+  file(STRINGS "${header}" declared REGEX "[A-Za-z_][A-Za-z_0-9]*\\(")
+  foreach(line IN LISTS declared)
+    string(REGEX MATCH "([A-Za-z_][A-Za-z_0-9]*)\\(" found "${line}")
+    list(APPEND hostCalls ${CMAKE_MATCH_1})
+  endforeach()
+endforeach()
+
+# The name Windows' headers make of a Linux name.
+function(windows_form name outVar)
+  string(REGEX REPLACE "^(.*::|)([^:]+)$" "\\2" member "${name}")
+  string(REGEX REPLACE "^(.*::|)([^:]+)$" "\\1" scope "${name}")
+  foreach(pair IN LISTS windowsMacros)
+    string(REPLACE "=" ";" pair "${pair}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    if(member STREQUAL from)
+      set(${outVar} "${scope}${to}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${outVar} "${name}A" PARENT_SCOPE)
+endfunction()
+
+file(GLOB lists RELATIVE "${LINUX_EXPORTS}" "${LINUX_EXPORTS}/*.txt")
+set(faults "")
+set(compared 0)
+foreach(list IN LISTS lists)
+  if(NOT EXISTS "${WINDOWS_EXPORTS}/${list}")
+    message(STATUS "${list}: Linux only")
+    continue()
+  endif()
+  file(STRINGS "${LINUX_EXPORTS}/${list}" linux)
+  file(STRINGS "${WINDOWS_EXPORTS}/${list}" windows)
+  set(linuxOnly ${linux})
+  list(REMOVE_ITEM linuxOnly ${windows})
+  set(windowsOnly ${windows})
+  list(REMOVE_ITEM windowsOnly ${linux})
+  foreach(name IN LISTS linuxOnly)
+    windows_form("${name}" windowsName)
+    if(windowsName IN_LIST windowsOnly)
+      list(REMOVE_ITEM windowsOnly ${windowsName})
+    elseif(NOT name IN_LIST hostCalls)
+      list(APPEND faults "${list}: ${name} exported on Linux only")
+    endif()
+  endforeach()
+  foreach(name IN LISTS windowsOnly)
+    list(APPEND faults "${list}: ${name} exported on Windows only")
+  endforeach()
+  list(LENGTH linux count)
+  message(STATUS "${list}: ${count} names on Linux")
+  math(EXPR compared "${compared} + 1")
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "The builds export different names:\n  ${text}")
+endif()
+message(STATUS "${compared} libraries export the same names on both builds")
