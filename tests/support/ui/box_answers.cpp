@@ -25,6 +25,14 @@ void BoxAnswers::answerWith(int result)
     answer_ = [result](const ShownBox &) { return result; };
 }
 
+std::vector<std::string> BoxAnswers::texts() const
+{
+    std::vector<std::string> shown;
+    for (const ShownBox &box : boxes)
+        shown.push_back(box.text);
+    return shown;
+}
+
 int BoxAnswers::call(HWND owner, const char *text, const char *caption, UINT style, void *context)
 {
     auto *self = static_cast<BoxAnswers *>(context);

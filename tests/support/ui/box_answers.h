@@ -34,6 +34,9 @@ public:
     void answerWith(Answer answer) { answer_ = std::move(answer); }
     void answerWith(int result);
 
+    // The texts of the boxes shown so far, in order.
+    std::vector<std::string> texts() const;
+
     std::vector<ShownBox> boxes;
 
 private:

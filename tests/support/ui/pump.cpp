@@ -15,6 +15,10 @@ int pumpUntilIdle(const PumpOptions &options)
         ++taken;
         if (MessageSpy *spy = MessageSpy::current())
             spy->notePosted(msg);
+        if (options.onTake)
+            options.onTake(msg);
+        if (!options.dispatch)
+            continue;
         if (options.dialog && IsDialogMessageA(options.dialog, &msg))
             continue;
         if (options.translate)

@@ -15,8 +15,12 @@ struct PumpOptions {
     HWND dialog = nullptr;
     // Each message goes through TranslateMessage before it is dispatched, so keys make WM_CHAR.
     bool translate = false;
+    // False: the messages are only taken off the queue, as a test that reads them wants.
+    bool dispatch = true;
     // Stops early once this answers true (checked before each message).
     std::function<bool()> until{};
+    // Sees each message as it is taken, before it is dispatched.
+    std::function<void(const MSG &)> onTake{};
     // Fails the test after this many messages: the queue never ran dry.
     int limit = 1000;
 };
