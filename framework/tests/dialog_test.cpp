@@ -186,7 +186,7 @@ TEST_F(DialogModal, RefusedInputKeepsTheDialogOpenWithTheFocusOnTheField)
     };
     for (const Case &c : kCases) {
         SCOPED_TRACE(c.name);
-        MessageBoxAnswers boxes;
+        BoxAnswers boxes;
         FormDialog dialog;
         HWND field = NULL;
         HWND focusAfterRefusal = NULL;
@@ -207,7 +207,7 @@ TEST_F(DialogModal, RefusedInputKeepsTheDialogOpenWithTheFocusOnTheField)
             postClick(d.m_hWnd, IDOK);
         };
         EXPECT_EQ(IDOK, dialog.DoModal());
-        EXPECT_THAT(boxes.texts, ElementsAre(c.message));
+        EXPECT_THAT(boxes.texts(), ElementsAre(c.message));
         EXPECT_EQ(field, focusAfterRefusal);
         const DWORD whole = MAKELONG(0, std::string(c.typed).size());
         EXPECT_EQ(whole, selectionAfterRefusal) << "the whole text selected";
@@ -315,13 +315,13 @@ TEST_F(DialogModeless, UpdateDataFillsWithoutChangeNotificationsAndSavesBack)
 
 TEST_F(DialogModeless, UpdateDataFailsOnRefusedInput)
 {
-    MessageBoxAnswers boxes;
+    BoxAnswers boxes;
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_FORM));
     SetWindowTextA(dialog.item(IDC_COUNT), "many");
     EXPECT_FALSE(dialog.UpdateData());
     EXPECT_EQ(5, dialog.count);
-    EXPECT_THAT(boxes.texts, ElementsAre("Please enter an integer."));
+    EXPECT_THAT(boxes.texts(), ElementsAre("Please enter an integer."));
     dialog.DestroyWindow();
 }
 
@@ -358,16 +358,16 @@ TEST_F(DialogModeless, NumbersOfEachTypeAreReadWithinTheirRange)
     };
     for (const Case &c : kCases) {
         SCOPED_TRACE(std::string(c.unsignedText) + " / " + c.longText);
-        MessageBoxAnswers boxes;
+        BoxAnswers boxes;
         NumbersDialog dialog;
         ASSERT_TRUE(dialog.Create(IDD_FORM));
         SetWindowTextA(GetDlgItem(dialog.m_hWnd, IDC_NAME), c.unsignedText);
         SetWindowTextA(GetDlgItem(dialog.m_hWnd, IDC_COUNT), c.longText);
         EXPECT_EQ(c.saved, dialog.UpdateData() != FALSE);
         if (c.message)
-            EXPECT_THAT(boxes.texts, ElementsAre(c.message));
+            EXPECT_THAT(boxes.texts(), ElementsAre(c.message));
         else
-            EXPECT_THAT(boxes.texts, ElementsAre());
+            EXPECT_THAT(boxes.texts(), ElementsAre());
         dialog.DestroyWindow();
     }
 }

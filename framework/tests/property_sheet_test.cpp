@@ -116,10 +116,10 @@ TEST_F(PropertySheetTest, LeavingAPageSavesItsDataAndARefusalKeepsIt)
 
     EXPECT_TRUE(sheet.SetActivePage(0));
     {
-        fwtest::MessageBoxAnswers boxes;
+        fwtest::BoxAnswers boxes;
         ::SetWindowTextA(::GetDlgItem(number.m_hWnd, kNumberField), "twelve");
         EXPECT_FALSE(sheet.SetActivePage(&button));
-        EXPECT_EQ(1u, boxes.texts.size());
+        EXPECT_EQ(1u, boxes.texts().size());
     }
     EXPECT_EQ(&number, sheet.GetActivePage());
     sheet.DestroyWindow();

@@ -8,6 +8,7 @@
 
 #include "afxwin.h"
 #include "dialog_support.h"
+#include "pump.h"
 #include "resources/framework_dialogs.h"
 
 using ::testing::ElementsAre;
@@ -180,14 +181,7 @@ protected:
         ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, id), rect);
         return rect.CenterPoint();
     }
-    static void pump()
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    static void pump() { vkstest::pumpUntilIdle({.translate = true}); }
 
     HandlerDialog dialog;
 };

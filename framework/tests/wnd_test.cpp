@@ -6,18 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "afxwin.h"
+#include "pump.h"
 #include "vkshost.h"
 
 using ::testing::ElementsAreArray;
 
 namespace {
 
-void drainQueue()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-    }
-}
+using vkstest::drainQueue;
 
 // Records the handlers it gets, in order.
 class LoggingWnd : public CWnd {

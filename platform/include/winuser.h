@@ -715,6 +715,8 @@ HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
    and Shift+Tab (GetKeyState(VK_SHIFT)) send it WM_NEXTDLGCTL, which moves the focus and the
    default push button's look; arrows move within the group; Enter sends WM_COMMAND for the
    focused push button, else the enabled default (DM_GETDEFID), else IDOK; Escape for IDCANCEL.
+   A character the control does not claim (DLGC_WANTCHARS) that is a control's mnemonic ("&To:")
+   acts for it: a label's focuses the next control that is no label, a push button's clicks it.
    The dialog keeps its focused control over deactivation and gives it back on activation. */
 BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
 #define IsDialogMessage IsDialogMessageA

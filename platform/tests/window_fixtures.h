@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "modal_watchdog.h"
+#include "pump.h"
 #include "windows.h"
 
 namespace vkstest {
@@ -61,10 +62,6 @@ protected:
     ModalWatchdog modalWatchdog;
 };
 
-// Removes every waiting message of the calling thread, WM_QUIT included; windows waiting to be
-// painted are painted.
-void drainQueue();
-
 
 inline std::vector<Seen> &seenMessages()
 {
@@ -106,19 +103,6 @@ inline HWND ScopedWindowClass::create(const char *title, DWORD style, HWND paren
 {
     return CreateWindowExA(0, name_.c_str(), title, style, 0, 0, 100, 50, parentOrOwner,
                            reinterpret_cast<HMENU>(id), nullptr, nullptr);
-}
-
-inline void drainQueue()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        // WM_PAINT stays in the queue until its window is valid, as on Windows.
-        if (msg.message == WM_PAINT) {
-            DispatchMessageA(&msg);
-            RedrawWindow(msg.hwnd, nullptr, nullptr,
-                         RDW_VALIDATE | RDW_NOINTERNALPAINT | RDW_NOCHILDREN);
-        }
-    }
 }
 
 inline void WindowTest::SetUp()

@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include "box_answers.h"
 #include "library_env.h"
 #include "log/user_message.h"
 #include "locking_process.h"
 #include "modal_watchdog.h"
+#include "pump.h"
 #include "scoped_object_folder.h"
 #include "util/exceptions.h"
 #include "util/startup.h"
@@ -90,18 +92,14 @@ protected:
             wc.lpszClassName = name;
             RegisterClassA(&wc);
         }
-        VksHostSetMessageBoxAnswerer(&UserMessages::answerBox, this);
     }
     ~UserMessages() override
     {
-        VksHostSetMessageBoxAnswerer(nullptr, nullptr);
         TutMessage::Parent(nullptr);
         for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
             if (IsWindow(*it))
                 DestroyWindow(*it);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        vkstest::drainQueue();
     }
 
 public:
@@ -117,18 +115,15 @@ public:
 protected:
     Answer answer = [](const Shown &) { return IDOK; };
     std::vector<Shown> shown;
+    // Sees each box from inside: its window and whether the product's mutex exists meanwhile.
+    vkstest::BoxAnswers boxAnswers{[this](const vkstest::ShownBox &box) {
+        shown.push_back({box.owner, box.text, box.caption, box.style,
+                         FindWindowA("#32770", box.caption.c_str()), mutexExistsNow()});
+        return answer(shown.back());
+    }};
     vkstest::ScopedObjectFolder objects_;
 
 private:
-    static int answerBox(HWND owner, const char *text, const char *caption, UINT style,
-                         void *context)
-    {
-        auto *self = static_cast<UserMessages *>(context);
-        self->shown.push_back(
-            {owner, text, caption, style, FindWindowA("#32770", caption), mutexExistsNow()});
-        return self->answer(self->shown.back());
-    }
-
     vkstest::ModalWatchdog modalWatchdog_;
     std::vector<HWND> windows_;
 };
@@ -294,9 +289,7 @@ TEST_F(UserMessages, AMissingStringThrowsFromBoxAndShowsNothingFromPost)
         },
         CResourceException *);
     TutMessage::Post(64999u);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    vkstest::pumpUntilIdle();
     EXPECT_TRUE(shown.empty());
 }
 
@@ -306,9 +299,7 @@ TEST_F(UserMessages, PostShowsTheBoxFromTheMessageLoopLater)
     TutMessage::Parent(main);
     TutMessage::Post("Later %d", 1);
     EXPECT_TRUE(shown.empty());
-    MSG msg;
-    while (shown.empty() && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    vkstest::pumpUntilIdle({.until = [&] { return !shown.empty(); }});
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ("Later 1", shown[0].text);
     EXPECT_EQ(main, shown[0].owner);

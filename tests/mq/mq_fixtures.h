@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "mq/message_queue.h"
+#include "pump.h"
 #include "windows.h"
 
 namespace mqtest {
@@ -96,9 +97,7 @@ class QueueTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        vkstest::drainQueue();
         ASSERT_EQ(nullptr, managerWindow()) << "a queue outlived an earlier test";
     }
     void TearDown() override { EXPECT_EQ(nullptr, managerWindow()) << "a queue outlived the test"; }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "afxwin.h"
+#include "pump.h"
 #include "settings/window_preference.h"
 #include "settings_fixtures.h"
 #include "vkstest.h"
@@ -61,9 +62,7 @@ protected:
     {
         child.DestroyWindow();
         top.DestroyWindow();
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        vkstest::drainQueue();
     }
 
     TutProfileSection section() const { return TutProfileSection(ini.profile(), "Window"); }

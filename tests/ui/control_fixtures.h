@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "afxwin.h"
+#include "pump.h"
 #include "vkshost.h"
 
 namespace uitest {
@@ -31,9 +32,7 @@ protected:
 // Dispatches every waiting message, timers due at the current tick count and paints included.
 inline void pumpMessages()
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    vkstest::pumpUntilIdle();
 }
 
 inline std::vector<VksDrawnItem> drawnItems(HWND hwnd)

@@ -7,6 +7,7 @@
 
 #include "library_env.h"
 #include "product_host.h"
+#include "pump.h"
 #include "settings/profile.h"
 #include "ui/cuecard_owner.h"
 #include "ui/cut_help.h"
@@ -78,9 +79,7 @@ protected:
         CutHelp::DisableKeepCueCard();
         AfxGetThread()->m_pMainWnd = NULL;
         storePreference(nullptr);
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        }
+        vkstest::drainQueue();
     }
 
     static HWND create(CWnd &wnd, DWORD style, HWND parent = NULL, UINT id = 0)

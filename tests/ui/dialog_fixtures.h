@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "box_answers.h"
 #include "library_env.h"
 #include "modal_watchdog.h"
 #include "product_host.h"
+#include "pump.h"
 #include "settings/profile.h"
 #include "ui/cut_help.h"
 #include "ui/tut_dialog.h"
@@ -51,25 +53,11 @@ struct HelpRequest {
     ULONG_PTR data;
 };
 
-// One message box as the host saw it.
-struct ShownBox {
-    std::string text;
-    std::string caption;
-};
-
 // Retrieves and dispatches what the calling thread's queue holds (posted messages, paints,
-// timers due), until it is empty; returns how many messages it dispatched. Stops after a
-// thousand, so a window that never validates itself fails the test instead of hanging it.
+// timers due), until it is empty; returns how many messages it dispatched.
 inline int pumpAll()
 {
-    int dispatched = 0;
-    MSG msg;
-    while (dispatched < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-        ++dispatched;
-    }
-    EXPECT_LT(dispatched, 1000) << "the queue never ran dry";
-    return dispatched;
+    return vkstest::pumpUntilIdle();
 }
 
 // The tick count starts at kStart; the help viewer, the beeps and the message boxes are
@@ -89,13 +77,11 @@ protected:
         CutHelp::ContextHelpFile("c:\\vks\\ctx.hlp");
         VksHostSetHelpViewer(&DialogTest::view, this);
         VksHostSetBeepListener(&DialogTest::beep, this);
-        VksHostSetMessageBoxAnswerer(&DialogTest::answer, this);
-        drain();
+        vkstest::drainQueue();
     }
     ~DialogTest() override
     {
-        drain();
-        VksHostSetMessageBoxAnswerer(nullptr, nullptr);
+        vkstest::drainQueue();
         VksHostSetBeepListener(nullptr, nullptr);
         VksHostSetHelpViewer(nullptr, nullptr);
     }
@@ -110,19 +96,12 @@ protected:
         return found;
     }
 
-    static void drain()
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
-    }
-
     vkstest::ModalWatchdog modalWatchdog;
     vkstest::ScopedTickCount ticks{kStart};
     std::vector<HelpRequest> requests;
     std::vector<UINT> beeps;
-    std::vector<ShownBox> boxes;
-    int boxAnswer = IDOK;
+    vkstest::BoxAnswers boxAnswers;  // each box answered with OK
+    std::vector<vkstest::ShownBox> &boxes = boxAnswers.boxes;
 
 private:
     static BOOL view(HWND owner, const char *file, UINT command, ULONG_PTR data, void *context)
@@ -133,12 +112,6 @@ private:
     static void beep(UINT type, void *context)
     {
         static_cast<DialogTest *>(context)->beeps.push_back(type);
-    }
-    static int answer(HWND, const char *text, const char *caption, UINT, void *context)
-    {
-        auto *self = static_cast<DialogTest *>(context);
-        self->boxes.push_back({text, caption});
-        return self->boxAnswer;
     }
 };
 

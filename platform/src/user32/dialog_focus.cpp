@@ -49,6 +49,36 @@ void restoreFocus(HWND dialog, bool onActivation)
         focusDialogControl(control);
 }
 
+// Focuses a control as focusDialogControl does and returns the code it answered.
+LRESULT focusDialogControlAsked(HWND control)
+{
+    const LRESULT code = askDialogCode(control);
+    if (code & DLGC_HASSETSEL)
+        SendMessageA(control, EM_SETSEL, 0, -1);
+    SetFocus(control);
+    return code;
+}
+
+// The default look follows the focus from `from` to `to` (answering `toCode`): a focused push
+// button looks default, otherwise the button of the dialog's default identifier does. Only the
+// buttons concerned are asked, so a move between fields leaves the buttons alone, as on Windows.
+void moveDefaultLook(HWND dialog, HWND from, HWND to, LRESULT toCode)
+{
+    const bool toButton = to && isPushButtonCode(toCode);
+    const LRESULT fromCode = from && from != to && IsChild(dialog, from) ? askDialogCode(from) : 0;
+    const bool fromButton = isPushButtonCode(fromCode);
+    if (!toButton && !fromButton)
+        return;
+    const HWND plain = fromButton ? from : defaultIdControl(dialog);
+    const HWND looksDefault = toButton ? to : defaultIdControl(dialog);
+    if (plain && plain != looksDefault &&
+        ((plain == from ? fromCode : askDialogCode(plain)) & DLGC_DEFPUSHBUTTON))
+        showLook(plain, false);
+    if (looksDefault &&
+        ((looksDefault == to ? toCode : askDialogCode(looksDefault)) & DLGC_UNDEFPUSHBUTTON))
+        showLook(looksDefault, true);
+}
+
 }  // namespace
 
 LRESULT askDialogCode(HWND control, WPARAM key, const MSG *msg)
@@ -71,29 +101,13 @@ HWND dialogChildById(HWND dialog, int id)
 
 void focusDialogControl(HWND control)
 {
-    if (askDialogCode(control) & DLGC_HASSETSEL)
-        SendMessageA(control, EM_SETSEL, 0, -1);
-    SetFocus(control);
+    focusDialogControlAsked(control);
 }
 
 HWND firstDialogControl(HWND dialog)
 {
     const HWND tabStop = GetNextDlgTabItem(dialog, nullptr, FALSE);
     return tabStop ? tabStop : GetNextDlgGroupItem(dialog, nullptr, FALSE);
-}
-
-void showDefaultButtonFor(HWND dialog, HWND focus)
-{
-    const bool focusIsButton = focus && IsChild(dialog, focus) &&
-                               isPushButtonCode(askDialogCode(focus));
-    const HWND target = focusIsButton ? focus : defaultIdControl(dialog);
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const LRESULT code = askDialogCode(child);
-        if (child == target && (code & DLGC_UNDEFPUSHBUTTON))
-            showLook(child, true);
-        else if (child != target && (code & DLGC_DEFPUSHBUTTON))
-            showLook(child, false);
-    }
 }
 
 void showDefaultId(HWND dialog, int previousId, int newId)
@@ -126,18 +140,15 @@ LRESULT dialogFocused(HWND dialog)
 
 LRESULT nextDialogControl(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
-    HWND target = nullptr;
-    if (LOWORD(lParam)) {
-        target = reinterpret_cast<HWND>(wParam);
-    } else {
-        HWND focus = GetFocus();
-        if (focus && !IsChild(dialog, focus))
-            focus = nullptr;
-        target = GetNextDlgTabItem(dialog, focus, wParam != 0);
-    }
-    if (target)
-        focusDialogControl(target);
-    showDefaultButtonFor(dialog, target);
+    HWND focus = GetFocus();
+    if (focus && !IsChild(dialog, focus))
+        focus = nullptr;
+    const HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                       : GetNextDlgTabItem(dialog, focus, wParam != 0);
+    if (!target)
+        return 0;
+    const LRESULT code = focusDialogControlAsked(target);
+    moveDefaultLook(dialog, focus, target, code);
     return 0;
 }
 

@@ -17,9 +17,6 @@ void focusDialogControl(HWND control);
 // The first control the dialog's focus goes to: the first tab stop, else the first visible,
 // enabled control; null when there is none.
 HWND firstDialogControl(HWND dialog);
-// The default look follows the focus: a focused push button looks default, and otherwise the
-// button of the dialog's default identifier does; every other push button looks plain.
-void showDefaultButtonFor(HWND dialog, HWND focus);
 // DM_SETDEFID's change of look: the old default button looks plain, the new one default.
 void showDefaultId(HWND dialog, int previousId, int newId);
 

@@ -104,11 +104,12 @@ void arrowFrom(HWND dialog, HWND control, bool backward)
 }
 
 // Enter presses the focused push button, else the default button unless it is disabled, else
-// the OK identifier.
-void pressEnter(HWND dialog)
+// the OK identifier. The key's own window was asked for its code already.
+void pressEnter(HWND dialog, const MSG &msg, LRESULT keyWindowCode)
 {
     const HWND focus = GetFocus();
-    if (focus && IsChild(dialog, focus) && isPushButtonCode(askDialogCode(focus))) {
+    if (focus && IsChild(dialog, focus) &&
+        isPushButtonCode(focus == msg.hwnd ? keyWindowCode : askDialogCode(focus))) {
         command(dialog, GetDlgCtrlID(focus), focus);
         return;
     }
@@ -120,6 +121,83 @@ void pressEnter(HWND dialog)
         return;
     }
     command(dialog, IDOK, dialogChildById(dialog, IDOK));
+}
+
+char asciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// True when the control's text marks `key` as its mnemonic ("&Apply" for A; "&&" is a plain
+// ampersand, and the trail byte of a double-byte character is never one).
+bool hasMnemonic(HWND control, char key)
+{
+    char text[256] = {};
+    GetWindowTextA(control, text, sizeof text);
+    for (const char *at = text; *at; ++at) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(*at))) {
+            if (!*++at)
+                break;
+        } else if (*at == '&') {
+            if (at[1] == '&')
+                ++at;
+            else
+                return at[1] && asciiUpper(at[1]) == asciiUpper(key);
+        }
+    }
+    return false;
+}
+
+// The next visible, enabled control after `from` whose mnemonic is `key`, searching the ring of
+// the dialog's controls.
+HWND mnemonicControl(HWND dialog, HWND from, char key)
+{
+    const std::vector<HWND> children = childrenOf(dialog);
+    const auto count = static_cast<std::ptrdiff_t>(children.size());
+    const std::ptrdiff_t start = from ? indexOf(children, from) : count - 1;
+    if (count == 0)
+        return nullptr;
+    const std::ptrdiff_t found = walkRing(count, start < 0 ? count - 1 : start, false,
+                                          [&](std::ptrdiff_t at) {
+                                              return isVisibleAndEnabled(children[at]) &&
+                                                     hasMnemonic(children[at], key);
+                                          });
+    return found < 0 ? nullptr : children[found];
+}
+
+// A label's mnemonic focuses the control after it; a button's presses the button.
+void actOnMnemonic(HWND dialog, HWND control)
+{
+    const LRESULT code = askDialogCode(control);
+    if (code & DLGC_STATIC) {
+        HWND next = GetWindow(control, GW_HWNDNEXT);
+        while (next && (!isVisibleAndEnabled(next) || (askDialogCode(next) & DLGC_STATIC)))
+            next = GetWindow(next, GW_HWNDNEXT);
+        if (next)
+            SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), 1);
+        return;
+    }
+    if (code & DLGC_BUTTON || isPushButtonCode(code)) {
+        if (!isPushButtonCode(code))
+            SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), 1);
+        SendMessageA(control, BM_CLICK, 0, 0);
+        return;
+    }
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), 1);
+}
+
+// A character the focused control does not take may be a control's mnemonic.
+bool handleChar(HWND dialog, const MSG &msg)
+{
+    const LRESULT code = askDialogCode(msg.hwnd, msg.wParam, &msg);
+    if (code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE) || msg.wParam > 0x7F)
+        return false;
+    const HWND control = mnemonicControl(dialog, msg.hwnd == dialog ? nullptr : msg.hwnd,
+                                         static_cast<char>(msg.wParam));
+    if (!control)
+        return false;
+    actOnMnemonic(dialog, control);
+    return true;
 }
 
 // True when the key was the dialog's to act on.
@@ -146,7 +224,7 @@ bool handleKeyDown(HWND dialog, const MSG &msg)
         command(dialog, IDCANCEL, dialogChildById(dialog, IDCANCEL));
         return true;
     case VK_RETURN:
-        pressEnter(dialog);
+        pressEnter(dialog, msg, code);
         return true;
     default:
         return false;
@@ -221,6 +299,8 @@ BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg)
         if (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd))
             return FALSE;
         if (lpMsg->message == WM_KEYDOWN && handleKeyDown(hDlg, *lpMsg))
+            return TRUE;
+        if (lpMsg->message == WM_CHAR && handleChar(hDlg, *lpMsg))
             return TRUE;
         // Everything else for the dialog goes to its window as usual.
         TranslateMessage(lpMsg);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "control_fixtures.h"
+#include "pump.h"
 #include "vkshost.h"
 #include "windows.h"
 
@@ -58,12 +59,7 @@ protected:
         return SendMessageA(control, message, wParam, reinterpret_cast<LPARAM>(text));
     }
 
-    static void pump()
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-    }
+    static void pump() { vkstest::pumpUntilIdle(); }
 
     // A press and release of the left button on the box's item line, as a user clicks.
     static void clickLine(HWND control, int line)

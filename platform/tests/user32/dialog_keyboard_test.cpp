@@ -1,51 +1,28 @@
 // The dialog manager's keyboard: the initial focus, the tab and group orders, IsDialogMessageA's
 // Tab, Shift+Tab, arrows, Enter and Escape, the default button's look following the focus, and
 // the focus a dialog keeps over deactivation.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "message_spy.h"
+#include "pump.h"
 #include "window_fixtures.h"
 #include "windows.h"
 
 namespace {
 
-using ::testing::ElementsAreArray;
-
 constexpr int kKeyboard = 110;
 constexpr int kFrom = 1101, kTo = 1102, kApply = 1103, kFromLabel = 1110, kToLabel = 1111;
 
-// What the dialog procedure saw of the commands and WM_NEXTDLGCTL, as {message, wParam}.
-struct DialogSaw {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam = 0;
-
-    bool operator==(const DialogSaw &) const = default;
-};
-
-void PrintTo(const DialogSaw &saw, std::ostream *os)
-{
-    *os << "{msg 0x" << std::hex << saw.message << ", wParam 0x" << saw.wParam << ", lParam 0x"
-        << saw.lParam << std::dec << "}";
-}
-
-thread_local std::vector<DialogSaw> *dialogSaw = nullptr;
-
-INT_PTR CALLBACK keyboardDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK keyboardDialogProc(HWND dialog, UINT message, WPARAM, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG:
         SetDlgItemTextA(dialog, kFrom, "from");
         SetDlgItemTextA(dialog, kTo, "to");
         return TRUE;
-    case WM_COMMAND:
-    case WM_NEXTDLGCTL:
-        if (dialogSaw)
-            dialogSaw->push_back({message, wParam, lParam});
-        return FALSE;
     default:
         return FALSE;
     }
@@ -69,17 +46,15 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        dialogSaw = &saw;
         dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(kKeyboard), nullptr,
                                     keyboardDialogProc, 0);
         ASSERT_NE(nullptr, dialog);
         ShowWindow(dialog, SW_SHOW);
-        saw.clear();
+        spy.watch(dialog, vkstest::parent);
     }
     void TearDown() override
     {
         DestroyWindow(dialog);
-        dialogSaw = nullptr;
         WindowTest::TearDown();
     }
 
@@ -99,15 +74,7 @@ protected:
         pump();
     }
 
-    void pump() const
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!IsDialogMessageA(dialog, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-    }
+    void pump() const { vkstest::pumpUntilIdle({.dialog = dialog, .translate = true}); }
 
     int focusId() const { return GetFocus() ? GetDlgCtrlID(GetFocus()) : 0; }
 
@@ -123,16 +90,23 @@ protected:
         return found;
     }
 
-    std::vector<DialogSaw> commandsOnly() const
+    // What the dialog saw of the commands and WM_NEXTDLGCTL since the last look.
+    std::vector<vkstest::Msg> saw()
     {
-        std::vector<DialogSaw> kept;
-        for (const DialogSaw &each : saw)
+        return vkstest::only(spy.take(), {WM_COMMAND, WM_NEXTDLGCTL});
+    }
+
+    // The button clicks the dialog saw since the last look.
+    std::vector<vkstest::Msg> clicks()
+    {
+        std::vector<vkstest::Msg> kept;
+        for (const vkstest::Msg &each : saw())
             if (each.message == WM_COMMAND && HIWORD(each.wParam) == BN_CLICKED)
                 kept.push_back(each);
         return kept;
     }
 
-    std::vector<DialogSaw> saw;
+    vkstest::MessageSpy spy;
     HWND dialog = nullptr;
 };
 
@@ -190,12 +164,15 @@ TEST_F(DialogKeyboard, TabAndShiftTabWalkTheTabStopsAndTheDefaultLookFollows)
 TEST_F(DialogKeyboard, OneTabIsOneNextControlRequestAndTheFieldsNotify)
 {
     press(VK_TAB);
-    const DialogSaw kSequence[] = {
-        {WM_NEXTDLGCTL, 0, 0},
-        {WM_COMMAND, MAKEWPARAM(kFrom, EN_KILLFOCUS), reinterpret_cast<LPARAM>(item(kFrom))},
-        {WM_COMMAND, MAKEWPARAM(kTo, EN_SETFOCUS), reinterpret_cast<LPARAM>(item(kTo))},
+    constexpr unsigned kBoth = vkstest::wparam | vkstest::lparam;
+    const vkstest::Msg kSequence[] = {
+        {WM_NEXTDLGCTL, vkstest::sent | vkstest::parent | kBoth, 0, 0},
+        {WM_COMMAND, vkstest::sent | vkstest::parent | vkstest::defwinproc | kBoth,
+         MAKEWPARAM(kFrom, EN_KILLFOCUS), reinterpret_cast<LPARAM>(item(kFrom))},
+        {WM_COMMAND, vkstest::sent | vkstest::parent | vkstest::defwinproc | kBoth,
+         MAKEWPARAM(kTo, EN_SETFOCUS), reinterpret_cast<LPARAM>(item(kTo))},
     };
-    EXPECT_THAT(saw, ElementsAreArray(kSequence));
+    EXPECT_TRUE(vkstest::sequenceMatches(kSequence, saw()));
     DWORD start = 0, end = 0;
     SendDlgItemMessageA(dialog, kTo, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                         reinterpret_cast<LPARAM>(&end));
@@ -295,11 +272,14 @@ TEST_F(DialogKeyboard, EnterPressesTheFocusedButtonElseTheDefaultAndEscapeCancel
     press(VK_RETURN);  // a disabled default: nothing
     SendMessageA(dialog, DM_SETDEFID, 0, 0);
     press(VK_RETURN);  // no default: the OK identifier
-    const DialogSaw kCommands[] = {
-        {WM_COMMAND, IDOK, ok},     {WM_COMMAND, IDCANCEL, cancel}, {WM_COMMAND, kApply, apply},
-        {WM_COMMAND, kApply, apply}, {WM_COMMAND, IDOK, ok},
+    constexpr unsigned kCommand =
+        vkstest::sent | vkstest::parent | vkstest::wparam | vkstest::lparam;
+    const vkstest::Msg kCommands[] = {
+        {WM_COMMAND, kCommand, IDOK, ok},     {WM_COMMAND, kCommand, IDCANCEL, cancel},
+        {WM_COMMAND, kCommand, kApply, apply}, {WM_COMMAND, kCommand, kApply, apply},
+        {WM_COMMAND, kCommand, IDOK, ok},
     };
-    EXPECT_THAT(commandsOnly(), ElementsAreArray(kCommands));
+    EXPECT_TRUE(vkstest::sequenceMatches(kCommands, clicks()));
 }
 
 TEST_F(DialogKeyboard, AControlThatAsksForAKeyGetsIt)
@@ -327,10 +307,10 @@ TEST_F(DialogKeyboard, AControlThatAsksForAKeyGetsIt)
         SetFocus(control);
         wantedCode = row.code;
         keysReceived.clear();
-        saw.clear();
+        spy.clear();
         press(row.key);
         EXPECT_EQ(row.reachesControl, keysReceived == std::vector<WPARAM>{row.key});
-        EXPECT_EQ(row.reachesControl, GetFocus() == control && saw.empty());
+        EXPECT_EQ(row.reachesControl, GetFocus() == control && saw().empty());
     }
     DestroyWindow(control);
 }

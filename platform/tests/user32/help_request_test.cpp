@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "pump.h"
 #include "vkshost.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -47,9 +48,7 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 void pump()
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    vkstest::pumpUntilIdle();
 }
 
 // A top-level window at 100, 100 with two controls: an enabled one at 10, 10 and a disabled one

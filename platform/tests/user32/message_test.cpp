@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "pump.h"
 #include "vkstest.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -25,11 +26,9 @@ protected:
 std::vector<Seen> pumpAll()
 {
     std::vector<Seen> taken;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    vkstest::pumpUntilIdle({.onTake = [&](const MSG &msg) {
         taken.push_back({msg.hwnd, msg.message, msg.wParam});
-        DispatchMessageA(&msg);
-    }
+    }});
     return taken;
 }
 

@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "pump.h"
 #include "vkshost.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -83,9 +84,7 @@ void CALLBACK hearBeep(UINT type, void *context)
 
 std::vector<Heard> pumpHeard()
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    vkstest::pumpUntilIdle();
     std::vector<Heard> heard;
     heard.swap(mouseLog().heard);
     return heard;

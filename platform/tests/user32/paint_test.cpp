@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pump.h"
 #include "vkstest.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -65,11 +66,9 @@ LRESULT CALLBACK paintingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 std::vector<Seen> pumpAll()
 {
     std::vector<Seen> taken;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    vkstest::pumpUntilIdle({.onTake = [&](const MSG &msg) {
         taken.push_back({msg.hwnd, msg.message, msg.wParam});
-        DispatchMessageA(&msg);
-    }
+    }});
     return taken;
 }
 

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "pump.h"
 #include "vkstest.h"
 #include "window_fixtures.h"
 #include "windows.h"
@@ -24,9 +25,9 @@ protected:
     std::vector<Seen> timersNow()
     {
         std::vector<Seen> taken;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            taken.push_back({msg.hwnd, msg.message, msg.wParam});
+        vkstest::pumpUntilIdle({.dispatch = false, .onTake = [&](const MSG &msg) {
+                                    taken.push_back({msg.hwnd, msg.message, msg.wParam});
+                                }});
         return taken;
     }
 };

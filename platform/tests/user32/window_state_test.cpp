@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "pump.h"
 #include "window_fixtures.h"
 #include "windows.h"
 
@@ -189,9 +190,7 @@ TEST_F(WindowState, SystemCommandsChangeTheSizeStateAndRestoreKeepsTheNormalRect
 {
     const HWND hwnd = windowClass.create("top", WS_VISIBLE);
     PostMessageA(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    vkstest::pumpUntilIdle();
     WINDOWPLACEMENT read{};
     GetWindowPlacement(hwnd, &read);
     EXPECT_EQ(static_cast<UINT>(SW_SHOWMAXIMIZED), read.showCmd);
